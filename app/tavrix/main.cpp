@@ -1,0 +1,44 @@
+// tavrix: the portable core on the command line, for scripting macro files and
+// for playing macros on the simulated desktop.
+#include <iostream>
+
+#include "app/tavrix/command.h"
+
+namespace tavrix::tool {
+
+std::map<std::string, CommandInfo>& Commands() {
+  static std::map<std::string, CommandInfo> commands;
+  return commands;
+}
+
+}  // namespace tavrix::tool
+
+namespace {
+
+void PrintUsage(std::ostream& out) {
+  out << "usage: tavrix COMMAND [ARGUMENTS]\n";
+  for (const auto& [name, info] : tavrix::tool::Commands()) out << "  tavrix " << info.usage << "\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace tavrix::tool;
+  if (argc < 2) {
+    PrintUsage(std::cerr);
+    return 1;
+  }
+  const std::string name = argv[1];
+  if (name == "help" || name == "--help" || name == "-h") {
+    PrintUsage(std::cout);
+    return 0;
+  }
+  const auto found = Commands().find(name);
+  if (found == Commands().end()) {
+    std::cerr << "tavrix: unknown command \"" << name << "\"\n";
+    PrintUsage(std::cerr);
+    return 1;
+  }
+  const Arguments arguments(argv + 2, argv + argc);
+  return found->second.run(arguments, std::cout, std::cerr);
+}
