@@ -1,0 +1,67 @@
+// The window and program tags of a macro text: activation, launching a
+// program (and waiting for its window), and hiding, showing, closing, sizing
+// and moving windows named by their titles.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/desktop.h"
+
+namespace tavrix {
+
+// Whether playback of the current text goes on after a command.
+enum class CommandOutcome { Continue, EndText };
+
+// The window-state tags: "<WSHUT:", "<WHIDE:", "<WSHOW:", "<WMAX:", "<WMIN:",
+// "<WRES:", "<WCLS:".
+enum class WindowStateCommand { Shut, Hide, Show, Maximize, Minimize, Restore, Close };
+
+// A launch command split at its first "<PARAM>".
+struct LaunchCommand {
+  std::string program;
+  std::string parameters;
+};
+
+LaunchCommand SplitLaunchCommand(std::string_view command);
+
+// The launch title is kept to its first 30 characters.
+constexpr std::size_t kMaxLaunchTitleLength = 30;
+// How long a launch waits for its window, on the time-of-day clock, unscaled.
+constexpr std::uint32_t kLaunchWaitMilliseconds = 30000;
+
+// Executes the window and program tags on one desktop. The target window and
+// the launch title are the playback's own and are changed in place.
+class WindowCommands {
+ public:
+  WindowCommands(Desktop& desktop, WindowId& targetWindow, std::string& launchTitle)
+      : desktop_(desktop), targetWindow_(targetWindow), launchTitle_(launchTitle) {}
+
+  // "<ACTIVATE:": the text ends when no window has the title.
+  CommandOutcome Activate(std::string_view title);
+  // "<LAUNCH:": starts the program; whether it started is not known.
+  void Launch(std::string_view command);
+  // "<LAUNCHNO:": launch, wait up to 30 s for the window titled `title`,
+  // then `seconds` more; the text ends when the window never came.
+  CommandOutcome LaunchAndWait(int seconds, std::string_view title, std::string_view command);
+  // "<LAUNCHYES:": the same, unless the window is already there, which is
+  // then brought forward with no launch and no wait.
+  CommandOutcome ActivateOrLaunch(int seconds, std::string_view title, std::string_view command);
+  // The seven window-state tags. An empty title or a missing window does nothing.
+  void ChangeWindowState(WindowStateCommand command, std::string_view title);
+  // "<WSIZE:" and "<WPOS:", with the same title rules.
+  void ResizeWindow(int width, int height, std::string_view title);
+  void MoveWindow(int left, int top, std::string_view title);
+
+ private:
+  void StoreLaunchTitle(std::string_view title);
+  bool WaitForLaunchedWindow();
+  double SecondsOfDay();
+
+  Desktop& desktop_;
+  WindowId& targetWindow_;
+  std::string& launchTitle_;
+};
+
+}  // namespace tavrix
