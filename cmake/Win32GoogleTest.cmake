@@ -1,0 +1,21 @@
+# GoogleTest for the Windows tests, built from the distribution's sources with
+# the cross compiler (no prebuilt Win32 googletest exists).
+set(TAVRIX_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "googletest sources")
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(${TAVRIX_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# A GoogleTest program run under Wine: every .cpp of the calling folder plus
+# SOURCES, linked statically. TVXHOOK.DLL is copied beside it so it loads the
+# library by name, as the program does.
+function(tavrix_wine_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  set_target_properties(${name} PROPERTIES SUFFIX ".exe")
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} gtest gtest_main)
+  target_compile_options(${name} PRIVATE -Wall -Wextra)
+  add_dependencies(${name} tvxhook)
+  add_custom_command(TARGET ${name} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:tvxhook> $<TARGET_FILE_DIR:${name}>)
+endfunction()

@@ -1,0 +1,42 @@
+#include "hook/library_state.h"
+
+#include <cstring>
+
+namespace tavrix::hook {
+
+void LibraryState::publish(PublishCall call, const std::uint8_t* table, std::uint16_t macro) {
+  if (table == nullptr) return;
+  const auto fields = fieldsTakenBy(call, macro);
+  std::lock_guard guard(lock_);
+  for (const ByteRange& field : fields) {
+    std::memcpy(copy_.data() + field.offset, table + field.offset, field.size);
+  }
+}
+
+std::uint8_t LibraryState::byteAt(std::size_t offset) const {
+  if (offset >= kTableSize) return 0;
+  std::lock_guard guard(lock_);
+  return copy_[offset];
+}
+
+std::uint16_t LibraryState::u16At(std::size_t offset) const {
+  if (offset + 2 > kTableSize) return 0;
+  std::lock_guard guard(lock_);
+  return static_cast<std::uint16_t>(copy_[offset] | copy_[offset + 1] << 8);
+}
+
+std::uint32_t LibraryState::u32At(std::size_t offset) const {
+  if (offset + 4 > kTableSize) return 0;
+  std::lock_guard guard(lock_);
+  return static_cast<std::uint32_t>(copy_[offset]) |
+         static_cast<std::uint32_t>(copy_[offset + 1]) << 8 |
+         static_cast<std::uint32_t>(copy_[offset + 2]) << 16 |
+         static_cast<std::uint32_t>(copy_[offset + 3]) << 24;
+}
+
+LibraryState::Table LibraryState::snapshot() const {
+  std::lock_guard guard(lock_);
+  return copy_;
+}
+
+}  // namespace tavrix::hook

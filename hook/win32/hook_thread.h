@@ -1,0 +1,36 @@
+// The library's own thread: it installs, runs and removes every hook, with a
+// message loop that does nothing else, so that a busy or modal main thread
+// can never stall the user's input or make the system drop a hook. It starts
+// with the first hook and ends when the last one is removed.
+#pragma once
+
+#include <cstdint>
+#include <mutex>
+
+#include <windows.h>
+
+#include "hook/hook_registry.h"
+
+namespace tavrix::hook {
+
+class HookThread {
+ public:
+  static HookThread& instance();
+
+  // The new hook's handle, or 0 when it could not be installed.
+  std::uintptr_t install(HookKind kind);
+  // False for a handle this library did not give out (or already removed).
+  bool remove(std::uintptr_t handle);
+
+  // Unregisters the thread's window class when the library is unloaded.
+  static void releaseClass();
+
+ private:
+  HWND startThread();
+  void stopIfIdle(HWND window);
+
+  std::mutex lifecycle_;
+  HWND window_ = nullptr;  // the running thread's message window
+};
+
+}  // namespace tavrix::hook
