@@ -1,0 +1,68 @@
+#include "platform/win32/message_pump.h"
+
+#include <cstring>
+
+#include "platform/win32/windows_api.h"
+
+namespace tavrix {
+namespace {
+
+// Tab, Enter and Escape in the program's dialogs and boxes need
+// IsDialogMessage; every loop that dispatches messages goes through here.
+bool HandledAsDialogKey(MSG& msg) {
+  if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST || msg.hwnd == nullptr) return false;
+  HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+  if (root == nullptr) return false;
+  const bool dialogLike = (GetWindowLongA(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) != 0;
+  char className[16] = {};
+  GetClassNameA(root, className, sizeof className);
+  if (!dialogLike && std::strcmp(className, "#32770") != 0) return false;
+  return IsDialogMessageA(root, &msg) != FALSE;
+}
+
+void Dispatch(MSG& msg) {
+  if (HandledAsDialogKey(msg)) return;
+  TranslateMessage(&msg);
+  DispatchMessageA(&msg);
+}
+
+}  // namespace
+
+bool PumpPendingMessages() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return false;
+    }
+    Dispatch(msg);
+  }
+  return true;
+}
+
+void WaitForMessages(std::uint32_t timeoutMs) {
+  MsgWaitForMultipleObjects(0, nullptr, FALSE, timeoutMs, QS_ALLINPUT);
+}
+
+void WaitPumping(std::uint32_t milliseconds) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    PumpPendingMessages();
+    const DWORD elapsed = GetTickCount() - start;
+    if (elapsed >= milliseconds) return;
+    const DWORD left = milliseconds - elapsed;
+    WaitForMessages(left < 5 ? left : 5);
+  }
+}
+
+int RunMessageLoop() {
+  MSG msg;
+  for (;;) {
+    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got == 0) return static_cast<int>(msg.wParam);
+    if (got == -1) return -1;
+    Dispatch(msg);
+  }
+}
+
+}  // namespace tavrix

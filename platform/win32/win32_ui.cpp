@@ -1,0 +1,75 @@
+#include "platform/win32/win32_ui.h"
+
+#include "platform/win32/file_dialog.h"
+#include "platform/win32/foreground_handover.h"
+#include "platform/win32/on_top_message.h"
+#include "platform/win32/pause_box.h"
+#include "platform/win32/repeat_prompt.h"
+#include "platform/win32/windows_api.h"
+
+namespace tavrix {
+namespace {
+
+UINT IconFor(const std::string& caption) {
+  if (caption.find("Error") != std::string::npos) return MB_ICONERROR;
+  if (caption == "Warning") return MB_ICONWARNING;
+  if (caption == "Delete") return MB_ICONQUESTION;
+  return MB_ICONINFORMATION;
+}
+
+}  // namespace
+
+WindowId Win32Ui::MessageOwner() const {
+  HWND active = GetActiveWindow();
+  if (active != nullptr && IsWindowVisible(active)) return WindowIdOf(active);
+  HWND main = HwndOf(mainWindow_);
+  return main != nullptr && IsWindowVisible(main) ? mainWindow_ : 0;
+}
+
+void Win32Ui::ShowMessage(const std::string& caption, const std::string& text) {
+  const WindowId owner = MessageOwner();
+  MessageBoxA(HwndOf(owner), text.c_str(), caption.c_str(), MB_OK | IconFor(caption) | (owner == 0 ? MB_TASKMODAL : 0));
+}
+
+bool Win32Ui::AskYesNo(const std::string& caption, const std::string& text) {
+  const WindowId owner = MessageOwner();
+  return MessageBoxA(HwndOf(owner), text.c_str(), caption.c_str(),
+                     MB_YESNO | MB_ICONQUESTION | (owner == 0 ? MB_TASKMODAL : 0)) == IDYES;
+}
+
+void Win32Ui::DoAMessage(const std::string& caption, const std::string& text) {
+  if (messageOpen_) return;  // one at a time: later ones are dropped
+  messageOpen_ = true;
+  {
+    ModalHandover handover(trayMode_, mainWindow_, taskbarWindow_);
+    TOnTopMessage box;
+    box.ShowModal(caption, text, HwndOf(mainWindow_));
+  }
+  messageOpen_ = false;
+}
+
+bool Win32Ui::ShowPause(const PauseRequest& request) {
+  if (openPause_ != nullptr) return false;
+  ModalHandover handover(trayMode_, mainWindow_, taskbarWindow_);
+  TPauseMacro box(request);
+  openPause_ = &box;
+  const bool resumed = box.ShowModal(HwndOf(mainWindow_));
+  openPause_ = nullptr;
+  return resumed;
+}
+
+void Win32Ui::ResumePause() {
+  if (openPause_ != nullptr) openPause_->Resume();
+}
+
+std::uint16_t Win32Ui::AskRepeatCount() {
+  ModalHandover handover(trayMode_, mainWindow_, taskbarWindow_);
+  TRepeatPrompt prompt;
+  return prompt.ShowModal(HwndOf(mainWindow_));
+}
+
+std::optional<std::string> Win32Ui::AskFileName(const FileDialogRequest& request) {
+  return RunFileDialog(request, MessageOwner());
+}
+
+}  // namespace tavrix

@@ -1,0 +1,45 @@
+// The Ui of the real Windows: message boxes, the pause box, the repeat
+// prompt, the top-most message and the common file dialogs.
+#pragma once
+
+#include "platform/desktop.h"
+#include "platform/ui.h"
+
+namespace tavrix {
+
+class TPauseMacro;
+
+class Win32Ui : public Ui {
+ public:
+  // The program's main window, hidden while one of the boxes below is shown
+  // and disabled while it is modal. 0 until the window exists.
+  void SetMainWindow(WindowId window) { mainWindow_ = window; }
+  // In tray mode the main window stays as it is and the application's
+  // taskbar window (when there is one) is shown for the time of a box.
+  void SetTrayMode(bool trayMode) { trayMode_ = trayMode; }
+  void SetTaskbarWindow(WindowId window) { taskbarWindow_ = window; }
+
+  bool PauseOpen() const { return openPause_ != nullptr; }
+  bool MessageOpen() const { return messageOpen_; }
+
+  void ShowMessage(const std::string& caption, const std::string& text) override;
+  bool AskYesNo(const std::string& caption, const std::string& text) override;
+  void DoAMessage(const std::string& caption, const std::string& text) override;
+  bool ShowPause(const PauseRequest& request) override;
+  void ResumePause() override;
+  std::uint16_t AskRepeatCount() override;
+  std::optional<std::string> AskFileName(const FileDialogRequest& request) override;
+
+ private:
+  // The window a plain message box belongs to: the program's active window,
+  // else the main window.
+  WindowId MessageOwner() const;
+
+  WindowId mainWindow_ = 0;
+  WindowId taskbarWindow_ = 0;
+  bool trayMode_ = false;
+  TPauseMacro* openPause_ = nullptr;
+  bool messageOpen_ = false;
+};
+
+}  // namespace tavrix
