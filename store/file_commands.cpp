@@ -1,0 +1,213 @@
+#include "store/file_commands.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+#include "activation/hotkeys/hot_key_table.h"
+#include "store/set_hot_keys.h"
+
+namespace tavrix {
+namespace {
+
+constexpr const char* kErrorTitle = "Error";
+constexpr const char* kDeleteTitle = "Delete";
+constexpr const char* kFilter = "Tavrix (*.TVX)|*.TVX";
+
+bool HasTvxExtension(const std::string& path) {
+  if (path.size() < 4) return false;
+  std::string last = path.substr(path.size() - 4);
+  for (char& c : last) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return last == ".TVX";
+}
+
+bool FileExists(const std::string& path) {
+  std::error_code error;
+  return !path.empty() && std::filesystem::exists(path, error);
+}
+
+// The list without `removed`, every later number one lower.
+std::vector<std::uint16_t> Renumbered(const std::vector<std::uint16_t>& list, int removed) {
+  std::vector<std::uint16_t> result;
+  for (const std::uint16_t number : list) {
+    if (number == removed) continue;
+    result.push_back(number > removed ? static_cast<std::uint16_t>(number - 1) : number);
+  }
+  return result;
+}
+
+}  // namespace
+
+std::string FileTitle(const std::string& path) {
+  const std::size_t folderEnd = path.find_last_of("\\/:");
+  std::string name = folderEnd == std::string::npos ? path : path.substr(folderEnd + 1);
+  const std::size_t dot = name.find_last_of('.');
+  if (dot != std::string::npos) name.erase(dot);
+  return name;
+}
+
+MacroFileCommands::MacroFileCommands(MacroFile& file, Ui& ui, FileCommandListener& listener, SwapTables swapTables)
+    : file_(file), ui_(ui), listener_(listener), swapTables_(swapTables) {}
+
+std::string MacroFileCommands::ActivationText(int n) const {
+  const std::uint16_t code = file_.index().table().Activation(n);
+  if (code == kTimedActivation) return "Timed Macro";
+  if (code == kWordletActivation) return file_.index().Wordlet(n);
+  return HotKeyName(code);
+}
+
+bool MacroFileCommands::AskRemove(int n) {
+  const std::uint16_t code = file_.index().table().Activation(n);
+  std::string question;
+  if (code == kWordletActivation)
+    question = "Are you sure you want to remove the Wordlet \"" + file_.index().Wordlet(n) + "\"?";
+  else
+    question = "Are you sure you want to remove \"" + ActivationText(n) + "\"?";
+  return ui_.AskYesNo(kDeleteTitle, question);
+}
+
+bool MacroFileCommands::DoClear(int selected) {
+  MacroIndex& index = file_.index();
+  if (index.Count() == 0) {
+    ui_.ShowMessage(kErrorTitle, "No hot keys have been added yet.  Please add one first.");
+    return false;
+  }
+  if (selected < 1 || selected > index.Count()) {
+    ui_.ShowMessage(kErrorTitle, "No hot key selected.  Please select one.");
+    return false;
+  }
+  if (!listener_.TakeFileLock()) return false;
+  if (!file_.CheckCanChange() || !AskRemove(selected)) {
+    listener_.ReleaseFileLock(false);
+    return false;
+  }
+
+  // Popup menus that list the macro lose it, and every later number moves
+  // down with the records. The originals are kept in case the removal fails.
+  std::vector<std::pair<int, MacroRecord>> menus;
+  bool listed = false;
+  for (int k = 1; k <= index.Count(); ++k) {
+    MacroRecord menu;
+    if (index.table().Scope(k) != kScopePopupMenu || !file_.ReadRecord(k, menu)) continue;
+    const std::vector<std::uint16_t> list = menu.PopupMenuList();
+    listed = listed || std::find(list.begin(), list.end(), selected) != list.end();
+    menus.emplace_back(k, menu);
+  }
+  if (listed && !ui_.AskYesNo(kDeleteTitle,
+                              "This macro is contained in a \"Popup Menu\".  It will be removed from the \"Popup "
+                              "Menu\".  Are you sure you want to remove \"" +
+                                  ActivationText(selected) + "\"?")) {
+    listener_.ReleaseFileLock(false);
+    return false;
+  }
+
+  const bool wasTimed = index.table().Activation(selected) == kTimedActivation;
+  const bool wasPopup = index.table().Scope(selected) == kScopePopupMenu;
+  std::vector<std::pair<int, MacroRecord>> changedMenus;
+  bool renumbered = true;
+  for (const auto& [k, original] : menus) {
+    const std::vector<std::uint16_t> list = original.PopupMenuList();
+    const std::vector<std::uint16_t> updated = Renumbered(list, selected);
+    if (updated == list) continue;
+    MacroRecord menu = original;
+    menu.SetPopupMenuList(updated);
+    if (!file_.SaveRecord(k, menu)) {
+      renumbered = false;
+      break;
+    }
+    changedMenus.emplace_back(k, original);
+  }
+
+  if (wasPopup) listener_.RemovePopupTrayIcons();
+  const bool removed = renumbered && file_.DeleteRecord(selected);
+  if (!removed) {
+    // Put the menus back as they were, so no popup menu points at the
+    // wrong macro.
+    for (const auto& [k, original] : changedMenus) file_.SaveRecord(k, original);
+    if (renumbered) ui_.ShowMessage(kErrorTitle, "The macro could not be removed from the macro file.");
+  }
+  file_.Reload();
+  RebuildKeySwapState();
+  listener_.RefillMacroList();
+  SetHotKeys(index.table(), file_.hooks());
+  if (wasTimed) listener_.RearmScheduler();
+  if (wasPopup) listener_.BuildPopupTrayIcons();
+  listener_.SelectAfterRemove(selected);
+  listener_.ReleaseFileLock(removed || !changedMenus.empty());
+  return removed;
+}
+
+void MacroFileCommands::DoNew() {
+  const auto chosen = ui_.AskFileName({"New Tavrix File", kFilter, "TVX", true});
+  if (!chosen) return;
+  if (!HasTvxExtension(*chosen)) {
+    ui_.ShowMessage(kErrorTitle, "Invalid file type selected.");
+    return;
+  }
+  const std::string previous = file_.Path();
+  listener_.RemovePopupTrayIcons();
+  listener_.MacroFilePathChanged(*chosen);
+  file_.LoadFile(*chosen);
+  AfterLoad();
+  RebuildKeySwapState();
+  DoLastFiles(previous, *chosen);
+}
+
+void MacroFileCommands::DoOpen() {
+  const auto chosen = ui_.AskFileName({"Open Tavrix File", kFilter, "TVX", false});
+  if (!chosen) return;
+  if (!HasTvxExtension(*chosen)) {
+    ui_.ShowMessage(kErrorTitle, "Invalid file type selected.");
+    return;
+  }
+  const std::string previous = file_.Path();
+  listener_.RemovePopupTrayIcons();
+  listener_.MacroFilePathChanged(*chosen);
+  file_.LoadFile(*chosen);
+  AfterLoad();
+  listener_.BuildPopupTrayIcons();
+  RebuildKeySwapState();
+  DoLastFiles(previous, *chosen);
+}
+
+void MacroFileCommands::OpenSaveFile(int k) {
+  if (k < 1 || k > kRecentFileCount) return;
+  const std::string path = recent_[static_cast<std::size_t>(k - 1)];
+  if (!FileExists(path)) {
+    ui_.ShowMessage(kErrorTitle, "File does not exist.");
+    return;
+  }
+  const std::string previous = file_.Path();
+  listener_.RemovePopupTrayIcons();
+  file_.LoadFile(path);
+  DoLastFiles(previous, path);
+  listener_.MacroFilePathChanged(path);
+  AfterLoad();
+  listener_.BuildPopupTrayIcons();
+  RebuildKeySwapState();
+}
+
+// The steps every file switch shares: activations, caption, list, buttons,
+// scheduler.
+void MacroFileCommands::AfterLoad() {
+  SetHotKeys(file_.index().table(), file_.hooks());
+  listener_.SetCaption(FileTitle(file_.Path()));
+  listener_.RefillMacroList();
+  listener_.SetListButtons(file_.index().Count() > 0);
+  listener_.RearmScheduler();
+}
+
+void MacroFileCommands::DoLastFiles(const std::string& previous, const std::string& next) {
+  UpdateRecentFiles(recent_, previous, next);
+  listener_.RecentFilesChanged(recent_);
+}
+
+void MacroFileCommands::RebuildKeySwapState() {
+  GetSwapFile(file_.Path(), swapTables_);
+  listener_.KeySwapStateChanged();
+}
+
+}  // namespace tavrix
