@@ -1,0 +1,185 @@
+// Helpers for the tests of platform/win32: real windows, message pumping and
+// timer-driven "users" that answer the program's modal boxes.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/win32/windows_api.h"
+
+namespace tavrix::wintest {
+
+inline void RegisterPlainClass() {
+  static const bool registered = [] {
+    WNDCLASSA c{};
+    c.lpfnWndProc = DefWindowProcA;
+    c.hInstance = GetModuleHandleA(nullptr);
+    c.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    c.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    c.lpszClassName = "TavrixPlatformTestWindow";
+    return RegisterClassA(&c) != 0;
+  }();
+  (void)registered;
+}
+
+// A top-level test window, destroyed with the object.
+class PlainWindow {
+ public:
+  explicit PlainWindow(const char* title, bool visible = true, int left = 60, int top = 60) {
+    RegisterPlainClass();
+    window_ = CreateWindowExA(0, "TavrixPlatformTestWindow", title, WS_OVERLAPPEDWINDOW | (visible ? WS_VISIBLE : 0),
+                              left, top, 320, 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  }
+  ~PlainWindow() {
+    if (window_ != nullptr && IsWindow(window_)) DestroyWindow(window_);
+  }
+  PlainWindow(const PlainWindow&) = delete;
+  PlainWindow& operator=(const PlainWindow&) = delete;
+  HWND handle() const { return window_; }
+  WindowId id() const { return WindowIdOf(window_); }
+
+ protected:
+  HWND window_ = nullptr;
+};
+
+// A test window with a multi-line edit filling its client area.
+class EditWindow : public PlainWindow {
+ public:
+  explicit EditWindow(const char* title) : PlainWindow(title) {
+    edit_ = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_WANTRETURN, 0, 0, 300, 150,
+                            window_, nullptr, GetModuleHandleA(nullptr), nullptr);
+  }
+  HWND edit() const { return edit_; }
+
+ private:
+  HWND edit_ = nullptr;
+};
+
+inline std::string TextOf(HWND window) {
+  const int length = GetWindowTextLengthA(window);
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  const int got = GetWindowTextA(window, text.data(), length + 1);
+  text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+  return text;
+}
+
+// Pumps this thread's messages until `done` or `timeoutMs` has passed.
+inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    if (done()) return true;
+    if (GetTickCount() - start >= timeoutMs) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+}
+
+// Removes a WM_QUIT left in the queue by a bailed-out script; its wParam, or
+// -1 when there was none.
+inline int TakeQuit() {
+  MSG msg;
+  if (PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) return static_cast<int>(msg.wParam);
+  return -1;
+}
+
+inline BOOL CALLBACK CollectOwnVisibleWindow(HWND window, LPARAM list) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process == GetCurrentProcessId() && IsWindowVisible(window)) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+  }
+  return TRUE;
+}
+
+// The visible top-level windows of this process with exactly this title.
+inline std::vector<HWND> OwnWindowsTitled(const char* title) {
+  std::vector<HWND> all;
+  EnumWindows(CollectOwnVisibleWindow, reinterpret_cast<LPARAM>(&all));
+  std::vector<HWND> titled;
+  for (HWND window : all) {
+    if (TextOf(window) == title) titled.push_back(window);
+  }
+  return titled;
+}
+
+inline HWND FindOwnWindow(const char* title) {
+  const auto windows = OwnWindowsTitled(title);
+  return windows.empty() ? nullptr : windows.front();
+}
+
+// A child window of `parent` with this class (case-insensitive) and, when
+// given, this text.
+inline HWND FindChild(HWND parent, const char* className, const char* text = nullptr) {
+  for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    char name[64] = {};
+    GetClassNameA(child, name, sizeof name);
+    if (lstrcmpiA(name, className) != 0) continue;
+    if (text == nullptr || TextOf(child) == text) return child;
+  }
+  return nullptr;
+}
+
+// Clicks a button the way a user would: the parent hears about it through
+// its message queue, not from inside the caller.
+inline void PostClick(HWND button) {
+  PostMessageA(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+               reinterpret_cast<LPARAM>(button));
+}
+
+// The client rectangle of a child in its parent's client coordinates.
+inline RECT ChildRect(HWND child) {
+  RECT r{};
+  GetWindowRect(child, &r);
+  MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+// A "user" that acts from a timer while the code under test runs a modal
+// loop. `step` runs every `intervalMs` until it answers true. When the
+// deadline passes first, the script gives up and posts WM_QUIT so every modal
+// loop ends; finished() then stays false (and TakeQuit() clears the quit).
+class TimerScript {
+ public:
+  TimerScript(std::function<bool()> step, UINT intervalMs = 50, DWORD deadlineMs = 8000)
+      : step_(std::move(step)), deadline_(GetTickCount() + deadlineMs) {
+    current_ = this;
+    timer_ = SetTimer(nullptr, 0, intervalMs, &TimerScript::Tick);
+  }
+  ~TimerScript() {
+    if (timer_ != 0) KillTimer(nullptr, timer_);
+    current_ = nullptr;
+  }
+  TimerScript(const TimerScript&) = delete;
+  TimerScript& operator=(const TimerScript&) = delete;
+
+  bool finished() const { return finished_; }
+
+ private:
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    TimerScript* self = current_;
+    if (self == nullptr || self->finished_ || self->busy_) return;
+    self->busy_ = true;  // a step may itself run a modal loop
+    if (self->step_()) {
+      self->finished_ = true;
+    } else if (static_cast<LONG>(GetTickCount() - self->deadline_) > 0) {
+      KillTimer(nullptr, self->timer_);
+      self->timer_ = 0;
+      PostQuitMessage(99);
+    }
+    self->busy_ = false;
+  }
+
+  inline static TimerScript* current_ = nullptr;
+  std::function<bool()> step_;
+  DWORD deadline_;
+  UINT_PTR timer_ = 0;
+  bool finished_ = false;
+  bool busy_ = false;
+};
+
+}  // namespace tavrix::wintest
