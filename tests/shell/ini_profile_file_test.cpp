@@ -1,0 +1,65 @@
+#include "shell/config/ini_profile_file.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+
+#include "tests/shell/temp_folder.h"
+
+namespace tavrix {
+namespace {
+
+using testing::ReadFileText;
+using testing::TempFolder;
+using testing::WriteFileText;
+
+TEST(IniProfileFileTest, MissingFileGivesDefaultsAndIsCreatedByTheFirstWrite) {
+  TempFolder folder;
+  IniProfileFile profile(folder / "TAVRX.INI");
+  EXPECT_EQ(profile.GetString("Misc", "Use Tray", "No"), "No");
+  EXPECT_EQ(profile.GetString("Misc", "Use Tray", "Yes   "), "Yes") << "trailing blanks of the default go";
+  EXPECT_FALSE(std::filesystem::exists(folder / "TAVRX.INI")) << "reading alone creates nothing";
+
+  profile.WriteString("Misc", "Use Tray", "Yes");
+  profile.WriteString("Capture", "Keys", "No");
+  EXPECT_EQ(ReadFileText(folder / "TAVRX.INI"), "[Misc]\r\nUse Tray=Yes\r\n\r\n[Capture]\r\nKeys=No\r\n");
+  EXPECT_EQ(profile.GetString("misc", "USE TRAY", "No"), "Yes");
+  EXPECT_FALSE(std::filesystem::exists(folder / "TAVRX.INI.new")) << "no scratch file left behind";
+}
+
+TEST(IniProfileFileTest, WritingKeepsTheUsersOtherSectionsAndComments) {
+  TempFolder folder;
+  WriteFileText(folder / "TAVRX.INI",
+                "; edited by hand\n[Misc]\nUse Tray=No\nMy Own Key=42\n\n[Someone Else]\nUse Tray=Maybe\n");
+  IniProfileFile profile(folder / "TAVRX.INI");
+  profile.WriteString("Misc", "Use Tray", "Yes");
+  EXPECT_EQ(ReadFileText(folder / "TAVRX.INI"),
+            "; edited by hand\r\n[Misc]\r\nUse Tray=Yes\r\nMy Own Key=42\r\n\r\n[Someone Else]\r\nUse Tray=Maybe\r\n");
+}
+
+TEST(IniProfileFileTest, SeesChangesMadeByOthersWhileRunning) {
+  TempFolder folder;
+  const auto path = folder / "TAVRX.INI";
+  WriteFileText(path, "[Misc]\nShow Date=No\n");
+  IniProfileFile profile(path);
+  EXPECT_EQ(profile.GetString("Misc", "Show Date", ""), "No");
+
+  WriteFileText(path, "[Misc]\nShow Date=Yes, from the editor\n");
+  std::filesystem::last_write_time(path, std::filesystem::last_write_time(path) + std::chrono::seconds(5));
+  EXPECT_EQ(profile.GetString("Misc", "Show Date", ""), "Yes, from the editor");
+
+  std::filesystem::remove(path);
+  EXPECT_EQ(profile.GetString("Misc", "Show Date", "gone"), "gone");
+}
+
+TEST(IniProfileFileTest, AFailedWriteIsIgnored) {
+  TempFolder folder;
+  IniProfileFile profile(folder / "no such folder" / "TAVRX.INI");
+  profile.WriteString("Misc", "Use Tray", "Yes");  // must neither throw nor create the folder
+  EXPECT_FALSE(std::filesystem::exists(folder / "no such folder"));
+}
+
+}  // namespace
+}  // namespace tavrix
