@@ -1,0 +1,262 @@
+// The playback loop and the end of a playback.
+#include "playback/player.h"
+
+#include <utility>
+
+#include "playback/field_conversion.h"
+#include "playback/macro_text_recognizer.h"
+
+namespace tavrix {
+
+namespace {
+
+constexpr std::uint8_t VkShift = 16;
+constexpr std::uint8_t VkControl = 17;
+constexpr std::uint8_t VkMenu = 18;
+constexpr std::uint8_t VkCapital = 20;
+constexpr std::uint8_t VkLeftWin = 91;
+constexpr std::size_t LaunchTitleCapacity = 30;
+
+// The bit of a modifier key in Run::modifiersDown, 0 for other keys.
+std::uint8_t ModifierBit(std::uint8_t key) {
+  switch (key) {
+    case VkShift: return 1;
+    case VkControl: return 2;
+    case VkMenu: return 4;
+    case VkLeftWin: return 8;
+    default: return 0;
+  }
+}
+
+}  // namespace
+
+Player::Player(Desktop& desktop, Ui& ui, PlayerHost& host, PlaybackCommands& commands)
+    : desktop_(desktop), ui_(ui), host_(host), commands_(commands) {}
+
+void Player::SetMacro(std::string nickname, std::uint16_t activation) {
+  state_.nickname = std::move(nickname);
+  state_.activation = activation;
+}
+
+void Player::IntoProgram(std::string_view macroText) {
+  state_.abortRequested = false;
+  // The record buffer may be reloaded while this plays (a second trigger).
+  const std::string copy(macroText);
+  if (state_.capsLockToggled) {
+    PostVKey(VkCapital, false);
+    PostVKey(VkCapital, true);
+  }
+  state_.inRepeatPasses = false;
+  state_.lastPass = false;
+  state_.pauseShown = false;
+  state_.programWasMinimized = false;
+  state_.mouseDelayOn = false;
+  state_.keyDelayOn = false;
+  state_.speedFactor = 1.0;
+  GetSystemSize();
+  DoMacro(copy);
+}
+
+void Player::DoMacro(std::string_view text) {
+  Run run;
+  Run* const outer = std::exchange(run_, &run);
+  const TextEnd end = PlayText(text);
+  FinishPlayback(end);
+  run_ = outer;
+}
+
+Player::TextEnd Player::PlayText(std::string_view text) {
+  TextScan scan{text};
+  while (scan.position < text.size()) {
+    if (state_.abortRequested) {
+      ShowAbortMessage();
+      return TextEnd::Stopped;
+    }
+    const MacroElement element = RecognizeElement(text, scan.position);
+    scan.position += element.length;
+    const Step step = Execute(element, scan);
+    if (step == Step::Stop) return TextEnd::Stopped;
+    if (step == Step::EndText) return TextEnd::Ended;
+    desktop_.ProcessMessages();
+  }
+  return TextEnd::Finished;
+}
+
+Player::Step Player::Execute(const MacroElement& element, TextScan& scan) {
+  switch (element.kind) {
+    case ElementKind::Character:
+      TypeCharacter(element.character, scan);
+      break;
+    case ElementKind::Key:
+      PressSingleKey(element.key, true, scan);
+      break;
+    case ElementKind::MouseKey:
+      PressSingleKey(element.key, false, scan);
+      break;
+    case ElementKind::KeyDown:
+      PostVKey(element.key, false);
+      break;
+    case ElementKind::KeyUp:
+      PostVKey(element.key, true);
+      break;
+    case ElementKind::OneShotShift:
+      PostVKey(VkShift, false);
+      scan.shiftPending = true;
+      break;
+    case ElementKind::OneShotCtrl:
+      PostVKey(VkControl, false);
+      scan.ctrlPending = true;
+      break;
+    case ElementKind::OneShotAlt:
+      PostVKey(VkMenu, scan.altPending);
+      scan.altPending = !scan.altPending;
+      break;
+    case ElementKind::AltCode:
+      WaitKeyDelay();
+      TypeAltCode(element.field);
+      break;
+    case ElementKind::Pause:
+    case ElementKind::PauseMessage:
+      return DoPause(element);
+    case ElementKind::Delay:
+      PauseFor(LeadingDecimal(element.field));
+      break;
+    case ElementKind::MillisecondDelay:
+      PauseForMilliseconds(static_cast<std::uint32_t>(element.number));
+      break;
+    case ElementKind::Speed:
+      if (const auto factor = WholeDecimal(element.field)) state_.speedFactor = *factor;
+      break;
+    case ElementKind::KeyDelay:
+      state_.keyDelay = static_cast<std::uint16_t>(element.number);
+      state_.keyDelayOn = element.number != 0;
+      break;
+    case ElementKind::MouseDelay:
+      state_.mouseDelay = static_cast<std::uint16_t>(element.number);
+      state_.mouseDelayOn = element.number != 0;
+      break;
+    case ElementKind::Repeat:
+    case ElementKind::PromptRepeat:
+      return StartRepeat(element, scan);
+    case ElementKind::EndRepeat:
+      state_.lastPass = false;
+      break;
+    case ElementKind::Counter:
+      return TypeCounter(element);
+    case ElementKind::Remark:
+    case ElementKind::Test:
+    case ElementKind::EndClipboard:
+      break;
+    case ElementKind::ClipboardBlock:
+      // Without an "<ENDCLIP>" the rest of the text is neither typed nor
+      // put on the clipboard.
+      if (element.terminated) FillClipboard(element.text);
+      break;
+    case ElementKind::TextFile:
+      return PlayTextFile(element.text);
+    case ElementKind::MouseButton:
+      ClickMouse(element);
+      break;
+    case ElementKind::WheelForward:
+    case ElementKind::WheelBackward:
+    case ElementKind::MoveOnScreen:
+    case ElementKind::MoveInWindow:
+      MovePointer(element);
+      break;
+    case ElementKind::ClipboardCopy:
+      CopyOrPaste('C');
+      break;
+    case ElementKind::ClipboardPaste:
+      CopyOrPaste('V');
+      PauseForNoSpeed(0.1);
+      break;
+    case ElementKind::ClipboardFile:
+      FillClipboardFromFile(element.text);
+      break;
+    case ElementKind::Date:
+    case ElementKind::Time:
+      for (const char c : commands_.DateTimeText(element)) TypeCharacter(static_cast<unsigned char>(c), scan);
+      break;
+    case ElementKind::LaunchWait:
+    case ElementKind::LaunchOrActivate:
+      state_.launchTitle = std::string(element.title.substr(0, LaunchTitleCapacity));
+      [[fallthrough]];
+    default:
+      if (commands_.Execute(element, state_) == CommandOutcome::EndText) return Step::EndText;
+      break;
+  }
+  return Step::Continue;
+}
+
+// An early end (abort, aborted pause, a window that was not found) must not
+// leave a modifier the macro pressed held down for the user; a macro that
+// ends normally may hold a key on purpose and keeps it held.
+void Player::FinishPlayback(TextEnd end) {
+  if (end != TextEnd::Finished) ReleaseModifiersLeftDown();
+  if (end == TextEnd::Stopped) {
+    RestoreCapsLock();
+  } else {
+    RunEndSteps();
+  }
+}
+
+void Player::RunEndSteps() {
+  RestoreCapsLock();
+  if (state_.pauseShown && !host_.InTrayMode()) {
+    host_.ShowMainWindow();
+    if (state_.programWasMinimized) host_.MinimizeProgram();
+    state_.targetWindow = MakeSureItsAParent(state_.targetWindow);
+    if (state_.targetWindow != 0) desktop_.BringToForeground(state_.targetWindow);
+  }
+}
+
+void Player::ReleaseModifiersLeftDown() {
+  for (const std::uint8_t key : {VkShift, VkControl, VkMenu, VkLeftWin}) {
+    if (run_->modifiersDown & ModifierBit(key)) PostVKey(key, true);
+  }
+}
+
+void Player::RestoreCapsLock() {
+  if (!state_.capsLockToggled || (run_ && run_->capsLockRestored)) return;
+  if (run_) run_->capsLockRestored = true;
+  PostVKey(VkCapital, false);
+  PostVKey(VkCapital, true);
+}
+
+// Every enclosing text sees the abort too; the user is told once.
+void Player::ShowAbortMessage() {
+  if (run_ && run_->abortMessageShown) return;
+  if (run_) run_->abortMessageShown = true;
+  ui_.DoAMessage("Macro Abort", "Tavrix macro has been aborted.");
+}
+
+void Player::PostVKey(std::uint8_t key, bool up) {
+  desktop_.SendKey(key, up);
+  if (!run_) return;
+  const std::uint8_t bit = ModifierBit(key);
+  if (up) {
+    run_->modifiersDown &= static_cast<std::uint8_t>(~bit);
+  } else {
+    run_->modifiersDown |= bit;
+  }
+}
+
+void Player::GetSystemSize() {
+  state_.screenWidth = desktop_.ScreenWidth();
+  state_.screenHeight = desktop_.ScreenHeight();
+  state_.scaleX = state_.screenWidth > 0 ? 65535.0 / state_.screenWidth : 0.0;
+  state_.scaleY = state_.screenHeight > 0 ? 65535.0 / state_.screenHeight : 0.0;
+}
+
+WindowId Player::MakeSureItsAParent(WindowId window) {
+  const std::vector<WindowId> topLevel = desktop_.TopLevelWindows();
+  // The parent chain is finite on any sane desktop; the bound guards a broken one.
+  for (int step = 0; window != 0 && step < 256; ++step, window = desktop_.ParentWindow(window)) {
+    for (const WindowId candidate : topLevel) {
+      if (candidate == window) return window;
+    }
+  }
+  return 0;
+}
+
+}  // namespace tavrix

@@ -1,0 +1,158 @@
+// Repeat blocks, counters, pauses, the repeat prompt and text files.
+#include <algorithm>
+
+#include "playback/player.h"
+
+namespace tavrix {
+
+namespace {
+
+constexpr std::string_view EndRepeatLiteral = "<ENDREP>";
+constexpr char CtrlZ = 26;
+constexpr int PauseBoxWidth = 224;
+constexpr int PauseBoxHeight = 94;  // without a message
+
+// Height of the pause box's message label: 19 pixels a line of 30 characters.
+int PauseMessageHeight(std::string_view message) {
+  return message.empty() ? 0 : static_cast<int>(message.size() / 30) * 19 + 19;
+}
+
+}  // namespace
+
+// A block plays its body n - 1 times from the repeat buffer, then once more
+// as part of the current text. Inside the passes another start tag is only
+// skipped: blocks do not nest.
+Player::Step Player::StartRepeat(const MacroElement& element, TextScan& scan) {
+  std::int32_t count = element.number;
+  if (element.kind == ElementKind::PromptRepeat) count = DoRepPrompt();
+  if (state_.inRepeatPasses) return Step::Continue;
+  const std::size_t close = scan.text.find(EndRepeatLiteral, scan.position);
+  if (close == std::string_view::npos) return Step::Continue;
+
+  state_.repeatBuffer.count = count;
+  state_.repeatBuffer.body.assign(scan.text.substr(scan.position, close - scan.position));
+  state_.inRepeatPasses = true;
+  state_.repeatCounter = 0;
+  state_.lastPass = false;
+  bool stopped = false;
+  if (count > 1) {
+    const std::string body = state_.repeatBuffer.body;
+    for (std::int32_t pass = 1; pass < count && !state_.abortRequested; ++pass) {
+      ++state_.repeatCounter;
+      if (PlayText(body) == TextEnd::Stopped) {
+        stopped = true;
+        break;
+      }
+    }
+  }
+  state_.inRepeatPasses = false;
+  ++state_.repeatCounter;
+  state_.lastPass = true;
+  if (state_.abortRequested) {
+    ShowAbortMessage();
+    return Step::Stop;
+  }
+  // An aborted pause inside a pass ends the whole playback.
+  return stopped ? Step::Stop : Step::Continue;
+}
+
+Player::Step Player::TypeCounter(const MacroElement& element) {
+  if (!state_.inRepeatPasses && !state_.lastPass) return Step::Continue;
+  std::string digits = std::to_string(state_.repeatCounter);
+  if (digits.size() < static_cast<std::size_t>(element.number)) {
+    digits.insert(0, static_cast<std::size_t>(element.number) - digits.size(), '0');
+  }
+  return PlayText(digits) == TextEnd::Stopped ? Step::Stop : Step::Continue;
+}
+
+std::string Player::PauseCaption() const {
+  if (state_.activation == TimedMacroActivation || state_.activation == WordletActivation) return "Pause";
+  return "Pause (" + host_.HotKeyName(state_.activation) + ")";
+}
+
+Player::Step Player::DoPause(const MacroElement& element) {
+  PauseRequest request;
+  if (element.kind == ElementKind::Pause) {
+    request.top = (state_.screenHeight - PauseBoxHeight) / 2;
+    request.left = (state_.screenWidth - PauseBoxWidth) / 2;
+  } else {
+    request.message = std::string(element.text);
+    request.top = std::min(element.number,
+                           state_.screenHeight - PauseMessageHeight(request.message) - PauseBoxHeight);
+    request.left = std::min(element.number2, state_.screenWidth - PauseBoxWidth);
+  }
+  request.caption = PauseCaption();
+  request.nickname = state_.nickname;
+
+  state_.pauseShown = true;
+  const bool tray = host_.InTrayMode();
+  if (tray) {
+    host_.ShowTaskbarWindow(true);
+  } else {
+    if (host_.ProgramMinimized()) {
+      host_.RestoreProgram();
+      state_.programWasMinimized = true;
+    }
+    host_.ShowMainWindow();
+  }
+
+  state_.paused = true;
+  const bool resume = ui_.ShowPause(request);
+  state_.paused = false;
+  if (tray) {
+    host_.ShowTaskbarWindow(false);
+  } else if (state_.targetWindow != 0) {
+    desktop_.BringToForeground(state_.targetWindow);
+  }
+  if (resume) return Step::Continue;
+
+  RestoreCapsLock();
+  if (!tray) {
+    host_.ShowMainWindow();
+    if (state_.programWasMinimized) host_.MinimizeProgram();
+    const WindowId target = MakeSureItsAParent(state_.targetWindow);
+    if (target != 0) desktop_.BringToForeground(target);
+  }
+  return Step::Stop;
+}
+
+std::uint16_t Player::DoRepPrompt() {
+  const bool tray = host_.InTrayMode();
+  WindowId remembered = 0;
+  if (tray) {
+    host_.ShowTaskbarWindow(true);
+  } else {
+    remembered = desktop_.ForegroundWindow();
+    if (host_.ProgramMinimized()) host_.RestoreProgram();
+    host_.ShowMainWindow();
+  }
+  const std::uint16_t count = ui_.AskRepeatCount();
+  if (tray) {
+    host_.ShowTaskbarWindow(false);
+  } else {
+    host_.ShowMainWindow();
+    if (remembered != 0) desktop_.BringToForeground(remembered);
+  }
+  return count;
+}
+
+// A trailing Ctrl-Z (end-of-file mark of old editors) is not part of the text.
+std::optional<std::string> Player::ReadTextFile(std::string_view file) {
+  std::optional<std::string> contents = desktop_.ReadFile(std::string(file));
+  if (contents && !contents->empty() && contents->back() == CtrlZ) contents->pop_back();
+  return contents;
+}
+
+// A text file that plays itself, directly or through others, stops at
+// MaxTextFileDepth: the deeper tag is skipped and playback goes on.
+Player::Step Player::PlayTextFile(std::string_view file) {
+  if (!run_ || run_->textFileDepth >= MaxTextFileDepth) return Step::Continue;
+  const std::optional<std::string> contents = ReadTextFile(file);
+  if (!contents) return Step::Continue;
+  ++run_->textFileDepth;
+  const TextEnd end = PlayText(*contents);
+  --run_->textFileDepth;
+  return end == TextEnd::Stopped ? Step::Stop : Step::Continue;
+}
+
+}  // namespace tavrix

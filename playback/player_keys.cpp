@@ -1,0 +1,98 @@
+// Keystrokes: plain characters, single keys, one-shot modifiers, Alt codes.
+#include <cstdio>
+
+#include "playback/player.h"
+
+namespace tavrix {
+
+namespace {
+
+constexpr std::uint8_t VkShift = 16;
+constexpr std::uint8_t VkControl = 17;
+constexpr std::uint8_t VkMenu = 18;
+constexpr std::uint8_t VkNumpad0 = 96;
+
+// The Alt code that types an ANSI character: "0" and its code, "0233" for é.
+std::string AnsiAltCode(unsigned char character) {
+  char digits[8];
+  std::snprintf(digits, sizeof digits, "0%03u", static_cast<unsigned>(character));
+  return digits;
+}
+
+}  // namespace
+
+void Player::WaitKeyDelay() {
+  if (state_.keyDelayOn) PauseForMilliseconds(state_.keyDelay);
+}
+
+void Player::TypeCharacter(unsigned char character, TextScan& scan) {
+  WaitKeyDelay();
+  const std::int16_t scanned = character < 128 ? desktop_.KeyScan(character) : -1;
+  if (scanned == -1) {
+    // Characters 128-255, and any character the layout has no key for, go
+    // through the numeric keypad.
+    TypeAltCode(AnsiAltCode(character));
+    return;
+  }
+  const auto key = static_cast<std::uint8_t>(scanned & 0xFF);
+  switch ((scanned >> 8) & 0xFF) {
+    case 1:
+      PostVKey(VkShift, false);
+      scan.shiftPending = true;
+      break;
+    case 2:
+      PostVKey(VkControl, false);
+      scan.ctrlPending = true;
+      break;
+    case 6:
+      PostVKey(VkControl, false);
+      PostVKey(VkMenu, false);
+      scan.ctrlPending = true;
+      scan.altPending = true;
+      break;
+    case 7:
+      PostVKey(VkShift, false);
+      PostVKey(VkControl, false);
+      PostVKey(VkMenu, false);
+      scan.shiftPending = true;
+      scan.ctrlPending = true;
+      scan.altPending = true;
+      break;
+    default:
+      break;
+  }
+  PostVKey(key, false);
+  PostVKey(key, true);
+  ReleasePendingModifiers(scan);
+}
+
+// Alt held while the digits go down and up on the numeric keypad. A field
+// that is not all digits sends only its digits.
+void Player::TypeAltCode(std::string_view digits) {
+  PostVKey(VkMenu, false);
+  for (const char digit : digits) {
+    if (digit < '0' || digit > '9') continue;
+    const auto key = static_cast<std::uint8_t>(VkNumpad0 + (digit - '0'));
+    PostVKey(key, false);
+    PostVKey(key, true);
+  }
+  PostVKey(VkMenu, true);
+}
+
+void Player::PressSingleKey(std::uint8_t key, bool keyDelay, TextScan& scan) {
+  if (keyDelay) WaitKeyDelay();
+  PostVKey(key, false);
+  PostVKey(key, true);
+  ReleasePendingModifiers(scan);
+}
+
+void Player::ReleasePendingModifiers(TextScan& scan) {
+  if (scan.shiftPending) PostVKey(VkShift, true);
+  if (scan.ctrlPending) PostVKey(VkControl, true);
+  if (scan.altPending) PostVKey(VkMenu, true);
+  scan.shiftPending = false;
+  scan.ctrlPending = false;
+  scan.altPending = false;
+}
+
+}  // namespace tavrix
