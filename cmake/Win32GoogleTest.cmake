@@ -5,8 +5,8 @@ set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(${TAVRIX_GOOGLETEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
-# A GoogleTest program run under Wine: every .cpp of the calling folder plus
-# SOURCES, linked statically. TVXHOOK.DLL is copied beside it so it loads the
+# A GoogleTest program run under Wine, made of SOURCES, linked statically;
+# scripts/test runs every *_tests.exe of the build. TVXHOOK.DLL is copied beside it so it loads the
 # library by name, as the program does.
 function(tavrix_wine_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})

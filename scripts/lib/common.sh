@@ -1,0 +1,16 @@
+# Shared settings of the scripts: where things are, and how they talk.
+# Sourced, never run.
+
+TAVRIX_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+TAVRIX_BUILD=${TAVRIX_BUILD:-$TAVRIX_ROOT/build}
+TAVRIX_NATIVE_BUILD=${TAVRIX_NATIVE_BUILD:-$TAVRIX_BUILD/native}
+TAVRIX_WIN32_BUILD=${TAVRIX_WIN32_BUILD:-$TAVRIX_BUILD/win32}
+TAVRIX_PROGRAM=$TAVRIX_WIN32_BUILD/app/tavrxp/TAVRXP.EXE
+TAVRIX_JOBS=${TAVRIX_JOBS:-2}
+
+say() { printf '==> %s\n' "$*" >&2; }
+warn() { printf 'warning: %s\n' "$*" >&2; }
+die() { printf 'error: %s\n' "$*" >&2; exit 1; }
+
+# Seconds since the epoch with milliseconds, for step timings.
+now_ms() { date +%s%3N; }

@@ -1,0 +1,30 @@
+# Helpers for the end-to-end cases in tests/e2e/*.sh. scripts/test runs each
+# case with the Wine environment already up (WINEPREFIX, DISPLAY exported)
+# and a fresh Wine server; a case exits 0 when it passed. Sourced, never run.
+#
+#   driver COMMAND ARGS...          tests/e2e/tvxdriver.exe, bounded (see its usage)
+#   start_windows_program PROGRAM [ARGS...]
+#                                   start a Windows program in the background;
+#                                   scripts/test ends it after the case
+#   fail MESSAGE                    end the case as failed
+
+# shellcheck source=wine_env.sh
+source "$(dirname "${BASH_SOURCE[0]}")/wine_env.sh"
+
+TAVRIX_DRIVER=$TAVRIX_WIN32_BUILD/tests/e2e/tvxdriver.exe
+E2E_STEP_SECONDS=${E2E_STEP_SECONDS:-30}
+E2E_PROGRAM_SECONDS=${E2E_PROGRAM_SECONDS:-120}
+
+fail() {
+  printf 'FAIL: %s\n' "$*" >&2
+  exit 1
+}
+
+driver() {
+  [[ -f $TAVRIX_DRIVER ]] || fail "the driver is not built: $TAVRIX_DRIVER"
+  wine_timed "$E2E_STEP_SECONDS" "$TAVRIX_DRIVER" "$@" </dev/null
+}
+
+start_windows_program() {
+  wine_timed "$E2E_PROGRAM_SECONDS" "$@" </dev/null >/dev/null 2>&1 &
+}

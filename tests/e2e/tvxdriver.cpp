@@ -1,0 +1,161 @@
+// tvxdriver: small Windows commands for end-to-end cases. Each waits for
+// what it needs, bounded, and exits 0 on success, 1 on a timeout or
+// mismatch, 2 on bad usage.
+//
+//   tvxdriver wait-window CLASS [MS]          a visible top-level window of CLASS exists
+//   tvxdriver front CLASS [MS]                bring it in front, wait until its focus is set
+//   tvxdriver type TEXT                       type TEXT as key presses (keybd_event)
+//   tvxdriver read CLASS [CHILD]              print the text of its first CHILD (Edit)
+//   tvxdriver wait-text CLASS TEXT [MS]       wait until that text equals TEXT
+//   tvxdriver close CLASS                     ask the window to close
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+constexpr DWORD kDefaultTimeoutMs = 10000;
+
+DWORD timeoutArg(int argc, char** argv, int index) {
+  return argc > index ? static_cast<DWORD>(std::strtoul(argv[index], nullptr, 10))
+                      : kDefaultTimeoutMs;
+}
+
+template <typename Check>
+bool waitFor(Check check, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    if (check()) return true;
+    if (GetTickCount() - start >= timeoutMs) return false;
+    Sleep(20);
+  }
+}
+
+HWND findVisible(const char* windowClass) {
+  const HWND window = FindWindowA(windowClass, nullptr);
+  return window != nullptr && IsWindowVisible(window) ? window : nullptr;
+}
+
+HWND focusOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+  return info.hwndFocus;
+}
+
+std::string textOf(HWND window) {
+  const auto length = SendMessageA(window, WM_GETTEXTLENGTH, 0, 0);
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(std::strlen(text.c_str()));
+  return text;
+}
+
+int waitWindow(const char* windowClass, DWORD timeoutMs) {
+  if (waitFor([&] { return findVisible(windowClass) != nullptr; }, timeoutMs)) return 0;
+  std::fprintf(stderr, "no visible window of class %s\n", windowClass);
+  return 1;
+}
+
+// GetForegroundWindow reads NULL for a moment during a switch, and a window
+// in front has no focus until its thread has processed the activation: wait
+// for both before anyone types.
+int front(const char* windowClass, DWORD timeoutMs) {
+  const HWND window = findVisible(windowClass);
+  if (window == nullptr) return waitWindow(windowClass, 0);
+  const bool inFront = waitFor(
+      [&] {
+        if (GetForegroundWindow() != window) SetForegroundWindow(window);
+        const HWND focus = focusOf(window);
+        return GetForegroundWindow() == window && focus != nullptr &&
+               (focus == window || IsChild(window, focus));
+      },
+      timeoutMs);
+  if (inFront) return 0;
+  std::fprintf(stderr, "window of class %s did not come to the front\n", windowClass);
+  return 1;
+}
+
+void sendKey(BYTE key, bool up) { keybd_event(key, 0, up ? KEYEVENTF_KEYUP : 0, 0); }
+
+int type(const char* text) {
+  for (const char* c = text; *c != '\0'; ++c) {
+    const SHORT scan = VkKeyScanA(*c);
+    if (scan == -1) {
+      std::fprintf(stderr, "no key types '%c'\n", *c);
+      return 1;
+    }
+    const BYTE key = LOBYTE(scan);
+    const BYTE shifts = HIBYTE(scan);
+    if (shifts & 1) sendKey(VK_SHIFT, false);
+    if (shifts & 2) sendKey(VK_CONTROL, false);
+    if (shifts & 4) sendKey(VK_MENU, false);
+    sendKey(key, false);
+    sendKey(key, true);
+    if (shifts & 4) sendKey(VK_MENU, true);
+    if (shifts & 2) sendKey(VK_CONTROL, true);
+    if (shifts & 1) sendKey(VK_SHIFT, true);
+  }
+  return 0;
+}
+
+HWND childOf(const char* windowClass, const char* childClass) {
+  const HWND window = findVisible(windowClass);
+  return window != nullptr ? FindWindowExA(window, nullptr, childClass, nullptr) : nullptr;
+}
+
+int read(const char* windowClass, const char* childClass) {
+  const HWND child = childOf(windowClass, childClass);
+  if (child == nullptr) {
+    std::fprintf(stderr, "no %s in a window of class %s\n", childClass, windowClass);
+    return 1;
+  }
+  std::printf("%s\n", textOf(child).c_str());
+  return 0;
+}
+
+int waitText(const char* windowClass, const char* expected, DWORD timeoutMs) {
+  std::string last;
+  const bool matched = waitFor(
+      [&] {
+        const HWND child = childOf(windowClass, "Edit");
+        if (child == nullptr) return false;
+        last = textOf(child);
+        return last == expected;
+      },
+      timeoutMs);
+  if (matched) return 0;
+  std::fprintf(stderr, "expected \"%s\", read \"%s\"\n", expected, last.c_str());
+  return 1;
+}
+
+int close(const char* windowClass) {
+  const HWND window = findVisible(windowClass);
+  if (window == nullptr) return 1;
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  return 0;
+}
+
+int usage() {
+  std::fprintf(stderr,
+               "usage: tvxdriver wait-window|front CLASS [MS] | type TEXT | read CLASS [CHILD]"
+               " | wait-text CLASS TEXT [MS] | close CLASS\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) return usage();
+  const std::string command = argv[1];
+  if (command == "wait-window") return waitWindow(argv[2], timeoutArg(argc, argv, 3));
+  if (command == "front") return front(argv[2], timeoutArg(argc, argv, 3));
+  if (command == "type") return type(argv[2]);
+  if (command == "read") return read(argv[2], argc > 3 ? argv[3] : "Edit");
+  if (command == "wait-text" && argc >= 4) return waitText(argv[2], argv[3], timeoutArg(argc, argv, 4));
+  if (command == "close") return close(argv[2]);
+  return usage();
+}
