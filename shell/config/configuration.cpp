@@ -14,6 +14,13 @@ constexpr std::int32_t kNoLimit = std::numeric_limits<std::int32_t>::max();
 
 enum class FontStyles { AllFour, BoldAndItalic };
 
+// "Last File 1", "Col 2 Width": a name with a number in it.
+std::string NumberedKey(std::string_view before, int number, std::string_view after = {}) {
+  std::string key(before);
+  key.append(std::to_string(number)).append(after);
+  return key;
+}
+
 template <class Font, class Visitor>
 void VisitFont(Visitor& visit, const std::string& section, Font& font, FontStyles styles) {
   visit.Number(section, "Color", font.color, kAnyNumber, kNoLimit);
@@ -54,7 +61,7 @@ void ForEachKey(Config& config, Visitor& visit) {
   visit.YesNo(misc, "Disable Screen Saver", config.disableScreenSaver);
   visit.Text(misc, "Current File", config.currentFile, kCurrentFileMaxLength);
   for (int i = 0; i < kLastFileCount; ++i) {
-    visit.Text(misc, "Last File " + std::to_string(i + 1), config.lastFiles[i], kLastFileMaxLength);
+    visit.Text(misc, NumberedKey("Last File ", i + 1), config.lastFiles[i], kLastFileMaxLength);
   }
 
   const std::string capture = "Capture";
@@ -77,7 +84,7 @@ void ForEachKey(Config& config, Visitor& visit) {
   const std::string mainWindow = "Main Window";
   VisitBounds(visit, mainWindow, config.mainWindow);
   for (int i = 0; i < 3; ++i) {
-    visit.Number(mainWindow, "Col " + std::to_string(i + 1) + " Width", config.columnWidths[i], 0, kNoLimit);
+    visit.Number(mainWindow, NumberedKey("Col ", i + 1, " Width"), config.columnWidths[i], 0, kNoLimit);
   }
   visit.YesNo(mainWindow, "Use Speed", config.useSpeed);
 

@@ -41,6 +41,18 @@ std::string_view UpToLineBreak(std::string_view text) { return text.substr(0, te
 
 bool IsBlankLine(std::string_view line) { return TrimBlanks(line).empty(); }
 
+std::string HeaderLine(std::string_view section) {
+  std::string line(1, '[');
+  line.append(section).append(1, ']');
+  return line;
+}
+
+std::string EntryLine(std::string_view key, std::string_view value) {
+  std::string line(key);
+  line.append(1, '=').append(value);
+  return line;
+}
+
 }  // namespace
 
 IniDocument IniDocument::Parse(std::string_view text) {
@@ -105,17 +117,16 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
   const auto range = FindSection(section);
   if (!range) {
     if (!lines_.empty() && !IsBlankLine(lines_.back())) lines_.emplace_back();
-    lines_.push_back("[" + std::string(section) + "]");
-    lines_.push_back(std::string(key) + "=" + std::string(value));
+    lines_.push_back(HeaderLine(section));
+    lines_.push_back(EntryLine(key, value));
     return;
   }
   if (const auto line = FindKey(*range, key)) {
-    const std::string existingKey(EntryOf(lines_[*line])->key);
-    lines_[*line] = existingKey + "=" + std::string(value);
+    lines_[*line] = EntryLine(std::string(EntryOf(lines_[*line])->key), value);
     return;
   }
   lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(InsertionPoint(*range)),
-                std::string(key) + "=" + std::string(value));
+                EntryLine(key, value));
 }
 
 std::string IniDocument::Text() const {
