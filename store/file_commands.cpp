@@ -183,9 +183,13 @@ void MacroFileCommands::OpenSaveFile(int k) {
   const std::string previous = file_.Path();
   listener_.RemovePopupTrayIcons();
   file_.LoadFile(path);
+  SetHotKeys(file_.index().table(), file_.hooks());
+  listener_.SetCaption(FileTitle(path));
   DoLastFiles(previous, path);
   listener_.MacroFilePathChanged(path);
-  AfterLoad();
+  listener_.RefillMacroList();
+  listener_.SetListButtons(file_.index().Count() > 0);
+  listener_.RearmScheduler();
   listener_.BuildPopupTrayIcons();
   RebuildKeySwapState();
 }

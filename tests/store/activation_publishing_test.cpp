@@ -1,0 +1,88 @@
+// Publishing the hot keys in use, and the key-swap file beside a macro file.
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "store/key_swap_file.h"
+#include "store/set_hot_keys.h"
+#include "store_test_support.h"
+
+namespace tavrix {
+namespace {
+
+using namespace testing_support;
+
+void Put(SharedMacroTable& t, int n, std::uint16_t code, std::uint8_t active) {
+  t.SetActivation(n, code);
+  t.SetActive(n, active);
+  t.SetMacroCount(std::max(t.MacroCount(), n));
+}
+
+TEST(SetHotKeys, MarksTheCodesOfActiveMacrosOnly) {
+  SharedMacroTable t;
+  RecordingHookLibrary hooks;
+  t.SetHotKeyUsed(100, 1);  // stale mark from before
+  Put(t, 1, 5, 1);
+  Put(t, 2, 7, 0);    // deactivated alone: not marked
+  Put(t, 3, 9, 0);    // deactivated but shared with an active one: marked
+  Put(t, 4, 9, 1);
+  Put(t, 5, kTimedActivation, 1);
+  Put(t, 6, kWordletActivation, 0);  // an inactive Wordlet still counts
+  SetHotKeys(t, hooks);
+
+  for (int code = 0; code < kHotKeyCount; ++code)
+    EXPECT_EQ(t.HotKeyUsed(code), code == 5 || code == 9 ? 1 : 0) << code;
+  EXPECT_EQ(t.HasWordlets(), 1);
+  EXPECT_EQ(hooks.calls(), (std::vector<RecordingHookLibrary::Call>{{"TvxUpKeys", 0}}));
+  EXPECT_EQ(hooks.copy().HotKeyUsed(9), 1);
+  EXPECT_EQ(hooks.copy().HasWordlets(), 1);
+  EXPECT_EQ(hooks.copy().Activation(1), 0);  // TvxUpKeys takes nothing else
+
+  // Entries beyond the count take no part.
+  t.SetMacroCount(4);
+  SetHotKeys(t, hooks);
+  EXPECT_EQ(t.HasWordlets(), 0);
+  EXPECT_FALSE(ThereAreWordlets(t));
+}
+
+TEST(KeySwapFile, NameReplacesTheTvxExtensionOrAppendsOne) {
+  EXPECT_EQ(SwapFileName("C:\\TAVRIX\\TAVRX.TVX"), "C:\\TAVRIX\\TAVRX.TVS");
+  EXPECT_EQ(SwapFileName("c:\\mine.tvx"), "c:\\mine.TVS");
+  EXPECT_EQ(SwapFileName("C:\\MACROS.TVS"), "C:\\MACROS.TVS.TVS");  // never the macro file itself
+  EXPECT_EQ(SwapFileName("MACROS"), "MACROS.TVS");
+}
+
+TEST(KeySwapFile, MissingFileIsCreatedWithUnchangedTablesAndAnExistingOneIsLoaded) {
+  ScratchFolder folder;
+  const std::string macros = folder.File("K.TVX");
+  std::array<std::uint8_t, 93> tables{};
+  GetSwapFile(macros, tables);
+  const std::string saved = ReadBytes(folder.File("K.TVS"));
+  ASSERT_EQ(saved.size(), 93u);
+  EXPECT_EQ(saved.substr(0, 26), "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+  EXPECT_EQ(saved.substr(52, 10), "0123456789");
+  EXPECT_EQ(saved.substr(62), " !\"#$%&'()*+,-./:;<=>?@[\\]^_`}~");
+  EXPECT_FALSE(SwapsInUse(tables));
+
+  tables[0] = 'B';  // A gives B
+  ASSERT_TRUE(SaveSwapKeys(folder.File("K.TVS"), tables));
+  std::array<std::uint8_t, 93> loaded{};
+  GetSwapFile(macros, loaded);
+  EXPECT_EQ(loaded[0], 'B');
+  EXPECT_TRUE(SwapsInUse(loaded));
+}
+
+TEST(KeySwapFile, AShortFileIsNeitherLoadedNorOverwritten) {
+  ScratchFolder folder;
+  { std::ofstream(folder.File("S.TVS"), std::ios::binary) << "ABC"; }
+  std::array<std::uint8_t, 93> tables{};
+  InitSwapKeys(tables);
+  tables[5] = 0;  // F gives nothing
+  GetSwapFile(folder.File("S.TVX"), tables);
+  EXPECT_EQ(tables[5], 0);
+  EXPECT_EQ(ReadBytes(folder.File("S.TVS")), "ABC");
+  EXPECT_FALSE(LoadSwapKeys(folder.File("none.TVS"), tables));
+}
+
+}  // namespace
+}  // namespace tavrix
