@@ -1,29 +1,12 @@
 #include "playback/date_time_text.h"
 
+#include <array>
 #include <cstdint>
+#include <string_view>
 
 namespace tavrix {
 
 namespace {
-
-constexpr std::array<std::string_view, kDateFormatCount> kDateFormats = {
-    "MM/DD/YY",      "MM-DD-YY",      "MM.DD.YY",       "MM/DD/YYYY",     "MM-DD-YYYY",    "MM.DD.YYYY",
-    "DD/MM/YY",      "DD-MM-YY",      "DD.MM.YY",       "DD/MM/YYYY",     "DD-MM-YYYY",    "DD.MM.YYYY",
-    "YY/MM/DD",      "YY-MM-DD",      "YY.MM.DD",       "YYYY/MM/DD",     "YYYY-MM-DD",    "YYYY.MM.DD",
-    "MMM YYYY",      "Mmm YYYY",      "DD MMM YY",      "DD Mmm YY",      "DD MMM YYYY",   "DD Mmm YYYY",
-    "DD Mmmmm YY",   "DD Mmmmm YYYY", "Mmm DD YY",      "Mmm DD, YY",     "Mmm DD YYYY",   "Mmm DD, YYYY",
-    "Mmmmm DD YY",   "Mmmmm DD, YY",  "Mmmmm DD YYYY",  "Mmmmm DD, YYYY", "MMDDYY",        "MMDDYYYY",
-    "DDMMYY",        "DDMMYYYY",      "YYMMDD",         "YYYYMMDD",       "DD",            "MM",
-    "Mmm",           "MMM",           "Mmmmm",          "YY",             "YYYY",          "Day of Week 1",
-    "Day of Week 2", "Day of Week 3", "Day of Week 4",
-};
-
-constexpr std::array<std::string_view, kTimeFormatCount> kTimeFormats = {
-    "hh:mm",       "hh.mm",       "hh,mm",       "hhmm",        "hh:mm:ss",    "hh.mm.ss",    "hh,mm,ss",
-    "hhmmss",      "hh",          "mm",          "ss",          "hh:mm am",    "hh.mm am",    "hh,mm am",
-    "hh:mm:ss am", "hh.mm.ss am", "hh,mm,ss am", "hh:mm AM",    "hh.mm AM",    "hh,mm AM",    "hh:mm:ss AM",
-    "hh.mm.ss AM", "hh,mm,ss AM", "hh:mma",      "hh.mma",      "hh,mma",
-};
 
 constexpr std::array<std::string_view, 7> kShortDays = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 constexpr std::array<std::string_view, 7> kLongDays = {"Sunday",   "Monday", "Tuesday", "Wednesday",
@@ -166,10 +149,6 @@ int TwelveHour(int hour) {
 
 }  // namespace
 
-const std::array<std::string_view, kDateFormatCount>& DateFormatNames() { return kDateFormats; }
-
-const std::array<std::string_view, kTimeFormatCount>& TimeFormatNames() { return kTimeFormats; }
-
 int DayOfWeek(int year, int month, int day) {
   const std::int64_t days = DaysFromCivil(year, month, day);
   // 1 January 1970 was a Thursday.
@@ -195,7 +174,7 @@ std::string DateText(const LocalDateTime& now, int format, bool leadingZeros, in
       default: return Upper(kLongDays[weekday]);
     }
   }
-  return FillDateName(kDateFormats[format - 1], DateParts{date.year, date.month, date.day, leadingZeros});
+  return FillDateName(DateFormatNames[format - 1], DateParts{date.year, date.month, date.day, leadingZeros});
 }
 
 std::string TimeText(const LocalDateTime& now, int format, bool leadingZeros) {
@@ -203,7 +182,7 @@ std::string TimeText(const LocalDateTime& now, int format, bool leadingZeros) {
   const int hour = format >= kFirst12HourFormat ? TwelveHour(now.hour) : now.hour;
   const TimeParts time{Padded(hour, leadingZeros ? 2 : 1), Padded(now.minute, 2), Padded(now.second, 2),
                        now.hour >= 12};
-  return FillTimeName(kTimeFormats[format - 1], time);
+  return FillTimeName(TimeFormatNames[format - 1], time);
 }
 
 }  // namespace tavrix

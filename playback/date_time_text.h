@@ -3,21 +3,15 @@
 // local date and time. English names only; the system locale plays no part.
 #pragma once
 
-#include <array>
 #include <string>
-#include <string_view>
 
 #include "platform/desktop.h"
+#include "playback/date_time_formats.h"
 
 namespace tavrix {
 
-constexpr int kDateFormatCount = 51;
-constexpr int kTimeFormatCount = 26;
-
-// The format names as they stand in the tags ("MM/DD/YY", "hh:mm am" ...),
-// index 0 = format 1.
-const std::array<std::string_view, kDateFormatCount>& DateFormatNames();
-const std::array<std::string_view, kTimeFormatCount>& TimeFormatNames();
+constexpr int kDateFormatCount = static_cast<int>(DateFormatNames.size());
+constexpr int kTimeFormatCount = static_cast<int>(TimeFormatNames.size());
 
 // 0 = Sunday ... 6 = Saturday, for a date of the proleptic Gregorian calendar.
 int DayOfWeek(int year, int month, int day);

@@ -6,22 +6,14 @@ namespace tavrix {
 
 namespace {
 
-constexpr std::string_view kParameterMark = "<PARAM>";
 // Between two looks for a launched window the program keeps handling its
 // messages; this is how long each such breather lasts.
-constexpr std::uint32_t kLaunchPollMilliseconds = 50;
+constexpr std::uint32_t kLaunchPollMilliseconds = 100;
 constexpr double kSecondsPerDay = 86400.0;
 
 std::string CutToLength(std::string_view text, std::size_t length) { return std::string(text.substr(0, length)); }
 
 }  // namespace
-
-LaunchCommand SplitLaunchCommand(std::string_view command) {
-  const std::size_t mark = command.find(kParameterMark);
-  if (mark == std::string_view::npos) return {CutToLength(command, kMaxTitleLength), {}};
-  return {CutToLength(command.substr(0, mark), kMaxTitleLength),
-          CutToLength(command.substr(mark + kParameterMark.size()), kMaxTitleLength)};
-}
 
 CommandOutcome WindowCommands::Activate(std::string_view title) {
   if (title == kCurrentWindowTitle) {
@@ -33,12 +25,12 @@ CommandOutcome WindowCommands::Activate(std::string_view title) {
   return ActivateIt(desktop_, title, targetWindow_) ? CommandOutcome::Continue : CommandOutcome::EndText;
 }
 
-void WindowCommands::Launch(std::string_view command) {
-  const LaunchCommand launch = SplitLaunchCommand(command);
-  desktop_.LaunchProgram(launch.program, launch.parameters);
+void WindowCommands::Launch(const LaunchCommand& command) {
+  desktop_.LaunchProgram(CutToLength(command.program, kMaxTitleLength),
+                         CutToLength(command.parameters, kMaxTitleLength));
 }
 
-CommandOutcome WindowCommands::LaunchAndWait(int seconds, std::string_view title, std::string_view command) {
+CommandOutcome WindowCommands::LaunchAndWait(int seconds, std::string_view title, const LaunchCommand& command) {
   StoreLaunchTitle(title);
   Launch(command);
   if (!WaitForLaunchedWindow()) return CommandOutcome::EndText;
@@ -46,7 +38,8 @@ CommandOutcome WindowCommands::LaunchAndWait(int seconds, std::string_view title
   return CommandOutcome::Continue;
 }
 
-CommandOutcome WindowCommands::ActivateOrLaunch(int seconds, std::string_view title, std::string_view command) {
+CommandOutcome WindowCommands::ActivateOrLaunch(int seconds, std::string_view title,
+                                                const LaunchCommand& command) {
   StoreLaunchTitle(title);
   if (ActivateIt(desktop_, launchTitle_, targetWindow_)) return CommandOutcome::Continue;
   return LaunchAndWait(seconds, title, command);
@@ -81,7 +74,7 @@ void WindowCommands::StoreLaunchTitle(std::string_view title) { launchTitle_ = C
 bool WindowCommands::WaitForLaunchedWindow() {
   const double start = SecondsOfDay();
   const double limit = kLaunchWaitMilliseconds / 1000.0;
-  // Every breather lasts at least its 50 ms, so this many tries cannot end
+  // Every breather lasts at least its 100 ms, so this many tries cannot end
   // the wait early; it only guards against a clock that has stopped.
   constexpr std::uint32_t kMostTries = kLaunchWaitMilliseconds / kLaunchPollMilliseconds + 1;
   for (std::uint32_t tries = 0;; ++tries) {

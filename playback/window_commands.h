@@ -8,23 +8,20 @@
 #include <string_view>
 
 #include "platform/desktop.h"
+#include "playback/playback_commands.h"
 
 namespace tavrix {
-
-// Whether playback of the current text goes on after a command.
-enum class CommandOutcome { Continue, EndText };
 
 // The window-state tags: "<WSHUT:", "<WHIDE:", "<WSHOW:", "<WMAX:", "<WMIN:",
 // "<WRES:", "<WCLS:".
 enum class WindowStateCommand { Shut, Hide, Show, Maximize, Minimize, Restore, Close };
 
-// A launch command split at its first "<PARAM>".
+// A launch command: the program (or document) and the parameters that
+// followed its "<PARAM>".
 struct LaunchCommand {
-  std::string program;
-  std::string parameters;
+  std::string_view program;
+  std::string_view parameters;
 };
-
-LaunchCommand SplitLaunchCommand(std::string_view command);
 
 // The launch title is kept to its first 30 characters.
 constexpr std::size_t kMaxLaunchTitleLength = 30;
@@ -41,13 +38,13 @@ class WindowCommands {
   // "<ACTIVATE:": the text ends when no window has the title.
   CommandOutcome Activate(std::string_view title);
   // "<LAUNCH:": starts the program; whether it started is not known.
-  void Launch(std::string_view command);
+  void Launch(const LaunchCommand& command);
   // "<LAUNCHNO:": launch, wait up to 30 s for the window titled `title`,
   // then `seconds` more; the text ends when the window never came.
-  CommandOutcome LaunchAndWait(int seconds, std::string_view title, std::string_view command);
+  CommandOutcome LaunchAndWait(int seconds, std::string_view title, const LaunchCommand& command);
   // "<LAUNCHYES:": the same, unless the window is already there, which is
   // then brought forward with no launch and no wait.
-  CommandOutcome ActivateOrLaunch(int seconds, std::string_view title, std::string_view command);
+  CommandOutcome ActivateOrLaunch(int seconds, std::string_view title, const LaunchCommand& command);
   // The seven window-state tags. An empty title or a missing window does nothing.
   void ChangeWindowState(WindowStateCommand command, std::string_view title);
   // "<WSIZE:" and "<WPOS:", with the same title rules.

@@ -26,7 +26,7 @@ void ExpectDates(const LocalDateTime& when, bool leadingZeros, int offset, const
   ASSERT_EQ(expected.size(), static_cast<std::size_t>(kDateFormatCount));
   for (int format = 1; format <= kDateFormatCount; ++format) {
     EXPECT_EQ(DateText(when, format, leadingZeros, offset), expected[format - 1])
-        << "format " << format << " " << DateFormatNames()[format - 1];
+        << "format " << format << " " << DateFormatNames[format - 1];
   }
 }
 
@@ -34,7 +34,7 @@ void ExpectTimes(const LocalDateTime& when, bool leadingZeros, const std::vector
   ASSERT_EQ(expected.size(), static_cast<std::size_t>(kTimeFormatCount));
   for (int format = 1; format <= kTimeFormatCount; ++format) {
     EXPECT_EQ(TimeText(when, format, leadingZeros), expected[format - 1])
-        << "format " << format << " " << TimeFormatNames()[format - 1];
+        << "format " << format << " " << TimeFormatNames[format - 1];
   }
 }
 
@@ -168,14 +168,14 @@ TEST(TimeText, ExamplesOfTheTimeTags) {
 }
 
 TEST(FormatNames, TablesHaveTheirNamesInOrder) {
-  EXPECT_EQ(DateFormatNames()[0], "MM/DD/YY");
-  EXPECT_EQ(DateFormatNames()[22], "DD MMM YYYY");
-  EXPECT_EQ(DateFormatNames()[50], "Day of Week 4");
-  EXPECT_EQ(TimeFormatNames()[0], "hh:mm");
-  EXPECT_EQ(TimeFormatNames()[14], "hh:mm:ss am");
-  EXPECT_EQ(TimeFormatNames()[25], "hh,mma");
-  for (const auto name : DateFormatNames()) EXPECT_LE(name.size(), 15u);
-  for (const auto name : TimeFormatNames()) EXPECT_LE(name.size(), 15u);
+  EXPECT_EQ(DateFormatNames[0], "MM/DD/YY");
+  EXPECT_EQ(DateFormatNames[22], "DD MMM YYYY");
+  EXPECT_EQ(DateFormatNames[50], "Day of Week 4");
+  EXPECT_EQ(TimeFormatNames[0], "hh:mm");
+  EXPECT_EQ(TimeFormatNames[14], "hh:mm:ss am");
+  EXPECT_EQ(TimeFormatNames[25], "hh,mma");
+  for (const auto name : DateFormatNames) EXPECT_LE(name.size(), 15u);
+  for (const auto name : TimeFormatNames) EXPECT_LE(name.size(), 15u);
 }
 
 }  // namespace
