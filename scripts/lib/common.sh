@@ -7,6 +7,8 @@ TAVRIX_NATIVE_BUILD=${TAVRIX_NATIVE_BUILD:-$TAVRIX_BUILD/native}
 TAVRIX_WIN32_BUILD=${TAVRIX_WIN32_BUILD:-$TAVRIX_BUILD/win32}
 TAVRIX_PROGRAM=$TAVRIX_WIN32_BUILD/app/tavrxp/TAVRXP.EXE
 TAVRIX_JOBS=${TAVRIX_JOBS:-2}
+# The cases and helper scripts started from here see the same folders.
+export TAVRIX_ROOT TAVRIX_BUILD TAVRIX_NATIVE_BUILD TAVRIX_WIN32_BUILD
 
 say() { printf '==> %s\n' "$*" >&2; }
 warn() { printf 'warning: %s\n' "$*" >&2; }
