@@ -1,0 +1,94 @@
+// The main window object: owns the engine for the whole run (the macro index
+// and file, the player, the busy flags, the configuration) and handles the
+// hook library's messages, the timers and the menu commands that do not need
+// a form. The Windows program forwards its window procedure here; tests drive
+// it through the same calls on the simulated desktop.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/desktop.h"
+#include "platform/ui.h"
+#include "shell/config/command_line.h"
+#include "shell/config/configuration.h"
+#include "shell/main_window_host.h"
+#include "store/hook_library.h"
+
+namespace tavrix {
+
+class MacroIndex;
+class MacroFile;
+class MacroFileCommands;
+class Player;
+
+class TMainWin {
+ public:
+  // Everything outside the portable core the main window works with.
+  struct Environment {
+    Desktop& desktop;
+    Ui& ui;
+    HookLibrary& hooks;
+    MainWindowHost& host;
+    Configuration& configuration;
+    std::string programFolder;   // no trailing backslash
+    std::string programFileName; // "TAVRXP.EXE"
+    bool isNT = true;            // Windows NT 4 or later
+    bool trayAllowed = true;     // the platform has a system tray
+    bool mouseSwapped = false;   // the system swaps the mouse buttons
+  };
+
+  explicit TMainWin(Environment environment);
+  ~TMainWin();
+  TMainWin(const TMainWin&) = delete;
+  TMainWin& operator=(const TMainWin&) = delete;
+
+  // --- Life cycle --------------------------------------------------------
+  // Process start, step 4: loads the configured macro file (publishing every
+  // entry) before the main window exists.
+  void LoadMacroFileAtStart();
+  // Main window creation (`FormCreate`): key-swap state, table publishing,
+  // activations, hooks, command-line switches, timers. False when a hook
+  // could not be installed (the user has been told).
+  bool FormCreate(const std::vector<CommandLineSwitch>& switches);
+  // Shutdown (`FormClose`): removes every hook and saves the configuration.
+  void FormClose();
+
+  // --- The hook library's messages ---------------------------------------
+  void OnActivation(std::uint32_t wParam, WindowId focusWindow);  // message 2 (Fire)
+  void OnAbort();                                                 // message 5
+  void OnForegroundChanged(WindowId window);                      // message 7
+  void OnCapsLockState(bool on);                                  // message 9
+  void OnClearInUse();                                            // message 12
+  void OnTimer(MainTimer timer);
+
+  // --- Commands -----------------------------------------------------------
+  void ActivateMe();
+  void MenuKeyHooksClick();
+  void MenuMouseHooksClick();
+  // The system asks to start the screen saver: false refuses it.
+  bool AllowScreenSaver() const;
+  // Runs macro n as the dispatcher does (popup menus, playback, end key).
+  void RunMacro(int n);
+
+  // --- State other parts read ---------------------------------------------
+  MacroIndex& Index();
+  MacroFile& File();
+  MacroFileCommands& FileCommands();
+  Player& GetPlayer();
+  const StartupModes& Modes() const;
+  bool Paused() const;
+  bool PopupShown() const;
+  bool Capturing() const;
+  bool InUse() const;
+  bool TrayMode() const;
+
+ private:
+  struct Engine;
+  Environment env_;
+  std::unique_ptr<Engine> engine_;
+};
+
+}  // namespace tavrix
