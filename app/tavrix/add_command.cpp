@@ -1,0 +1,161 @@
+// tavrix add: appends one macro to a macro file the way the program's editors
+// do, and prints its macro number.
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "activation/hotkeys/hot_key_table.h"
+#include "app/tavrix/command.h"
+#include "app/tavrix/store_tool_support.h"
+#include "store/date_time.h"
+#include "store/macro_record.h"
+
+namespace tavrix::tool {
+namespace {
+
+constexpr const char* kUsage =
+    "add FILE (--hotkey NAME | --wordlet TEXT | --timed) [--nickname NAME] "
+    "[--scope global|window:TITLE|program:NAME] [--if-running] [--inactive] (--text TEXT | --text-file PATH)   "
+    "append a macro and print its number";
+
+struct AddRequest {
+  std::string file;
+  std::optional<std::uint16_t> activation;
+  std::string wordlet;
+  std::string nickname;
+  std::int16_t scope = kScopeGlobal;
+  std::string scopeName;
+  bool ifRunning = false;
+  bool inactive = false;
+  std::optional<std::string> text;
+};
+
+bool IsWordletCharacter(char c) {
+  if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) return true;
+  return std::string_view("!@#$%^&_=<>?.;,*-/+").find(c) != std::string_view::npos;
+}
+
+bool IsValidWordlet(const std::string& text) {
+  if (text.empty() || text.size() > kWordletCapacity) return false;
+  for (const char c : text)
+    if (!IsWordletCharacter(c)) return false;
+  return true;
+}
+
+std::optional<std::string> ReadTextFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// Fills `request` from the arguments; the reason when they are not usable.
+std::optional<std::string> Parse(const Arguments& args, AddRequest& request) {
+  if (args.empty() || args[0].rfind("--", 0) == 0) return "the macro file is missing";
+  request.file = args[0];
+  int activations = 0;
+  for (std::size_t i = 1; i < args.size(); ++i) {
+    const std::string& option = args[i];
+    const auto value = [&]() -> std::optional<std::string> {
+      if (i + 1 >= args.size()) return std::nullopt;
+      return args[++i];
+    };
+    if (option == "--timed") {
+      ++activations;
+      request.activation = kTimedActivation;
+    } else if (option == "--if-running") {
+      request.ifRunning = true;
+    } else if (option == "--inactive") {
+      request.inactive = true;
+    } else if (option == "--hotkey" || option == "--wordlet" || option == "--nickname" || option == "--scope" ||
+               option == "--text" || option == "--text-file") {
+      const auto argument = value();
+      if (!argument) return option + " needs a value";
+      if (option == "--hotkey") {
+        ++activations;
+        request.activation = FindHotKey(*argument);
+        if (!request.activation) return "unknown hot key name \"" + *argument + "\" (names as in the hot key list, e.g. \"Ctrl+Alt+A\")";
+      } else if (option == "--wordlet") {
+        ++activations;
+        if (!IsValidWordlet(*argument))
+          return "a Wordlet must be 1 to 10 characters from A-Z, a-z, 0-9 and ! @ # $ % ^ & _ = < > ? . ; , * - / +";
+        request.activation = kWordletActivation;
+        request.wordlet = *argument;
+      } else if (option == "--nickname") {
+        if (argument->size() > kNickNameCapacity) return "the nickname is longer than 50 characters";
+        request.nickname = *argument;
+      } else if (option == "--scope") {
+        if (*argument == "global") {
+          request.scope = kScopeGlobal;
+        } else if (argument->rfind("window:", 0) == 0 || argument->rfind("program:", 0) == 0) {
+          const bool window = argument->rfind("window:", 0) == 0;
+          request.scope = window ? kScopeWindow : kScopeProgram;
+          request.scopeName = argument->substr(window ? 7 : 8);
+          if (request.scopeName.empty()) return std::string(window ? "the window title" : "the program name") + " is empty";
+          if (request.scopeName.size() > kScopeNameCapacity)
+            return std::string(window ? "the window title" : "the program name") + " is longer than 30 characters";
+        } else {
+          return "--scope takes global, window:TITLE or program:NAME";
+        }
+      } else {
+        if (request.text) return "give the text only once";
+        request.text = option == "--text" ? std::optional<std::string>(*argument) : ReadTextFile(*argument);
+        if (!request.text) return "the text file \"" + *argument + "\" could not be read";
+      }
+    } else {
+      return "unknown option \"" + option + "\"";
+    }
+  }
+  if (activations != 1) return "give exactly one of --hotkey, --wordlet and --timed";
+  if (!request.text) return "give the macro text with --text or --text-file";
+  if (request.text->size() > kMaxMacroText) return "the macro text is longer than 5000 characters";
+  if (request.text->find('\0') != std::string::npos) return "the macro text contains a zero byte";
+  return std::nullopt;
+}
+
+MacroRecord BuildRecord(const AddRequest& request, const LocalDateTime& now) {
+  MacroRecord record;
+  record.SetNickName(request.nickname);
+  record.SetScope(request.scope);
+  record.SetScopeName(request.scopeName);
+  record.SetActivation(*request.activation);
+  record.SetWordletText(request.wordlet);
+  record.SetActive(request.inactive ? 0 : 1);
+  record.SetTopMostOnly(request.ifRunning ? 0 : 1);
+  record.SetIconName("MAIN");
+  record.SetMacroText(*request.text);
+  if (*request.activation == kTimedActivation) record.SetDefaultSchedule(now);
+  record.SetLastModified(ToDateTimeValue(now));
+  return record;
+}
+
+int RunAdd(const Arguments& args, std::ostream& out, std::ostream& err) {
+  AddRequest request;
+  if (const auto problem = Parse(args, request)) {
+    err << "tavrix add: " << *problem << "\n";
+    return 1;
+  }
+  StoreSession session(err);
+  session.file.LoadFile(request.file);
+  if (session.ui.MessageCount() > 0 || session.file.State() != MacroFileState::Ready) return 1;
+
+  MacroIndex& index = session.index;
+  const int count = index.Count();
+  if (count >= kMaxMacros) {
+    session.ui.ShowMessage("Error", "Maximum number of hot keys has been reached.  Add not allowed.");
+    return 1;
+  }
+  const MacroRecord record = BuildRecord(request, LocalNow());
+  index.SetCount(count + 1);
+  session.hooks.TvxUpNumKeys(index.table().bytes());
+  if (!session.file.SaveRecord(-1, record)) return 1;
+  out << count + 1 << "\n";
+  return 0;
+}
+
+}  // namespace
+
+TAVRIX_COMMAND("add", kUsage, RunAdd);
+
+}  // namespace tavrix::tool

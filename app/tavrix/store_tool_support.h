@@ -1,0 +1,63 @@
+// What the store commands of the tool share: a console Ui (messages to the
+// error stream, every question answered No), the wall clock, and the index,
+// library and macro file wired as the program wires them.
+#pragma once
+
+#include <chrono>
+#include <ctime>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "platform/ui.h"
+#include "store/macro_file.h"
+#include "store/macro_index.h"
+#include "store/recording_hook_library.h"
+
+namespace tavrix::tool {
+
+class ConsoleUi : public Ui {
+ public:
+  explicit ConsoleUi(std::ostream& err) : err_(err) {}
+
+  void ShowMessage(const std::string& caption, const std::string& text) override { Print(caption, text); }
+  bool AskYesNo(const std::string& caption, const std::string& text) override {
+    Print(caption, text + " (answered No)");
+    return false;
+  }
+  void DoAMessage(const std::string& caption, const std::string& text) override { Print(caption, text); }
+  bool ShowPause(const PauseRequest&) override { return false; }
+  void ResumePause() override {}
+  std::uint16_t AskRepeatCount() override { return 1; }
+  std::optional<std::string> AskFileName(const FileDialogRequest&) override { return std::nullopt; }
+
+  int MessageCount() const { return messages_; }
+
+ private:
+  void Print(const std::string& caption, const std::string& text) {
+    ++messages_;
+    err_ << "tavrix: " << caption << ": " << text << "\n";
+  }
+  std::ostream& err_;
+  int messages_ = 0;
+};
+
+inline LocalDateTime LocalNow() {
+  const auto now = std::chrono::system_clock::now();
+  const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+  const std::tm local = *std::localtime(&seconds);
+  const auto milliseconds =
+      std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
+  return LocalDateTime{local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour,
+                       local.tm_min,         local.tm_sec,     static_cast<int>(milliseconds)};
+}
+
+struct StoreSession {
+  explicit StoreSession(std::ostream& err) : ui(err) {}
+  ConsoleUi ui;
+  RecordingHookLibrary hooks;
+  MacroIndex index;
+  MacroFile file{index, hooks, ui, LocalNow};
+};
+
+}  // namespace tavrix::tool
