@@ -1,0 +1,113 @@
+// The macro file's costs at its largest: loading 500 records into the index
+// (what every start-up, open and reload pays), saving one record in place,
+// and reading one record back.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/sim/sim_trace.h"
+#include "platform/sim/sim_ui.h"
+#include "store/macro_file.h"
+#include "store/macro_index.h"
+#include "store/recording_hook_library.h"
+
+namespace {
+
+using namespace tavrix;
+
+// A hook library that only swallows the calls, so the recording of 500 calls
+// per load is not what is measured.
+class SilentHookLibrary : public HookLibrary {
+ public:
+  HookHandle TvxHookKeyboard() override { return 1; }
+  HookHandle TvxHookMouse() override { return 2; }
+  HookHandle TvxHookCBT() override { return 3; }
+  HookHandle TvxHookSwap() override { return 4; }
+  void TvxUnHook(HookHandle) override {}
+  void TvxUpInit(TableBytes) override {}
+  void TvxUpItem(TableBytes table, std::uint16_t n) override { benchmark::DoNotOptimize(table[n]); }
+  void TvxUpNumKeys(TableBytes) override {}
+  void TvxUpKeys(TableBytes) override {}
+  void TvxUpCapture(TableBytes) override {}
+  void TvxUpCaptureOn(TableBytes) override {}
+  void TvxUpInUse(TableBytes) override {}
+  void TvxUpWindow(TableBytes) override {}
+  void TvxUpWindow2(TableBytes) override {}
+  void TvxUpProg(TableBytes) override {}
+  void TvxUpProgs(TableBytes) override {}
+  void TvxUpKeyHook(TableBytes) override {}
+  void TvxUpMouseHook(TableBytes) override {}
+};
+
+std::string WriteFullFile() {
+  const std::string path = (std::filesystem::temp_directory_path() / "tavrix_store_bench.TVX").string();
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  for (int n = 1; n <= kMaxMacros; ++n) {
+    MacroRecord r;
+    if (n <= 4) {
+      r.SetScope(kScopeSystem);
+      r.SetScopeName(std::string(1, static_cast<char>('0' + n)));
+      r.SetActivation(static_cast<std::uint16_t>(261 + n));
+    } else {
+      r.SetScope(kScopeGlobal);
+      r.SetActivation(static_cast<std::uint16_t>(n % 720));
+      r.SetMacroText(std::string(4000, 'x'));
+    }
+    r.SetNickName("Macro number " + std::to_string(n));
+    r.SetActive(1);
+    out.write(reinterpret_cast<const char*>(r.bytes().data()), kMacroRecordSize);
+  }
+  return path;
+}
+
+struct Store {
+  SimTrace trace;
+  SimUi ui{trace};
+  SilentHookLibrary hooks;
+  MacroIndex index;
+  MacroFile file{index, hooks, ui, [] { return LocalDateTime{2024, 1, 1, 12, 0, 0, 0}; }};
+};
+
+void BM_Load500Records(benchmark::State& state) {
+  const std::string path = WriteFullFile();
+  Store store;
+  for (auto _ : state) {
+    store.file.LoadFile(path);
+    benchmark::DoNotOptimize(store.index.Count());
+  }
+  if (store.index.Count() != kMaxMacros) state.SkipWithError("not all records were loaded");
+  state.SetItemsProcessed(state.iterations() * kMaxMacros);
+  std::filesystem::remove(path);
+}
+BENCHMARK(BM_Load500Records)->Unit(benchmark::kMicrosecond);
+
+void BM_SaveOneRecordInPlace(benchmark::State& state) {
+  const std::string path = WriteFullFile();
+  Store store;
+  store.file.LoadFile(path);
+  MacroRecord record;
+  store.file.ReadRecord(250, record);
+  for (auto _ : state) {
+    if (!store.file.SaveRecord(250, record)) state.SkipWithError("save failed");
+  }
+  std::filesystem::remove(path);
+}
+BENCHMARK(BM_SaveOneRecordInPlace)->Unit(benchmark::kMicrosecond);
+
+void BM_ReadOneRecord(benchmark::State& state) {
+  const std::string path = WriteFullFile();
+  Store store;
+  store.file.LoadFile(path);
+  MacroRecord record;
+  for (auto _ : state) {
+    if (!store.file.ReadRecord(250, record)) state.SkipWithError("read failed");
+    benchmark::DoNotOptimize(record.bytes()[0]);
+  }
+  std::filesystem::remove(path);
+}
+BENCHMARK(BM_ReadOneRecord)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
