@@ -151,13 +151,13 @@ class KeyWriter {
     profile_.WriteString(section, key, NumberText(field));
   }
   void Text(const std::string& section, const std::string& key, const std::string& field, std::size_t maxLength) {
-    profile_.WriteString(section, key, CutText(field, maxLength));
+    profile_.WriteString(section, key, StoredText(CutText(field, maxLength)));
   }
   void SortOrder(const std::string& section, const std::string& key, const std::string& field) {
     profile_.WriteString(section, key, field);
   }
   void FontName(const std::string& section, const std::string& key, const std::string& field) {
-    profile_.WriteString(section, key, CutText(field, kFontNameMaxLength));
+    profile_.WriteString(section, key, StoredText(CutText(field, kFontNameMaxLength)));
   }
 
  private:

@@ -24,4 +24,14 @@ std::optional<std::int32_t> NumberValue(std::string_view text) {
 
 std::string NumberText(std::int32_t value) { return std::to_string(value); }
 
+std::string StoredText(std::string_view value) {
+  const bool enclosed = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+                        value.back() == value.front();
+  if (!enclosed) return std::string(value);
+  const char other = value.front() == '"' ? '\'' : '"';
+  std::string text(1, other);
+  text.append(value).append(1, other);
+  return text;
+}
+
 }  // namespace tavrix

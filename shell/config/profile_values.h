@@ -18,4 +18,9 @@ std::string YesNoText(bool value);
 std::optional<std::int32_t> NumberValue(std::string_view text);
 std::string NumberText(std::int32_t value);
 
+// The text to write so that reading gives `value` back: the profile functions
+// drop one pair of enclosing quotes, so a value that is itself enclosed in
+// quotes gets a pair of the other kind around it.
+std::string StoredText(std::string_view value);
+
 }  // namespace tavrix

@@ -304,6 +304,25 @@ TEST(ConfigurationTest, ValuesThatDoNotReadGetTheirDefaults) {
   EXPECT_EQ(loaded, expected);
 }
 
+// The profile functions drop one pair of enclosing quotes when reading, so a
+// value that is itself enclosed in quotes must be written with another pair.
+TEST(ConfigurationTest, ValuesEnclosedInQuotesSurviveARoundTrip) {
+  Configuration saved;
+  saved.prefixKeys = "''";  // two apostrophes: a valid prefix
+  saved.lastFiles[0] = "\"D:\\QUOTED.TVX\"";
+  saved.lastFiles[1] = "'";
+  saved.waveFile = "'bell'";
+  MemoryProfileFile profile;
+  saved.Save(profile);
+  Configuration loaded;
+  loaded.Load(profile, kProgramFolder, AnyFileExists);
+  EXPECT_EQ(loaded.prefixKeys, "''");
+  EXPECT_EQ(loaded.lastFiles[0], "\"D:\\QUOTED.TVX\"");
+  EXPECT_EQ(loaded.lastFiles[1], "'");
+  EXPECT_EQ(loaded.waveFile, "'bell'");
+  EXPECT_NE(profile.Text().find("Prefix Keys=\"''\"\r\n"), std::string::npos) << profile.Text();
+}
+
 TEST(ConfigurationTest, PrintFontHasOnlyBoldAndItalic) {
   const Configuration loaded =
       LoadFrom("[Print List Font]\nBold=Yes\nItalic=yes\nUnderline=Yes\nStrikeout=Yes\nSize=8\nFont Name=Courier\n");
@@ -318,11 +337,11 @@ TEST(ConfigurationTest, PrintFontHasOnlyBoldAndItalic) {
             profile.Text().find("[Print List Font]"));
 }
 
-TEST(ConfigurationTest, AnyBytesLoadIntoValuesWithinTheirRanges) {
+TEST(ConfigurationTest, AnyBytesLoadIntoValuesWithinTheirRangesAndSaveBackTheSame) {
   std::mt19937 random(12345);
   const std::string pieces[] = {"[Misc]", "[Scheduler]", "[Network]", "[Capture]", "[Grid Font]", "=", "\r\n",
                                 "\n",     "Timer Seconds", "Sync Minutes", "System Menu", "Speed", "Size",
-                                "Primary Sort", "-", "9", "0", "\"", ";", "[", "]", "\x00", "\xff", " "};
+                                "Primary Sort", "Prefix Keys", "Wave File", "-", "9", "0", "\"", "'", ";", "[", "]", "\x00", "\xff", " "};
   for (int round = 0; round < 300; ++round) {
     std::string text;
     const int count = static_cast<int>(random() % 60);
@@ -348,6 +367,15 @@ TEST(ConfigurationTest, AnyBytesLoadIntoValuesWithinTheirRanges) {
               (std::multiset<char>{'1', '2', '3'}))
         << text;
     ASSERT_FALSE(loaded.currentFile.empty()) << text;
+
+    // Saving into that same file and loading again must give the same settings.
+    MemoryProfileFile profile(text);
+    Configuration first;
+    first.Load(profile, kProgramFolder, AnyFileExists);
+    first.Save(profile);
+    Configuration second;
+    second.Load(profile, kProgramFolder, AnyFileExists);
+    ASSERT_TRUE(first == second) << text << "\n---- saved as ----\n" << profile.Text();
   }
 }
 

@@ -72,6 +72,9 @@ TEST_F(ConfigWin32Test, PortableReaderAgreesWithTheSystemReader) {
                "Wave File=\"C:\\A B.WAV\"\r\n"
                "Prefix Keys=';'\r\n"
                "Odd Quotes=\"x'\r\n"
+               "Nested=\"''\"\r\n"
+               "Other Nested='\"x\"'\r\n"
+               "Inner Blanks=\"  x  \"\r\n"
                "Twice=first\r\n"
                "twice=second\r\n"
                "Empty=\r\n"
@@ -85,6 +88,7 @@ TEST_F(ConfigWin32Test, PortableReaderAgreesWithTheSystemReader) {
   IniProfileFile portable(path);
   const char* lookups[][2] = {{"Misc", "Use Tray"},   {"MISC", "wave file"}, {"Misc", "Prefix Keys"},
                               {"Misc", "Odd Quotes"}, {"Misc", "Twice"},     {"Misc", "Empty"},
+                              {"Misc", "Nested"},     {"Misc", "Other Nested"}, {"Misc", "Inner Blanks"},
                               {"Capture", "Keys"},    {"Misc", "Orphan"},    {"Misc", "Nothing"}};
   for (const auto& lookup : lookups) {
     EXPECT_EQ(portable.GetString(lookup[0], lookup[1], "<default>"), system.GetString(lookup[0], lookup[1], "<default>"))
@@ -101,6 +105,8 @@ TEST_F(ConfigWin32Test, ConfigurationCrossesBetweenSystemAndPortableFiles) {
   changed.lastFiles[2] = "D:\\MACROS\\C.TVX";
   changed.gridFont = {-16777208, "Courier New", 9, true, false, true, false};
   changed.timerSeconds = 45;
+  changed.prefixKeys = "''";
+  changed.waveFile = "'bell'";
   changed.currentFile = "D:\\MACROS\\WORK.TVX";
   const auto anyFile = [](const std::string&) { return true; };
 
