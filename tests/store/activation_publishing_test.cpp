@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <set>
 
 #include "store/key_swap_file.h"
 #include "store/set_hot_keys.h"
@@ -43,6 +44,40 @@ TEST(SetHotKeys, MarksTheCodesOfActiveMacrosOnly) {
   SetHotKeys(t, hooks);
   EXPECT_EQ(t.HasWordlets(), 0);
   EXPECT_FALSE(ThereAreWordlets(t));
+}
+
+TEST(RecordingHookLibrary, EachCallTakesOnlyTheFieldsItNames) {
+  SharedMacroTable t;
+  for (int n = 1; n <= 3; ++n) {
+    t.SetScope(n, kScopeWindow);
+    t.SetScopeName(n, "Title " + std::to_string(n));
+    t.SetActive(n, 1);
+    t.SetActivation(n, static_cast<std::uint16_t>(n));
+    t.SetTopMostOnly(n, 1);
+  }
+  t.SetMacroCount(3);
+  t.SetInUse(1);
+  RecordingHookLibrary hooks;
+  hooks.TvxUpItem(t.bytes(), 2);
+  EXPECT_EQ(hooks.copy().ScopeName(2), "Title 2");
+  EXPECT_EQ(hooks.copy().Scope(2), kScopeWindow);
+  EXPECT_EQ(hooks.copy().Active(2), 1);
+  EXPECT_EQ(hooks.copy().Activation(2), 2);
+  EXPECT_EQ(hooks.copy().TopMostOnly(2), 1);
+  EXPECT_EQ(hooks.copy().Activation(1), 0);
+  EXPECT_EQ(hooks.copy().Activation(3), 0);
+  EXPECT_EQ(hooks.copy().MacroCount(), 0);
+  hooks.TvxUpNumKeys(t.bytes());
+  EXPECT_EQ(hooks.copy().MacroCount(), 3);
+  EXPECT_EQ(hooks.copy().InUse(), 0);
+  hooks.TvxUpInUse(t.bytes());
+  EXPECT_EQ(hooks.copy().InUse(), 1);
+
+  const HookHandle keyboard = hooks.TvxHookKeyboard();
+  const HookHandle mouse = hooks.TvxHookMouse();
+  EXPECT_NE(keyboard, mouse);
+  hooks.TvxUnHook(keyboard);
+  EXPECT_EQ(hooks.installedHooks(), std::set<HookHandle>{mouse});
 }
 
 TEST(KeySwapFile, NameReplacesTheTvxExtensionOrAppendsOne) {
