@@ -109,8 +109,12 @@ bool MacroFile::SaveRecord(int n, const MacroRecord& record) {
   } else {
     position = (n - 1) * kRecord;
   }
-  if (n < 1 || n > kMaxMacros) {
+  if (n > kMaxMacros) {
     ui_.ShowMessage(kErrorTitle, kMaximumReached);
+    return false;
+  }
+  if (n < 1) {  // an append whose caller did not raise the count
+    ui_.ShowMessage(kErrorTitle, kSaveFailed);
     return false;
   }
   if (position > size) {  // would leave a gap of undefined records
