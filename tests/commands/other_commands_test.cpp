@@ -61,6 +61,14 @@ TEST_F(OtherCommandsTest, ACopyOrRenameWithoutItsSecondFileDoesNothing) {
   EXPECT_TRUE(Typed(kKeyA));
 }
 
+TEST_F(OtherCommandsTest, ClipboardFileFillsTheClipboardWithoutItsCtrlZ) {
+  desktop.AddFile("notes.txt", std::string("line one\r\nline <two>\x1a"));
+  Play("<CLIPF:notes.txt><CLIPF:missing.txt>a");
+  EXPECT_EQ(desktop.ClipboardText(), "line one\r\nline <two>");
+  EXPECT_EQ(Elapsed(), 50);  // the clipboard's settling time, once
+  EXPECT_TRUE(Typed(kKeyA));
+}
+
 TEST_F(OtherCommandsTest, SwapHandsThePathToTheMainWindowAndPlaybackGoesOn) {
   Play("<SWAP:c:\\macros\\other.tvx>a");
   EXPECT_EQ(swaps, Lines{"c:\\macros\\other.tvx"});
