@@ -63,8 +63,6 @@ class MacroFileCommands {
  private:
   std::string ActivationText(int n) const;
   bool AskRemove(int n);
-  bool RemoveFromPopupMenus(int n);
-  void SwitchTo(const std::string& path, bool buildTrayIcons, const FileDialogRequest& request);
   void AfterLoad();
 
   MacroFile& file_;
