@@ -67,9 +67,12 @@ std::vector<WindowId> Win32Desktop::TopLevelWindows() {
 }
 
 std::string Win32Desktop::WindowTitle(WindowId window) {
+  HWND hwnd = HwndOf(window);
+  if (hwnd == nullptr || !IsWindow(hwnd)) return {};
   char title[kMaxTitle + 1] = {};
-  const int length = GetWindowTextA(HwndOf(window), title, sizeof title);
-  return std::string(title, length > 0 ? static_cast<std::size_t>(length) : 0);
+  GetWindowTextA(hwnd, title, sizeof title);
+  title[kMaxTitle] = '\0';
+  return title;
 }
 
 WindowId Win32Desktop::ForegroundWindow() { return WindowIdOf(GetForegroundWindow()); }

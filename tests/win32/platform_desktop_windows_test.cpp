@@ -127,6 +127,13 @@ TEST(DesktopForeground, FocusStaysOnTheControlTheWindowChose) {
   EXPECT_EQ(GetFocus(), typing.edit());
 }
 
+HWND FocusOfThread(WindowId window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(HwndOf(window), nullptr), &info)) return nullptr;
+  return info.hwndFocus;
+}
+
 std::string Upper(std::string text) {
   for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return text;
@@ -162,6 +169,23 @@ TEST(DesktopOtherProgram, LaunchFindActivateAndClose) {
   EXPECT_EQ(desktop.ForegroundWindow(), notepad);
   desktop.BringToForeground(own.id());
   EXPECT_EQ(desktop.ForegroundWindow(), own.id());
+
+  // Keys typed after bringing it forward land in its edit, with its layout.
+  desktop.BringToForeground(notepad);
+  HWND edit = FindWindowExA(HwndOf(notepad), nullptr, "Edit", nullptr);
+  ASSERT_NE(edit, nullptr);
+  EXPECT_TRUE(PumpUntil([&] { return FocusOfThread(notepad) == edit; }, 2000));
+  const std::string typed = "Hi, Notepad! (42)";
+  for (unsigned char c : typed) {
+    const std::int16_t scan = desktop.KeyScan(c);
+    if (scan & 0x100) desktop.SendKey(0x10, false);
+    desktop.SendKey(static_cast<std::uint8_t>(scan & 0xFF), false);
+    desktop.SendKey(static_cast<std::uint8_t>(scan & 0xFF), true);
+    if (scan & 0x100) desktop.SendKey(0x10, true);
+  }
+  PumpUntil([&] { return wintest::TextOf(edit).size() >= typed.size(); }, 5000);
+  EXPECT_EQ(wintest::TextOf(edit), typed);
+  SendMessageA(edit, EM_SETMODIFY, FALSE, 0);  // closes without asking to save
 
   desktop.SendSysCommand(notepad, SysCommand::Close);
   EXPECT_TRUE(PumpUntil([&] { return !IsWindow(HwndOf(notepad)); }, 5000));

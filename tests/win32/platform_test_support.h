@@ -56,11 +56,14 @@ class EditWindow : public PlainWindow {
   HWND edit_ = nullptr;
 };
 
+// The text of a window, also of another program's control (asked with
+// WM_GETTEXT, which GetWindowText does not send across processes).
 inline std::string TextOf(HWND window) {
-  const int length = GetWindowTextLengthA(window);
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const int got = GetWindowTextA(window, text.data(), length + 1);
-  text.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+  const auto length = static_cast<std::size_t>(SendMessageA(window, WM_GETTEXTLENGTH, 0, 0));
+  std::string text(length + 1, '\0');
+  const auto got = static_cast<std::size_t>(
+      SendMessageA(window, WM_GETTEXT, static_cast<WPARAM>(length + 1), reinterpret_cast<LPARAM>(text.data())));
+  text.resize(got < length ? got : length);
   return text;
 }
 
