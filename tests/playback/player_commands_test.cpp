@@ -1,0 +1,158 @@
+// Mouse, clipboard, text files and the commands handed to the executor.
+#include "tests/playback/player_fixture.h"
+
+namespace tavrix {
+namespace {
+
+using PlayerMouse = PlayerTest;
+using PlayerClipboard = PlayerTest;
+using PlayerTextFile = PlayerTest;
+using PlayerCommands = PlayerTest;
+
+TEST_F(PlayerMouse, ButtonsSendTheirEvents) {
+  EXPECT_EQ(Play("<LDN><LUP><RCLK><MDCLK>"),
+            (Lines{"mouse 2 0 0 0", "mouse 4 0 0 0", "mouse 8 0 0 0", "mouse 16 0 0 0", "mouse 32 0 0 0",
+                   "mouse 64 0 0 0", "mouse 32 0 0 0", "mouse 64 0 0 0"}));
+}
+
+TEST_F(PlayerMouse, DoubleClickWaitsTheMouseDelayOnce) {
+  EXPECT_EQ(Play("<SPMSE:0100><LDCLK>"),
+            (Lines{"wait 100", "mouse 2 0 0 0", "mouse 4 0 0 0", "mouse 2 0 0 0", "mouse 4 0 0 0"}));
+}
+
+TEST_F(PlayerMouse, WheelNotchesAreOneEvent) {
+  EXPECT_EQ(Play("<WFW:003><WBW:002>"), (Lines{"mouse 2048 0 0 360", "mouse 2048 0 0 -240"}));
+}
+
+TEST_F(PlayerMouse, ScreenMovesScaleTo65535) {
+  EXPECT_EQ(Play("<MMS:00000,00000><MMS:00512,00384><MMS:01024,00768>"),
+            (Lines{"mouse 32769 0 0 0", "mouse 32769 32767 32767 0", "mouse 32769 65535 65535 0"}));
+}
+
+TEST_F(PlayerMouse, TheScreenSizeIsReadAtTheStartOfEachPlayback) {
+  desktop.SetScreenSize(800, 600);
+  EXPECT_EQ(Play("<MMS:00400,00300>"), (Lines{"mouse 32769 32767 32767 0"}));
+}
+
+TEST_F(PlayerMouse, WindowMovesAreRelativeToTheForegroundWindow) {
+  desktop.AddWindow("Front", "", Rect{100, 50, 500, 400});
+  EXPECT_EQ(Play("<MMW:00000,00000><MMW:00010,00020>"),
+            (Lines{"mouse 32769 6399 4266 0", "mouse 32769 7039 5973 0"}));
+}
+
+TEST_F(PlayerMouse, MovesWaitTheMouseDelayFirst) {
+  EXPECT_EQ(Play("<SPMSE:0005><MMS:00000,00000><WFW:001>"),
+            (Lines{"wait 5", "mouse 32769 0 0 0", "wait 5", "mouse 2048 0 0 120"}));
+}
+
+TEST_F(PlayerMouse, MouseTagsLeaveOneShotsPending) {
+  EXPECT_EQ(Typed("<SHIFT><LCLK>a"), "A");
+}
+
+TEST_F(PlayerClipboard, CopyAndPasteAreCtrlShortcuts) {
+  EXPECT_EQ(Play("<SPKEY:0050><CLIPC><CLIPP>"),
+            (Lines{"key 17 down", "key 67 down", "key 67 up", "key 17 up", "key 17 down", "key 86 down",
+                   "key 86 up", "key 17 up", "wait 100"}));
+}
+
+TEST_F(PlayerClipboard, CopyDoesNotReleaseAOneShot) {
+  EXPECT_EQ(Play("<SHIFT><CLIPC>a"), (Lines{"key 16 down", "key 17 down", "key 67 down", "key 67 up", "key 17 up",
+                                            "key 65 down", "key 65 up", "key 16 up"}));
+}
+
+TEST_F(PlayerClipboard, ABlockGoesToTheClipboardAndIsNotTyped) {
+  EXPECT_EQ(Play("<BEGCLIP>a<b>c<ENDCLIP>"), (Lines{"clipboard a<b>c", "wait 50"}));
+  EXPECT_EQ(desktop.ClipboardText(), "a<b>c");
+}
+
+TEST_F(PlayerClipboard, TagsInsideABlockAreNotInterpreted) {
+  Play("<BEGCLIP><ENTER>\r\n<DELAY:01.00><ENDCLIP>x");
+  EXPECT_EQ(desktop.ClipboardText(), "<ENTER>\r\n<DELAY:01.00>");
+  EXPECT_EQ(TypedText(desktop.Trace().Lines()), "x");
+}
+
+TEST_F(PlayerClipboard, AnUnterminatedBlockLeavesTheClipboardAndTypesNothingMore) {
+  desktop.SetClipboardText("before");
+  desktop.Trace().Clear();
+  EXPECT_EQ(Play("x<BEGCLIP>abc<ENTER>"), (Lines{"key 88 down", "key 88 up"}));
+  EXPECT_EQ(desktop.ClipboardText(), "before");
+}
+
+TEST_F(PlayerClipboard, ALoneEndClipDoesNothing) {
+  EXPECT_EQ(Typed("a<ENDCLIP>b"), "ab");
+}
+
+TEST_F(PlayerClipboard, AnEmptyBlockEmptiesTheClipboard) {
+  desktop.SetClipboardText("before");
+  Play("<BEGCLIP><ENDCLIP>");
+  EXPECT_EQ(desktop.ClipboardText(), "");
+}
+
+TEST_F(PlayerClipboard, AFileGoesToTheClipboardUpToItsFirstNul) {
+  desktop.AddFile("c.txt", std::string("line\r\nnext\0hidden", 17));
+  desktop.AddFile("z.txt", "text\x1A");
+  EXPECT_EQ(Play("<CLIPF:c.txt><CLIPF:missing.txt><CLIPF:z.txt>"),
+            (Lines{"clipboard line\\r\\nnext", "wait 50", "clipboard text", "wait 50"}));
+}
+
+TEST_F(PlayerTextFile, ContentsPlayAsMacroText) {
+  desktop.AddFile("t.txt", "Hi<ENTER>");
+  EXPECT_EQ(Typed("<TFILE:t.txt>!"), "Hi\n!");
+}
+
+TEST_F(PlayerTextFile, ATrailingCtrlZIsDropped) {
+  desktop.AddFile("t.txt", "ab\x1A");
+  EXPECT_EQ(Play("<TFILE:t.txt>"), (Lines{"key 65 down", "key 65 up", "key 66 down", "key 66 up"}));
+}
+
+TEST_F(PlayerTextFile, AMissingFileIsSkipped) {
+  EXPECT_EQ(Typed("a<TFILE:missing.txt>b"), "ab");
+}
+
+TEST_F(PlayerTextFile, AFileThatPlaysItselfStopsAtTheDepthBound) {
+  desktop.AddFile("self.txt", "a<TFILE:self.txt>b");
+  const std::string typed = Typed("<TFILE:self.txt>");
+  EXPECT_EQ(typed, std::string(Player::MaxTextFileDepth, 'a') + std::string(Player::MaxTextFileDepth, 'b'));
+}
+
+TEST_F(PlayerTextFile, TheDepthBoundIsPerPlayback) {
+  desktop.AddFile("self.txt", "a<TFILE:self.txt>");
+  Play("<TFILE:self.txt>");
+  desktop.Trace().Clear();
+  EXPECT_EQ(Typed("<TFILE:self.txt>"), std::string(Player::MaxTextFileDepth, 'a'));
+}
+
+TEST_F(PlayerTextFile, OneShotsOfTheEnclosingTextWaitForItsOwnNextKey) {
+  desktop.AddFile("f.txt", "a");
+  EXPECT_EQ(Play("<SHIFT><TFILE:f.txt>b"),
+            (Lines{"key 16 down", "key 65 down", "key 65 up", "key 66 down", "key 66 up", "key 16 up"}));
+}
+
+TEST_F(PlayerTextFile, AOneShotInAFileIsNotReleasedByTheEnclosingText) {
+  desktop.AddFile("f.txt", "<CTRL>");
+  EXPECT_EQ(Play("<TFILE:f.txt>b"), (Lines{"key 17 down", "key 66 down", "key 66 up"}));
+}
+
+TEST_F(PlayerCommands, WindowAndOtherCommandsGoToTheExecutor) {
+  const Lines lines = Play(
+      "<ACTIVATE:Untitled - Notepad><LAUNCH:notepad.exe<PARAM>a.txt><WSIZE:0640,0480\"CURRENT\"><WMIN:x>"
+      "<HTTP:www.example.com><WAV2:ding.wav><BEEP><COPYFILE:a;b><SWAP:other.tvx><REM:note><TEST>");
+  EXPECT_EQ(lines, (Lines{"activate Untitled - Notepad", "launch notepad.exe a.txt", "wsize 640 480 \"CURRENT\"",
+                          "wmin x", "http www.example.com", "wav2 ding.wav", "beep", "copyfile a b",
+                          "swap other.tvx"}));
+}
+
+TEST_F(PlayerCommands, TheLaunchTitleIsStoredCutTo30Characters) {
+  const std::string title(40, 'T');
+  Play("<LAUNCHNO:05" + title + "<LAUNCH:prog.exe>");
+  EXPECT_EQ(player.State().launchTitle, std::string(30, 'T'));
+  Play("<LAUNCHYES:00Calc<LAUNCH:calc.exe>");
+  EXPECT_EQ(player.State().launchTitle, "Calc");
+}
+
+TEST_F(PlayerCommands, DateAndTimeTagsAskTheExecutorForTheirText) {
+  EXPECT_EQ(Play("<MM/DD/YY{NP001}><hh:mm{Y}>"), (Lines{"date 1 N -1", "time 1 Y"}));
+}
+
+}  // namespace
+}  // namespace tavrix

@@ -1,0 +1,255 @@
+// Pauses, the abort, Caps Lock, the end of a playback and the release of
+// modifiers when a playback ends early.
+#include "tests/playback/player_fixture.h"
+
+namespace tavrix {
+namespace {
+
+using PlayerPause = PlayerTest;
+using PlayerAbort = PlayerTest;
+using PlayerEnd = PlayerTest;
+
+TEST_F(PlayerPause, BasicPauseIsCentredOnTheScreen) {
+  Play("<PAUSE>");
+  desktop.SetScreenSize(801, 601);
+  Play("<PAUSE>");
+  ASSERT_EQ(ui.Pauses().size(), 2u);
+  EXPECT_EQ(ui.Pauses()[0].left, 400);
+  EXPECT_EQ(ui.Pauses()[0].top, 337);
+  EXPECT_EQ(ui.Pauses()[1].left, 288);
+  EXPECT_EQ(ui.Pauses()[1].top, 253);
+  EXPECT_EQ(ui.Pauses()[1].message, "");
+}
+
+TEST_F(PlayerPause, MessagePauseStaysOnTheScreen) {
+  const std::string message(65, 'm');
+  Play("<PAUSE:999,999" + message + ">");
+  ASSERT_EQ(ui.Pauses().size(), 1u);
+  EXPECT_EQ(ui.Pauses()[0].top, 768 - 151);
+  EXPECT_EQ(ui.Pauses()[0].left, 1024 - 224);
+  EXPECT_EQ(ui.Pauses()[0].message, message);
+}
+
+TEST_F(PlayerPause, MessagePauseAtItsOwnPlaceWhenItFits) {
+  Play("<PAUSE:010,020Hello>");
+  EXPECT_EQ(ui.Pauses()[0].top, 10);
+  EXPECT_EQ(ui.Pauses()[0].left, 20);
+  desktop.Trace().Clear();
+  Play("<PAUSE:700,000>");  // an empty message takes no room
+  EXPECT_EQ(ui.Pauses()[1].top, 674);
+}
+
+TEST_F(PlayerPause, CaptionNamesTheHotKeyExceptForTimedMacrosAndWordlets) {
+  player.SetMacro("Greeting", 42);
+  Play("<PAUSE>");
+  EXPECT_EQ(ui.Pauses()[0].caption, "Pause (Ctrl+Shift+42)");
+  EXPECT_EQ(ui.Pauses()[0].nickname, "Greeting");
+  player.SetMacro("Timed", TimedMacroActivation);
+  Play("<PAUSE>");
+  EXPECT_EQ(ui.Pauses()[1].caption, "Pause");
+  player.SetMacro("Word", WordletActivation);
+  Play("<PAUSE>");
+  EXPECT_EQ(ui.Pauses()[2].caption, "Pause");
+}
+
+TEST_F(PlayerPause, ThePausedFlagIsSetOnlyWhileTheBoxIsOpen) {
+  bool pausedWhileOpen = false;
+  ui.SetWhilePaused([&] { pausedWhileOpen = player.Paused(); });
+  Play("<PAUSE>");
+  EXPECT_TRUE(pausedWhileOpen);
+  EXPECT_FALSE(player.Paused());
+}
+
+TEST_F(PlayerPause, ResumeGoesOnAndTheEndStepsReturnTheFocus) {
+  const WindowId target = desktop.AddWindow("Untitled - Notepad");
+  player.State().targetWindow = target;
+  const Lines lines = Play("a<PAUSE>b");
+  EXPECT_EQ(TypedText(lines), "ab");
+  EXPECT_EQ(OtherLines(lines), (Lines{"host main window shown", "pause 400 337 ", "foreground Untitled - Notepad",
+                                      "host main window shown", "foreground Untitled - Notepad"}));
+}
+
+TEST_F(PlayerPause, TheEndStepsFocusTheTargetsTopLevelWindow) {
+  const WindowId main = desktop.AddWindow("Editor");
+  player.State().targetWindow = desktop.AddChildWindow(main, "Edit field");
+  Play("<PAUSE>");
+  EXPECT_EQ(player.State().targetWindow, main);
+  EXPECT_EQ(desktop.Trace().Lines().back(), "foreground Editor");
+}
+
+TEST_F(PlayerPause, AMinimisedProgramIsRestoredForThePauseAndMinimisedAgain) {
+  host.minimized = true;
+  Play("<PAUSE>x");
+  EXPECT_EQ(OtherLines(desktop.Trace().Lines()),
+            (Lines{"host restore", "host main window shown", "pause 400 337 ", "host main window shown",
+                   "host minimize"}));
+  EXPECT_TRUE(player.State().programWasMinimized);
+}
+
+TEST_F(PlayerPause, InTrayModeTheTaskbarWindowIsShownForThePause) {
+  host.trayMode = true;
+  player.State().targetWindow = desktop.AddWindow("Target");
+  EXPECT_EQ(OtherLines(Play("<PAUSE>")), (Lines{"host taskbar shown", "pause 400 337 ", "host taskbar hidden"}));
+}
+
+TEST_F(PlayerPause, AbortStopsThePlaybackWithoutAMessage) {
+  player.State().targetWindow = desktop.AddWindow("Target");
+  ui.QueuePauseAnswer(false);
+  const Lines lines = Play("a<PAUSE>b");
+  EXPECT_EQ(TypedText(lines), "a");
+  EXPECT_EQ(OtherLines(lines), (Lines{"host main window shown", "pause 400 337 ", "foreground Target",
+                                      "host main window shown", "foreground Target"}));
+}
+
+TEST_F(PlayerPause, AbortInsideARepeatPassEndsTheWholePlayback) {
+  ui.QueuePauseAnswer(true);
+  ui.QueuePauseAnswer(false);
+  EXPECT_EQ(Typed("<REPEAT:0005>x<PAUSE>y<ENDREP>z"), "xyx");
+}
+
+TEST_F(PlayerPause, AbortInsideATextFileEndsTheWholePlayback) {
+  desktop.AddFile("inner.txt", "a<PAUSE>b");
+  ui.QueuePauseAnswer(false);
+  EXPECT_EQ(Typed("<TFILE:inner.txt>c"), "a");
+}
+
+TEST_F(PlayerAbort, AbortIsHonouredAtTheNextStepWithOneMessage) {
+  AbortAfterKey(66, 1);
+  const Lines lines = Play("abcd");
+  EXPECT_EQ(TypedText(lines), "ab");
+  EXPECT_EQ(OtherLines(lines), (Lines{"message Macro Abort: Tavrix macro has been aborted."}));
+}
+
+TEST_F(PlayerAbort, AbortInANestedTextShowsTheMessageOnce) {
+  desktop.AddFile("deep.txt", "xy<TFILE:deeper.txt>");
+  desktop.AddFile("deeper.txt", "uvw");
+  AbortAfterKey(85, 1);  // "u"
+  const Lines lines = Play("a<TFILE:deep.txt>b");
+  EXPECT_EQ(TypedText(lines), "axyu");
+  EXPECT_EQ(OtherLines(lines), (Lines{"message Macro Abort: Tavrix macro has been aborted."}));
+}
+
+TEST_F(PlayerAbort, ANewPlaybackClearsAnOldAbortRequest) {
+  player.RequestAbort();
+  EXPECT_EQ(Typed("ok"), "ok");
+}
+
+TEST_F(PlayerAbort, ModifiersTheMacroHeldAreReleased) {
+  AbortAfterKey(65, 1);
+  EXPECT_EQ(Play("<CTLD><SHFD><WIND>ab"),
+            (Lines{"key 17 down", "key 16 down", "key 91 down", "key 65 down", "key 65 up",
+                   "message Macro Abort: Tavrix macro has been aborted.", "key 16 up", "key 17 up", "key 91 up"}));
+  for (const int vk : {16, 17, 18, 91}) EXPECT_FALSE(desktop.IsKeyDown(static_cast<std::uint8_t>(vk))) << vk;
+}
+
+TEST_F(PlayerAbort, APendingOneShotIsReleased) {
+  AbortAfterKey(18, 1);
+  const Lines lines = Play("a<ALT>b");
+  EXPECT_EQ(lines.back(), "key 18 up");
+  EXPECT_FALSE(desktop.IsKeyDown(18));
+}
+
+TEST_F(PlayerAbort, ModifiersAlreadyReleasedAreLeftAlone) {
+  AbortAfterKey(66, 1);
+  const Lines lines = Play("<CTLD>a<CTLU>bc");
+  EXPECT_EQ(lines.back(), "message Macro Abort: Tavrix macro has been aborted.");
+}
+
+TEST_F(PlayerAbort, AnAbortedPauseReleasesModifiersToo) {
+  ui.QueuePauseAnswer(false);
+  const Lines lines = Play("<SHFD><PAUSE>x");
+  EXPECT_EQ(lines.back(), "key 16 up");
+  EXPECT_FALSE(desktop.IsKeyDown(16));
+}
+
+TEST_F(PlayerAbort, CapsLockIsRestoredAfterAnAbort) {
+  desktop.SetCapsLock(true);
+  player.State().capsLockToggled = true;
+  AbortAfterKey(65, 1);
+  const Lines lines = Play("ab");
+  EXPECT_EQ(lines.front(), "key 20 down");
+  EXPECT_EQ(lines.back(), "key 20 up");
+  EXPECT_TRUE(desktop.CapsLockOn());
+}
+
+TEST_F(PlayerAbort, CapsLockIsRestoredOnceAfterAnAbortedPause) {
+  desktop.SetCapsLock(true);
+  player.State().capsLockToggled = true;
+  ui.QueuePauseAnswer(false);
+  const Lines lines = Play("<PAUSE>");
+  int presses = 0;
+  for (const auto& line : lines) presses += line == "key 20 down";
+  EXPECT_EQ(presses, 2);
+  EXPECT_TRUE(desktop.CapsLockOn());
+}
+
+TEST_F(PlayerEnd, CapsLockIsOffWhileTypingAndOnAgainAfterwards) {
+  desktop.SetCapsLock(true);
+  player.State().capsLockToggled = true;
+  bool capsOnWhileTyping = true;
+  desktop.SetMessageHandler([&] { capsOnWhileTyping = desktop.CapsLockOn(); });
+  const Lines lines = Play("a<TFILE:x>");
+  EXPECT_FALSE(capsOnWhileTyping);
+  EXPECT_TRUE(desktop.CapsLockOn());
+  EXPECT_EQ(lines, (Lines{"key 20 down", "key 20 up", "key 65 down", "key 65 up", "key 20 down", "key 20 up"}));
+}
+
+TEST_F(PlayerEnd, NestedTextsDoNotRunTheEndSteps) {
+  desktop.SetCapsLock(true);
+  player.State().capsLockToggled = true;
+  desktop.AddFile("f.txt", "b");
+  const Lines lines = Play("<TFILE:f.txt><REPEAT:0002><I><ENDREP>");
+  int presses = 0;
+  for (const auto& line : lines) presses += line == "key 20 down";
+  EXPECT_EQ(presses, 2);
+}
+
+TEST_F(PlayerEnd, AKeyHeldOnPurposeStaysHeldAfterANormalEnd) {
+  const Lines lines = Play("<CTLD>a");
+  EXPECT_EQ(lines.back(), "key 65 up");
+  EXPECT_TRUE(desktop.IsKeyDown(17));
+}
+
+TEST_F(PlayerEnd, NoPauseNoFocusChange) {
+  player.State().targetWindow = desktop.AddWindow("Target");
+  EXPECT_TRUE(OtherLines(Play("abc")).empty());
+}
+
+// A window command that fails ends the text as if it had ended: the end
+// steps run, and what the macro held down is released.
+class FailingWindowCommands : public RecordingCommands {
+ public:
+  using RecordingCommands::RecordingCommands;
+  CommandOutcome Execute(const MacroElement& element, PlaybackState& state) override {
+    RecordingCommands::Execute(element, state);
+    return element.kind == ElementKind::Activate ? CommandOutcome::EndText : CommandOutcome::Continue;
+  }
+};
+
+TEST_F(PlayerEnd, AFailedActivationEndsTheTextWithTheEndSteps) {
+  FailingWindowCommands failing([this](std::string line) { desktop.Trace().Add(std::move(line)); });
+  Player failingPlayer(desktop, ui, host, failing);
+  desktop.SetCapsLock(true);
+  failingPlayer.State().capsLockToggled = true;
+  failingPlayer.IntoProgram("<CTLD>a<ACTIVATE:Nowhere>b");
+  EXPECT_EQ(desktop.Trace().Lines(),
+            (Lines{"key 20 down", "key 20 up", "key 17 down", "key 65 down", "key 65 up", "activate Nowhere",
+                   "key 17 up", "key 20 down", "key 20 up"}));
+}
+
+TEST_F(PlayerEnd, AFailedActivationInATextFileEndsOnlyThatText) {
+  FailingWindowCommands failing([this](std::string line) { desktop.Trace().Add(std::move(line)); });
+  Player failingPlayer(desktop, ui, host, failing);
+  desktop.AddFile("f.txt", "a<ACTIVATE:Nowhere>b");
+  failingPlayer.IntoProgram("<TFILE:f.txt>c");
+  EXPECT_EQ(TypedText(desktop.Trace().Lines()), "ac");
+}
+
+TEST_F(PlayerEnd, DoMacroCanBeCalledDirectly) {
+  player.State().speedFactor = 0;
+  player.DoMacro("a<DELAY:01.00>");
+  EXPECT_EQ(desktop.Trace().Lines(), (Lines{"key 65 down", "key 65 up"}));
+}
+
+}  // namespace
+}  // namespace tavrix
