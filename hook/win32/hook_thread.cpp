@@ -153,6 +153,9 @@ HWND HookThread::startThread() {
     CloseHandle(start.ready);
     return nullptr;
   }
+  // Every key and click of the session waits for this thread: let it run
+  // ahead of a busy program thread.
+  SetThreadPriority(thread, THREAD_PRIORITY_ABOVE_NORMAL);
   WaitForSingleObject(start.ready, INFINITE);
   CloseHandle(start.ready);
   CloseHandle(thread);
