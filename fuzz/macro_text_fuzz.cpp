@@ -1,0 +1,53 @@
+// Any bytes as a macro text: the recogniser walks it, then the player plays
+// it on the simulated desktop. Files exist only in memory (one of them is the
+// input itself, so "<TFILE:f>" nests), waits are instant, and a playback that
+// would run for very long (a big repeat count) is aborted after a fixed
+// number of steps.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+#include "platform/sim/sim_desktop.h"
+#include "platform/sim/sim_ui.h"
+#include "playback/macro_text_recognizer.h"
+#include "playback/player.h"
+#include "playback/recording_commands.h"
+
+namespace {
+
+constexpr int MaxSteps = 200000;
+
+void WalkElements(std::string_view text) {
+  for (std::size_t position = 0; position < text.size();) {
+    const tavrix::MacroElement element = tavrix::RecognizeElement(text, position);
+    if (element.length == 0 || element.length > text.size() - position) std::abort();
+    position += element.length;
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string text(reinterpret_cast<const char*>(data), size);
+  WalkElements(text);
+
+  tavrix::SimDesktop desktop;
+  desktop.Trace().SetEnabled(false);
+  desktop.AddFile("f", text);
+  desktop.AddFile("a", "x<TFILE:a>y");
+  desktop.AddWindow("Untitled - Notepad", "NOTEPAD.EXE");
+  tavrix::SimUi ui(desktop.Trace());
+  ui.SetDefaultPauseAnswer(size % 2 == 0);
+  ui.SetDefaultRepeatCount(3);
+  tavrix::PlayerHost host;
+  tavrix::RecordingCommands commands([](std::string) {});
+  tavrix::Player player(desktop, ui, host, commands);
+  int steps = 0;
+  desktop.SetMessageHandler([&] {
+    if (++steps > MaxSteps) player.RequestAbort();
+  });
+  player.State().capsLockToggled = size % 3 == 0;
+  player.IntoProgram(text);
+  return 0;
+}
