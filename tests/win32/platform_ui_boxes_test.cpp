@@ -1,0 +1,298 @@
+// The program's own modal boxes made in code: the pause box, the repeat
+// prompt and the top-most message, answered by a timer as a user would.
+#include <gtest/gtest.h>
+
+#include "platform/win32/pause_box.h"
+#include "platform/win32/win32_ui.h"
+#include "tests/win32/platform_test_support.h"
+
+namespace tavrix {
+namespace {
+
+using wintest::ChildRect;
+using wintest::FindChild;
+using wintest::FindOwnWindow;
+using wintest::PostClick;
+using wintest::TimerScript;
+
+SIZE ClientSize(HWND window) {
+  RECT r{};
+  GetClientRect(window, &r);
+  return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
+bool IsTopMost(HWND window) { return (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+class UiBoxes : public ::testing::Test {
+ protected:
+  void SetUp() override { wintest::TakeQuit(); }
+  void TearDown() override { EXPECT_EQ(wintest::TakeQuit(), -1) << "a script gave up"; }
+  Win32Ui ui_;
+};
+
+PauseRequest BasicPause() {
+  PauseRequest request;
+  request.left = 100;
+  request.top = 80;
+  request.caption = "Pause (Ctrl+F1)";
+  request.nickname = "My Macro";
+  return request;
+}
+
+struct PauseSeen {
+  bool shown = false;
+  RECT rect{};
+  bool topMost = false;
+  bool inFront = false;
+  bool pauseOpen = false;
+  bool labels = false;
+  HWND resume = nullptr;
+  HWND abort = nullptr;
+  HWND message = nullptr;
+  SIZE client{};
+};
+
+// Looks the pause box over; false while it is not there yet.
+bool LookAtPause(const Win32Ui& ui, const char* caption, PauseSeen& seen, HWND& box) {
+  box = FindOwnWindow(caption);
+  if (box == nullptr) return false;
+  seen.shown = true;
+  GetWindowRect(box, &seen.rect);
+  seen.topMost = IsTopMost(box);
+  seen.inFront = GetForegroundWindow() == box;
+  seen.pauseOpen = ui.PauseOpen();
+  seen.labels = FindChild(box, "Static", "Tavrix Pause") != nullptr && FindChild(box, "Static", "My Macro") != nullptr;
+  seen.resume = FindChild(box, "Button", "&Resume");
+  seen.abort = FindChild(box, "Button", "&Abort");
+  seen.client = ClientSize(box);
+  return true;
+}
+
+TEST_F(UiBoxes, PauseBoxShowsInFrontAndResumePauseClosesItWithResume) {
+  PauseSeen seen;
+  TimerScript user([&] {
+    HWND box = nullptr;
+    if (!LookAtPause(ui_, "Pause (Ctrl+F1)", seen, box)) return false;
+    ui_.ResumePause();  // as the hot key handler does while the box is open
+    return true;
+  });
+  EXPECT_TRUE(ui_.ShowPause(BasicPause()));
+  EXPECT_TRUE(user.finished());
+  EXPECT_TRUE(seen.shown);
+  EXPECT_EQ(seen.rect.left, 100);
+  EXPECT_EQ(seen.rect.top, 80);
+  EXPECT_TRUE(seen.topMost);
+  EXPECT_TRUE(seen.inFront);
+  EXPECT_TRUE(seen.pauseOpen);
+  EXPECT_TRUE(seen.labels);
+  EXPECT_NE(seen.resume, nullptr);
+  EXPECT_NE(seen.abort, nullptr);
+  EXPECT_FALSE(ui_.PauseOpen());
+  EXPECT_EQ(FindOwnWindow("Pause (Ctrl+F1)"), nullptr);
+}
+
+TEST_F(UiBoxes, PauseBoxAbortAndTheCloseBoxBothStopTheMacro) {
+  TimerScript clickAbort([&] {
+    HWND box = FindOwnWindow("Pause (Ctrl+F1)");
+    if (box == nullptr) return false;
+    PostClick(FindChild(box, "Button", "&Abort"));
+    return true;
+  });
+  EXPECT_FALSE(ui_.ShowPause(BasicPause()));
+  EXPECT_TRUE(clickAbort.finished());
+}
+
+TEST_F(UiBoxes, PauseBoxCloseBoxStopsTheMacroAndResumeButtonContinuesIt) {
+  {
+    TimerScript closeIt([&] {
+      HWND box = FindOwnWindow("Pause (Ctrl+F1)");
+      if (box == nullptr) return false;
+      PostMessageA(box, WM_CLOSE, 0, 0);
+      return true;
+    });
+    EXPECT_FALSE(ui_.ShowPause(BasicPause()));
+    EXPECT_TRUE(closeIt.finished());
+  }
+  TimerScript clickResume([&] {
+    HWND box = FindOwnWindow("Pause (Ctrl+F1)");
+    if (box == nullptr) return false;
+    PostClick(FindChild(box, "Button", "&Resume"));
+    return true;
+  });
+  EXPECT_TRUE(ui_.ShowPause(BasicPause()));
+  EXPECT_TRUE(clickResume.finished());
+}
+
+TEST_F(UiBoxes, PauseBoxGrowsByTheMessageLabelAndKeepsTheButtonsAtTheBottom) {
+  PauseSeen basic;
+  {
+    TimerScript user([&] {
+      HWND box = nullptr;
+      if (!LookAtPause(ui_, "Pause (Ctrl+F1)", basic, box)) return false;
+      ui_.ResumePause();
+      return true;
+    });
+    ui_.ShowPause(BasicPause());
+  }
+  PauseRequest withMessage = BasicPause();
+  withMessage.caption = "Pause";
+  withMessage.message = std::string(65, 'm');  // three lines: 2 * 19 + 19
+  PauseSeen seen;
+  RECT messageRect{};
+  RECT resumeRect{};
+  TimerScript user([&] {
+    HWND box = nullptr;
+    if (!LookAtPause(ui_, "Pause", seen, box)) return false;
+    HWND label = FindChild(box, "Static", withMessage.message.c_str());
+    if (label != nullptr) messageRect = ChildRect(label);
+    if (seen.resume != nullptr) resumeRect = ChildRect(seen.resume);
+    ui_.ResumePause();
+    return true;
+  });
+  EXPECT_TRUE(ui_.ShowPause(withMessage));
+  ASSERT_TRUE(seen.shown);
+  EXPECT_EQ(PauseMessageHeight(withMessage.message), 57);
+  EXPECT_EQ(messageRect.bottom - messageRect.top, 57);
+  EXPECT_EQ((seen.rect.bottom - seen.rect.top) - (basic.rect.bottom - basic.rect.top), 57);
+  EXPECT_EQ(seen.rect.right - seen.rect.left, basic.rect.right - basic.rect.left);
+  // The buttons sit 52 pixels above the bottom of a 94 + 57 pixel box.
+  EXPECT_EQ(resumeRect.top, 94 + 57 - 52);
+  EXPECT_LE(resumeRect.bottom, seen.client.cy);
+  EXPECT_GT(resumeRect.top, messageRect.bottom - 1);
+  EXPECT_EQ(seen.client.cx, basic.client.cx);
+  // With the classic dialog frame Wine draws, the box has its nominal size.
+  EXPECT_EQ(basic.rect.right - basic.rect.left, TPauseMacro::kWidth);
+  EXPECT_EQ(basic.rect.bottom - basic.rect.top, TPauseMacro::kBasicHeight);
+}
+
+TEST(PauseMessageHeight, IsOneNineteenPixelLinePerThirtyCharactersBegun) {
+  EXPECT_EQ(PauseMessageHeight(""), 0);
+  EXPECT_EQ(PauseMessageHeight("x"), 19);
+  EXPECT_EQ(PauseMessageHeight(std::string(29, 'x')), 19);
+  EXPECT_EQ(PauseMessageHeight(std::string(30, 'x')), 38);
+  EXPECT_EQ(PauseMessageHeight(std::string(65, 'x')), 57);
+}
+
+TEST_F(UiBoxes, AQuitWhilePausedEndsTheBoxAndStaysForTheMainLoop) {
+  TimerScript quitter([&] {
+    if (FindOwnWindow("Pause (Ctrl+F1)") == nullptr) return false;
+    PostQuitMessage(3);
+    return true;
+  });
+  EXPECT_FALSE(ui_.ShowPause(BasicPause()));
+  EXPECT_EQ(wintest::TakeQuit(), 3);
+  EXPECT_FALSE(ui_.PauseOpen());
+}
+
+TEST_F(UiBoxes, RepeatPromptAnswersTheNumberTyped) {
+  SIZE client{};
+  bool focusInEdit = false;
+  TimerScript user([&] {
+    HWND prompt = FindOwnWindow("Macro Repeat");
+    if (prompt == nullptr) return false;
+    client = ClientSize(prompt);
+    HWND edit = FindChild(prompt, "Edit");
+    focusInEdit = edit != nullptr && GetFocus() == edit;
+    EXPECT_NE(FindChild(prompt, "Static", "Times To Repeat"), nullptr);
+    SetWindowTextA(edit, "12");
+    PostClick(FindChild(prompt, "Button", "&Ok"));
+    return true;
+  });
+  EXPECT_EQ(ui_.AskRepeatCount(), 12);
+  EXPECT_TRUE(user.finished());
+  EXPECT_EQ(client.cx, 167);
+  EXPECT_EQ(client.cy, 56);
+  EXPECT_TRUE(focusInEdit);
+}
+
+TEST_F(UiBoxes, RepeatPromptRefusesTextThatIsNotANumberAndStaysOpen) {
+  int step = 0;
+  bool errorShown = false;
+  bool promptStayed = false;
+  std::size_t limit = 0;
+  TimerScript user([&] {
+    HWND prompt = FindOwnWindow("Macro Repeat");
+    if (prompt == nullptr) return false;
+    HWND edit = FindChild(prompt, "Edit");
+    switch (step) {
+      case 0:
+        limit = static_cast<std::size_t>(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0));
+        SetWindowTextA(edit, "abc");
+        PostClick(FindChild(prompt, "Button", "&Ok"));
+        step = 1;
+        return false;
+      case 1: {
+        HWND error = FindOwnWindow("Error");
+        if (error == nullptr) return false;
+        errorShown = FindChild(error, "Static", "Invalid numeric value entered.  Please Correct") != nullptr;
+        PostMessageA(error, WM_COMMAND, IDOK, 0);
+        step = 2;
+        return false;
+      }
+      default:
+        if (FindOwnWindow("Error") != nullptr) return false;
+        promptStayed = true;
+        SetWindowTextA(edit, " 7 ");
+        PostMessageA(prompt, WM_CLOSE, 0, 0);  // the close box also accepts a number
+        return true;
+    }
+  });
+  EXPECT_EQ(ui_.AskRepeatCount(), 7);
+  EXPECT_TRUE(user.finished());
+  EXPECT_TRUE(errorShown);
+  EXPECT_TRUE(promptStayed);
+  EXPECT_EQ(limit, 4u);
+}
+
+TEST_F(UiBoxes, TopMostMessageShowsOnceAndDropsASecondWhileOpen) {
+  SIZE client{};
+  bool topMost = false;
+  bool label = false;
+  int boxesDuringSecond = -1;
+  TimerScript user([&] {
+    HWND box = FindOwnWindow("Macro Abort");
+    if (box == nullptr) return false;
+    client = ClientSize(box);
+    topMost = IsTopMost(box);
+    label = FindChild(box, "Static", "Tavrix macro has been aborted.") != nullptr;
+    ui_.DoAMessage("Second", "dropped");  // returns at once
+    boxesDuringSecond = static_cast<int>(wintest::OwnWindowsTitled("Second").size());
+    EXPECT_TRUE(ui_.MessageOpen());
+    PostClick(FindChild(box, "Button", "&Ok"));
+    return true;
+  });
+  ui_.DoAMessage("Macro Abort", "Tavrix macro has been aborted.");
+  EXPECT_TRUE(user.finished());
+  EXPECT_EQ(client.cx, 235);
+  EXPECT_EQ(client.cy, 130);
+  EXPECT_TRUE(topMost);
+  EXPECT_TRUE(label);
+  EXPECT_EQ(boxesDuringSecond, 0);
+  EXPECT_FALSE(ui_.MessageOpen());
+  EXPECT_EQ(FindOwnWindow("Macro Abort"), nullptr);
+}
+
+TEST_F(UiBoxes, PlainMessageBoxesAndYesNoQuestions) {
+  TimerScript user([&] {
+    HWND box = FindOwnWindow("Warning");
+    if (box == nullptr) return false;
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    return true;
+  });
+  ui_.ShowMessage("Warning", "Careful.");
+  EXPECT_TRUE(user.finished());
+
+  for (int answer : {IDYES, IDNO}) {
+    TimerScript answerer([&] {
+      HWND box = FindOwnWindow("Delete");
+      if (box == nullptr) return false;
+      PostMessageA(box, WM_COMMAND, answer, 0);
+      return true;
+    });
+    EXPECT_EQ(ui_.AskYesNo("Delete", "Delete this macro?"), answer == IDYES);
+    EXPECT_TRUE(answerer.finished());
+  }
+}
+
+}  // namespace
+}  // namespace tavrix
