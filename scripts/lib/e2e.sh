@@ -6,6 +6,8 @@
 #   start_windows_program PROGRAM [ARGS...]
 #                                   start a Windows program in the background;
 #                                   scripts/test ends it after the case
+#   user_types TEXT / user_presses KEYS...
+#                                   the user typing on the (virtual) keyboard
 #   fail MESSAGE                    end the case as failed
 
 # shellcheck source=wine_env.sh
@@ -27,4 +29,15 @@ driver() {
 
 start_windows_program() {
   wine_timed "$E2E_PROGRAM_SECONDS" "$@" </dev/null >/dev/null 2>&1 &
+}
+
+# The user's own typing: X key events on the virtual display, which Wine
+# takes as physical input (not injected), as a person's key presses would be.
+user_types() {
+  timeout 30 xdotool type --delay 15 -- "$1"
+}
+
+# The user presses a key combination, in xdotool's names (ctrl+alt+F5).
+user_presses() {
+  timeout 30 xdotool key --delay 30 -- "$@"
 }
