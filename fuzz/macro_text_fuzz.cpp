@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr int MaxSteps = 200000;
+constexpr int MaxSteps = 20000;
 
 void WalkElements(std::string_view text) {
   for (std::size_t position = 0; position < text.size();) {
