@@ -107,6 +107,12 @@ void ForEachKey(Config& config, Visitor& visit) {
   visit.Number(scheduler, "Timer Seconds", config.timerSeconds, 1, 60);
 }
 
+// A value cut to its capacity, without the blanks the cut may leave at its
+// end (reading it back would drop them anyway).
+std::string CutValue(const std::string& value, std::size_t maxLength) {
+  return std::string(TrimBlanks(CutText(value, maxLength)));
+}
+
 // Reads each key with the field's current value (its default) as the
 // default, and keeps that default for a value that does not read.
 class KeyReader {
@@ -122,7 +128,7 @@ class KeyReader {
     if (value && *value >= min && *value <= max) field = *value;
   }
   void Text(const std::string& section, const std::string& key, std::string& field, std::size_t maxLength) {
-    field = CutText(profile_.GetString(section, key, field), maxLength);
+    field = CutValue(profile_.GetString(section, key, field), maxLength);
   }
   // A sort order must name each of its groups once: the digits of the default in any order.
   void SortOrder(const std::string& section, const std::string& key, std::string& field) {
@@ -132,7 +138,7 @@ class KeyReader {
     }
   }
   void FontName(const std::string& section, const std::string& key, std::string& field) {
-    const std::string value = CutText(profile_.GetString(section, key, field), kFontNameMaxLength);
+    const std::string value = CutValue(profile_.GetString(section, key, field), kFontNameMaxLength);
     if (!value.empty()) field = value;
   }
 

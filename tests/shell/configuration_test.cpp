@@ -269,6 +269,7 @@ TEST(ConfigurationTest, OverLongTextsAreCutToTheirCapacityOnLoadAndSave) {
   EXPECT_EQ(loaded.lastFiles[0], longPath.substr(0, 255));
   EXPECT_EQ(loaded.waveFile, longPath.substr(0, 250));
   EXPECT_EQ(loaded.prefixKeys, ";;");
+  EXPECT_EQ(LoadFrom("[Wordlets]\nPrefix Keys=; x\n").prefixKeys, ";") << "no blank left at the end of a cut";
 
   Configuration tooLong;
   tooLong.currentFile = longPath;
