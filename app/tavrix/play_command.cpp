@@ -11,8 +11,8 @@
 #include "app/tavrix/command.h"
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_ui.h"
+#include "playback/desktop_playback_commands.h"
 #include "playback/player.h"
-#include "playback/recording_commands.h"
 #include "store/macro_record.h"
 
 namespace tavrix::tool {
@@ -214,7 +214,9 @@ int Play(const Arguments& arguments, std::ostream& out, std::ostream& err) {
   ui.SetDefaultPauseAnswer(options.resume);
   ui.SetDefaultRepeatCount(options.repeat);
   ToolHost host;
-  RecordingCommands commands([&](std::string line) { desktop.Trace().Add(EscapeTraceText(line)); });
+  DesktopPlaybackCommands commands(desktop, [&](const std::string& path) {
+    desktop.Trace().Add("swap " + EscapeTraceText(path));
+  });
   Player player(desktop, ui, host, commands);
   player.SetMacro(macro->nickname, macro->activation);
   player.State().capsLockToggled = options.caps;

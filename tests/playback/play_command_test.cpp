@@ -139,11 +139,16 @@ TEST(PlayCommand, AcceptsAFullLengthText) {
   EXPECT_EQ(r.code, 0);
 }
 
-TEST(PlayCommand, NowSetsTheClock) {
-  // The date tag is recognised and handed on; nothing of it is typed here.
-  const Result r = RunPlay({"--now", "2024-02-29 23:59:59", "--text", "<DELAY:01.00>"});
+TEST(PlayCommand, NowSetsTheClockForDateTags) {
+  const Result r = RunPlay({"--now", "1998-03-05 13:05:00", "--text", "<YY{NF000}>"});
   EXPECT_EQ(r.code, 0);
-  EXPECT_EQ(r.out, "wait 1000\n");
+  EXPECT_EQ(r.out, "key 57 down\nkey 57 up\nkey 56 down\nkey 56 up\n");
+}
+
+TEST(PlayCommand, OtherCommandsPrintTheirActions) {
+  const Result r = RunPlay({"--text", "<HTTP:www.example.com><WAV2:ding.wav><BEEP><DELFILE:old.txt><SWAP:other.tvx>"});
+  EXPECT_EQ(r.code, 0);
+  EXPECT_EQ(r.out, "open www.example.com\nsound ding.wav nowait\nbeep\ndelete old.txt\nswap other.tvx\n");
 }
 
 }  // namespace
