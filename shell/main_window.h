@@ -14,6 +14,7 @@
 #include "platform/ui.h"
 #include "shell/config/command_line.h"
 #include "shell/config/configuration.h"
+#include "shell/config/profile_file.h"
 #include "shell/main_window_host.h"
 #include "store/hook_library.h"
 
@@ -23,6 +24,8 @@ class MacroIndex;
 class MacroFile;
 class MacroFileCommands;
 class Player;
+class ActivationDispatcher;
+struct ForegroundMemory;
 
 class TMainWin {
  public:
@@ -33,11 +36,17 @@ class TMainWin {
     HookLibrary& hooks;
     MainWindowHost& host;
     Configuration& configuration;
+    ProfileFile& profile;        // where the configuration is saved at shutdown
     std::string programFolder;   // no trailing backslash
     std::string programFileName; // "TAVRXP.EXE"
     bool isNT = true;            // Windows NT 4 or later
     bool trayAllowed = true;     // the platform has a system tray
     bool mouseSwapped = false;   // the system swaps the mouse buttons
+    // The mapped control blocks "TVTT1KGR" (104 bytes) and "TVKR1KGR"
+    // (17 bytes) the hook library reads; without them the main window keeps
+    // its own copies (tests, the tavrix tool).
+    std::uint8_t* keySwapBlock = nullptr;
+    std::uint8_t* windowBlock = nullptr;
   };
 
   explicit TMainWin(Environment environment);
@@ -84,6 +93,11 @@ class TMainWin {
   bool Capturing() const;
   bool InUse() const;
   bool TrayMode() const;
+  // The dispatcher behind OnActivation and RunMacro (busy flags, the record
+  // buffer the popup menus read, the last Caps Lock state).
+  ActivationDispatcher& Dispatcher();
+  // The last foreground windows (the popup menus return the focus there).
+  const ForegroundMemory& Foreground() const;
 
  private:
   struct Engine;

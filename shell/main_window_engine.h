@@ -1,0 +1,90 @@
+// Inside the main window: the engine state it owns for the whole run and the
+// small roles it plays for the other parts (the player's host, the file
+// commands' listener, the dispatcher's host). Only the main window's own
+// source files include this.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "activation/activation_dispatcher.h"
+#include "activation/activation_host.h"
+#include "activation/foreground_tracking.h"
+#include "activation/timed_macro_playback.h"
+#include "playback/desktop_playback_commands.h"
+#include "playback/player.h"
+#include "playback/player_host.h"
+#include "shell/main_window.h"
+#include "store/file_commands.h"
+#include "store/macro_file.h"
+#include "store/macro_index.h"
+#include "store/shared_macro_table.h"
+
+namespace tavrix {
+
+// How often the Windows side checks that the hooks still see input.
+inline constexpr std::uint32_t kHookWatchMs = 2000;
+inline constexpr std::uint32_t kStartUpDelayMs = 5000;
+
+struct TMainWin::Engine final : PlayerHost, FileCommandListener, ActivationHost {
+  Engine(TMainWin& owner, Environment& environment);
+
+  // --- Start-up and shutdown steps -------------------------------------------
+  bool InstallHooksAndPublish();
+  void PublishStartUpFields();
+  bool InstallKeySwapHook();
+  void RemoveInstalledHooks();
+  void ProcessParam(const CommandLineSwitch& startupSwitch);
+  void LoadFileFromCommandLine(const std::string& path);
+  void ShowFileState();
+  // A hook handle, or 0 after telling the user which hook failed.
+  HookHandle Checked(HookHandle hook, const char* hookName, bool terminating);
+
+  // "<SWAP:" during a playback: the named file becomes the current one.
+  void SwapMacroFile(const std::string& path);
+  AlarmSettings Alarm() const;
+
+  // --- Where parts not built into the main window yet plug in -----------------
+  // Network sharing: the lock file of a file that becomes current.
+  void PrepareNetworkLockFile() {}
+
+  // --- PlayerHost -------------------------------------------------------------
+  std::string HotKeyName(std::uint16_t code) override;
+  bool InTrayMode() override { return env.configuration.useTray; }
+  void ShowTaskbarWindow(bool visible) override { env.host.ShowTaskbarWindow(visible); }
+  bool ProgramMinimized() override { return env.host.IsMinimized(); }
+  void RestoreProgram() override { env.host.RestoreWindow(); }
+  void MinimizeProgram() override { env.host.MinimizeWindow(); }
+  void ShowMainWindow() override { env.host.ShowWindow(); }
+
+  // --- FileCommandListener -------------------------------------------------------
+  void MacroFilePathChanged(const std::string& path) override { env.configuration.currentFile = path; }
+  void RefillMacroList() override { env.host.RefillList(); }
+  void SetCaption(const std::string& fileTitle) override;
+  void SetListButtons(bool anyMacro) override { env.host.SetListButtons(anyMacro); }
+  void RecentFilesChanged(const RecentFiles& files) override;
+
+  // --- ActivationHost --------------------------------------------------------------
+  void ActivateMe() override { owner.ActivateMe(); }
+  void StartClearTimer() override { env.host.StartTimer(MainTimer::Clear, kClearTimerMs); }
+
+  TMainWin& owner;
+  Environment& env;
+  MacroIndex index;
+  MacroFile file;
+  std::array<std::uint8_t, KeySwapControlBlock::kSize> ownKeySwapBlock{};
+  std::array<std::uint8_t, WindowControlBlock::kSize> ownWindowBlock{};
+  KeySwapControlBlock keySwap;
+  WindowControlBlock windowBlock;
+  MacroFileCommands fileCommands;
+  DesktopPlaybackCommands commands;
+  Player player;
+  ActivationDispatcher dispatcher;
+  ForegroundMemory foreground;
+  StartupModes modes;
+  bool swapsInUse = false;
+  bool swapHookInstalled = false;
+  bool closed = false;
+};
+
+}  // namespace tavrix

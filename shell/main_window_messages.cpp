@@ -1,0 +1,138 @@
+// The main window's answers to the hook library's messages, its timers and
+// the menu commands that need no form.
+#include "activation/foreground_tracking.h"
+#include "shell/main_window.h"
+#include "shell/main_window_engine.h"
+#include "shell/startup_macros.h"
+#include "store/key_swap_file.h"
+
+namespace tavrix {
+namespace {
+
+constexpr const char* kWarningTitle = "Warning";
+constexpr const char* kPausedText =
+    "A current playback macro is in the middle of a PAUSE. Tavrix cannot be invoked until the PAUSE is either "
+    "cancelled or resumed.";
+constexpr const char* kPopupText =
+    "A Tavrix Popup Menu is currently being displayed. Tavrix cannot be invoked until this menu has been cleared.";
+constexpr const char* kRecordingText =
+    "A macro is currently being recorded. Tavrix cannot be invoked until the recording is completed.";
+
+constexpr const char* kKeyboardHooksTitle = "Keyboard Hooks";
+constexpr const char* kKeyboardHooksQuestion =
+    "It is possible for other programs which are run after Tavrix to improperly install themselves into the system "
+    "wide Windows keyboard hooks.  This causes Tavrix to no longer be able to monitor keystrokes.  This option will "
+    "reinstall the Windows keyboard hooks used by Tavrix so that Tavrix will have the first look at the keystrokes "
+    "and will be able to monitor the keystrokes again.  Continue?";
+constexpr const char* kMouseHooksTitle = "Mouse Hooks";
+constexpr const char* kMouseHooksQuestion =
+    "It is possible for other programs which are run after Tavrix to improperly install themselves into the system "
+    "wide Windows mouse hooks.  This causes Tavrix to no longer be able to monitor mouse movements and clicks.  This "
+    "option will reinstall the Windows mouse hooks used by Tavrix so that Tavrix will have the first look at the "
+    "mouse movements and will be able to monitor the mouse again.  Continue?";
+
+}  // namespace
+
+// --- The hook library's messages ---------------------------------------------
+
+void TMainWin::OnActivation(std::uint32_t wParam, WindowId focusWindow) {
+  engine_->dispatcher.Fire(wParam, focusWindow);
+}
+
+void TMainWin::OnAbort() { engine_->player.RequestAbort(); }
+
+void TMainWin::OnForegroundChanged(WindowId window) {
+  Engine& e = *engine_;
+  TrackForeground(env_.desktop, e.index.table(), env_.hooks, window, env_.programFileName, e.foreground);
+}
+
+void TMainWin::OnCapsLockState(bool on) { engine_->dispatcher.SetCapsLockOn(on); }
+
+// The library saw the end-of-macro key: it has cleared its own copy already.
+void TMainWin::OnClearInUse() { engine_->index.table().SetInUse(0); }
+
+void TMainWin::OnTimer(MainTimer timer) {
+  Engine& e = *engine_;
+  switch (timer) {
+    case MainTimer::Clear:
+      env_.host.StopTimer(MainTimer::Clear);
+      e.index.table().SetInUse(0);
+      env_.hooks.TvxUpInUse(e.index.table().bytes());
+      break;
+    case MainTimer::StartUp:
+      env_.host.StopTimer(MainTimer::StartUp);
+      DoStartUpMacros(e.file, env_.desktop, e.player, e.Alarm(),
+                      [&dispatcher = e.dispatcher](int n) { dispatcher.SetPlayingMacro(n); });
+      break;
+    case MainTimer::Scheduler:
+      // The scheduler's check of due timed macros plugs in here.
+      break;
+    case MainTimer::HookWatch:
+      // Watching the hooks is the Windows side's and the hook library's job.
+      break;
+  }
+}
+
+// --- Commands --------------------------------------------------------------------
+
+void TMainWin::ActivateMe() {
+  Ui& ui = env_.ui;
+  if (Paused()) {
+    ui.DoAMessage(kWarningTitle, kPausedText);
+    return;
+  }
+  if (PopupShown()) {
+    ui.DoAMessage(kWarningTitle, kPopupText);
+    return;
+  }
+  if (Capturing()) {
+    ui.DoAMessage(kWarningTitle, kRecordingText);
+    return;
+  }
+  MainWindowHost& host = env_.host;
+  if (host.IsVisible() && !TrayMode()) {
+    if (host.IsMinimized()) host.RestoreWindow();
+    host.BringToFront();
+    return;
+  }
+  // Showing the window brings back its column widths and selected row.
+  host.ShowWindow();
+  host.BringToFront();
+}
+
+void TMainWin::MenuKeyHooksClick() {
+  if (!env_.ui.AskYesNo(kKeyboardHooksTitle, kKeyboardHooksQuestion)) return;
+  Engine& e = *engine_;
+  SharedMacroTable& table = e.index.table();
+  // UnHookTheKeyboard, HookTheKeyboard.
+  if (table.KeyboardHook() != 0) env_.hooks.TvxUnHook(table.KeyboardHook());
+  table.SetKeyboardHook(e.Checked(env_.hooks.TvxHookKeyboard(), "keyboard", false));
+  env_.hooks.TvxUpKeyHook(table.bytes());
+  if (e.swapsInUse) {
+    // Two swap hooks would swap every key twice, so the old one goes first.
+    if (e.swapHookInstalled && e.keySwap.SwapHook() != 0) env_.hooks.TvxUnHook(e.keySwap.SwapHook());
+    const HookHandle swap = e.Checked(env_.hooks.TvxHookSwap(), "key swap", false);
+    e.keySwap.SetSwapHook(swap);
+    e.swapHookInstalled = swap != 0;
+  }
+}
+
+void TMainWin::MenuMouseHooksClick() {
+  if (!env_.ui.AskYesNo(kMouseHooksTitle, kMouseHooksQuestion)) return;
+  SharedMacroTable& table = engine_->index.table();
+  if (table.MouseHook() != 0) env_.hooks.TvxUnHook(table.MouseHook());
+  table.SetMouseHook(engine_->Checked(env_.hooks.TvxHookMouse(), "mouse", false));
+  env_.hooks.TvxUpMouseHook(table.bytes());
+}
+
+bool TMainWin::AllowScreenSaver() const {
+  if (!env_.configuration.disableScreenSaver) return true;
+  const MacroIndex& index = engine_->index;
+  for (int n = 1; n <= index.Count(); ++n)
+    if (index.table().Active(n) != 0 && index.table().Activation(n) == kTimedActivation) return false;
+  return true;
+}
+
+void TMainWin::RunMacro(int n) { engine_->dispatcher.RunMacro(n); }
+
+}  // namespace tavrix

@@ -1,0 +1,236 @@
+// The main window on a simulated desktop: a recording host for its real
+// window, the recording hook library, an in-memory configuration file and a
+// scratch folder for macro files.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "activation/activation_dispatcher.h"
+#include "activation/foreground_tracking.h"
+#include "platform/sim/sim_desktop.h"
+#include "platform/sim/sim_ui.h"
+#include "playback/player.h"
+#include "shell/config/memory_profile_file.h"
+#include "shell/main_window.h"
+#include "store/macro_file.h"
+#include "store/macro_index.h"
+#include "store/macro_record.h"
+#include "store/recording_hook_library.h"
+
+#include <unistd.h>
+
+namespace tavrix::testing {
+
+using Lines = std::vector<std::string>;
+
+// What the main window asked of its real window, one line per call.
+class RecordingHost : public MainWindowHost {
+ public:
+  static constexpr WindowId kHandle = 0x7A7A;
+
+  WindowId Handle() override { return kHandle; }
+  void StartTimer(MainTimer timer, std::uint32_t ms) override {
+    Note("StartTimer " + std::to_string(static_cast<int>(timer)) + " " + std::to_string(ms));
+    running[static_cast<int>(timer)] = true;
+  }
+  void StopTimer(MainTimer timer) override {
+    Note("StopTimer " + std::to_string(static_cast<int>(timer)));
+    running[static_cast<int>(timer)] = false;
+  }
+  bool IsVisible() override { return visible; }
+  bool IsMinimized() override { return minimized; }
+  void ShowWindow() override { Note("ShowWindow"); visible = true; }
+  void HideWindow() override { Note("HideWindow"); visible = false; }
+  void RestoreWindow() override { Note("RestoreWindow"); minimized = false; }
+  void MinimizeWindow() override { Note("MinimizeWindow"); minimized = true; }
+  void BringToFront() override { Note("BringToFront"); }
+  void ShowTaskbarWindow(bool shown) override { Note(std::string("ShowTaskbarWindow ") + (shown ? "1" : "0")); }
+  void SetCaption(const std::string& text) override { caption = text; Note("SetCaption " + text); }
+  void RefillList() override { Note("RefillList"); }
+  void SetListButtons(bool any) override { Note(std::string("SetListButtons ") + (any ? "1" : "0")); }
+  void SetMenuEnabled(MenuEntry entry, bool enabled) override {
+    Note("SetMenuEnabled " + Name(entry) + (enabled ? " 1" : " 0"));
+  }
+  void SetMenuChecked(MenuEntry entry, bool checked) override {
+    Note("SetMenuChecked " + Name(entry) + (checked ? " 1" : " 0"));
+  }
+  void Close() override { Note("Close"); }
+
+  bool TimerRunning(MainTimer timer) const { return running[static_cast<int>(timer)]; }
+  bool Saw(const std::string& line) const {
+    for (const auto& l : lines) if (l == line) return true;
+    return false;
+  }
+
+  Lines lines;
+  bool visible = true;
+  bool minimized = false;
+  std::string caption;
+
+ private:
+  static std::string Name(MenuEntry entry) { return entry == MenuEntry::Hide ? "Hide" : "PlaceInSystemTray"; }
+  void Note(std::string line) { lines.push_back(std::move(line)); }
+  bool running[5] = {};
+};
+
+// A hook library whose named installer fails (answers handle 0).
+class FailingHookLibrary : public RecordingHookLibrary {
+ public:
+  void SetFailing(std::string name) { failing_ = std::move(name); }
+  HookHandle TvxHookKeyboard() override { return Fails("TvxHookKeyboard") ? 0 : RecordingHookLibrary::TvxHookKeyboard(); }
+  HookHandle TvxHookMouse() override { return Fails("TvxHookMouse") ? 0 : RecordingHookLibrary::TvxHookMouse(); }
+  HookHandle TvxHookCBT() override { return Fails("TvxHookCBT") ? 0 : RecordingHookLibrary::TvxHookCBT(); }
+  HookHandle TvxHookSwap() override { return Fails("TvxHookSwap") ? 0 : RecordingHookLibrary::TvxHookSwap(); }
+
+ private:
+  bool Fails(const char* name) const { return failing_ == name; }
+  std::string failing_;
+};
+
+class ScratchFolder {
+ public:
+  ScratchFolder() {
+    static std::atomic<int> counter{0};
+    path_ = std::filesystem::temp_directory_path() /
+            ("tavrix-mainwin-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+  }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  std::string File(const std::string& name) const { return (path_ / name).string(); }
+  std::string Path() const { return path_.string(); }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// --- Macro records ------------------------------------------------------------
+
+inline MacroRecord Macro(const std::string& nick, std::uint16_t activation, const std::string& text,
+                         std::int16_t scope = kScopeGlobal, const std::string& scopeName = "") {
+  MacroRecord r;
+  r.SetNickName(nick);
+  r.SetActivation(activation);
+  r.SetScope(scope);
+  r.SetScopeName(scopeName);
+  r.SetActive(1);
+  r.SetTopMostOnly(0);
+  r.SetIconName("MAIN");
+  r.SetMacroText(text);
+  return r;
+}
+
+inline MacroRecord SystemEntry(int digit, std::uint16_t code) {
+  static const char* const names[] = {"", "Open Tavrix", "Start / Stop Capture", "Resume Pause", "Menu"};
+  return Macro(names[digit], code, "", kScopeSystem, std::string(1, static_cast<char>('0' + digit)));
+}
+
+inline MacroRecord StartUpMacro(const std::string& nick, const std::string& text, std::int16_t scope = kScopeGlobal,
+                                const std::string& scopeName = "") {
+  MacroRecord r = Macro(nick, kTimedActivation, text, scope, scopeName);
+  r.SetSchedKind(kScheduleAtStartUp);
+  return r;
+}
+
+inline void WriteMacroFile(const std::string& path, const std::vector<MacroRecord>& records) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  for (const MacroRecord& r : records) out.write(reinterpret_cast<const char*>(r.bytes().data()), kMacroRecordSize);
+}
+
+// Hot key codes used below.
+inline constexpr std::uint16_t kCtrlA = 0;
+inline constexpr std::uint16_t kCtrlB = 1;
+inline constexpr std::uint16_t kF1 = 288;
+inline constexpr std::uint16_t kAltQ = 64;  // "Alt+Q"
+// The system activations a fresh file gets use codes the tests leave alone;
+// these are the ones the tests' own files give them.
+inline constexpr std::uint16_t kOpenKey = 262;      // Ctrl+Alt+Shift+W
+inline constexpr std::uint16_t kCaptureKey = 263;
+inline constexpr std::uint16_t kResumeKey = 264;
+inline constexpr std::uint16_t kMenuKey = 265;
+
+inline std::vector<MacroRecord> SystemEntries() {
+  return {SystemEntry(1, kOpenKey), SystemEntry(2, kCaptureKey), SystemEntry(3, kResumeKey),
+          SystemEntry(4, kMenuKey)};
+}
+
+// The four system entries followed by `macros` (numbered from 5).
+inline std::vector<MacroRecord> WithSystemEntries(const std::vector<MacroRecord>& macros) {
+  std::vector<MacroRecord> records = SystemEntries();
+  records.insert(records.end(), macros.begin(), macros.end());
+  return records;
+}
+
+// The lower-case letters and digits the key-down events of a trace type.
+inline std::string TypedLetters(const Lines& lines) {
+  std::string typed;
+  for (const std::string& line : lines) {
+    int vk = 0;
+    char direction[8] = {};
+    if (std::sscanf(line.c_str(), "key %d %7s", &vk, direction) != 2 || std::string(direction) != "down") continue;
+    if (vk >= 'A' && vk <= 'Z') typed += static_cast<char>(vk - 'A' + 'a');
+    if (vk >= '0' && vk <= '9') typed += static_cast<char>(vk);
+  }
+  return typed;
+}
+
+inline Lines LinesStartingWith(const Lines& lines, const std::string& prefix) {
+  Lines found;
+  for (const auto& line : lines)
+    if (line.rfind(prefix, 0) == 0) found.push_back(line);
+  return found;
+}
+
+// --- The rig ------------------------------------------------------------------
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  // A main window over `records` (written to TAVRX.TVX in the scratch
+  // folder), loaded and created with `switches`.
+  bool Start(const std::vector<MacroRecord>& records, const std::vector<CommandLineSwitch>& switches = {}) {
+    Prepare(records);
+    window->LoadMacroFileAtStart();
+    return window->FormCreate(switches);
+  }
+
+  void Prepare(const std::vector<MacroRecord>& records) {
+    macroPath = folder.File("TAVRX.TVX");
+    WriteMacroFile(macroPath, records);
+    configuration.currentFile = macroPath;
+    window = std::make_unique<TMainWin>(TMainWin::Environment{
+        desktop, ui, hooks, host, configuration, profile, folder.Path(), "TAVRXP.EXE", true, trayAllowed, false});
+  }
+
+  SharedMacroTable& Table() { return window->Index().table(); }
+  Lines Trace() const { return desktop.Trace().Lines(); }
+  Lines Messages() const { return LinesStartingWith(Trace(), "message "); }
+  std::vector<std::string> CallNames() const {
+    std::vector<std::string> names;
+    for (const auto& call : hooks.calls()) names.push_back(call.name);
+    return names;
+  }
+
+  ScratchFolder folder;
+  SimDesktop desktop;
+  SimUi ui{desktop.Trace()};
+  FailingHookLibrary hooks;
+  RecordingHost host;
+  Configuration configuration;
+  MemoryProfileFile profile;
+  bool trayAllowed = true;
+  std::string macroPath;
+  std::unique_ptr<TMainWin> window;
+};
+
+}  // namespace tavrix::testing
