@@ -1,0 +1,189 @@
+// The dispatcher on its own, with a host that stands in for the parts that
+// join the road of a hot key: capture, the popup menus and network sharing.
+#include "activation/activation_dispatcher.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "hook/private_messages.h"
+#include "platform/sim/sim_desktop.h"
+#include "platform/sim/sim_ui.h"
+#include "playback/desktop_playback_commands.h"
+#include "playback/player.h"
+#include "store/macro_file.h"
+#include "store/recording_hook_library.h"
+
+namespace tavrix {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class StandInHost : public ActivationHost {
+ public:
+  explicit StandInHost(SimTrace& trace) : trace_(trace) {}
+  void ActivateMe() override { trace_.Add("host ActivateMe"); }
+  void StartClearTimer() override { trace_.Add("host StartClearTimer"); }
+  void StartCaptureFromHotKey() override { trace_.Add("host StartCapture"); }
+  void ShowMenuForTopMostWindow() override { trace_.Add("host TopMostMenu"); }
+  int ShowPopupMenu(const MacroRecord& menu) override {
+    trace_.Add("host PopupMenu " + menu.NickName() + (dispatcher->PopupShown() ? " shown" : " not shown"));
+    return choice;
+  }
+  bool ReloadIfNetworkFileChanged() override { return networkChanged; }
+
+  ActivationDispatcher* dispatcher = nullptr;
+  int choice = 0;
+  bool networkChanged = false;
+
+ private:
+  SimTrace& trace_;
+};
+
+MacroRecord Macro(const std::string& nick, std::uint16_t code, const std::string& text,
+                  std::int16_t scope = kScopeGlobal, const std::string& scopeName = "") {
+  MacroRecord r;
+  r.SetNickName(nick);
+  r.SetActivation(code);
+  r.SetScope(scope);
+  r.SetScopeName(scopeName);
+  r.SetActive(1);
+  r.SetMacroText(text);
+  return r;
+}
+
+constexpr std::uint16_t kCtrlA = 0;
+constexpr std::uint16_t kCtrlB = 1;
+constexpr std::uint16_t kCtrlAltShiftF1 = 276;  // "Ctrl+Alt+Shift+F1"
+constexpr std::uint16_t kAltShiftLMouse = 705;   // "Shift+Alt+LMouse"
+
+class DispatcherTest : public ::testing::Test {
+ protected:
+  DispatcherTest() {
+    static std::atomic<int> counter{0};
+    folder_ = std::filesystem::temp_directory_path() /
+              ("tavrix-dispatcher-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    std::filesystem::create_directories(folder_);
+    host.dispatcher = &dispatcher;
+  }
+  ~DispatcherTest() override {
+    std::error_code ignored;
+    std::filesystem::remove_all(folder_, ignored);
+  }
+
+  // The system entries 1..4 (their keys 262..265), then `macros` from 5 on.
+  void Load(const std::vector<MacroRecord>& macros) {
+    const std::string path = (folder_ / "TEST.TVX").string();
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    for (int digit = 1; digit <= 4; ++digit) {
+      const MacroRecord r = Macro("System", static_cast<std::uint16_t>(261 + digit), "", kScopeSystem,
+                                  std::string(1, static_cast<char>('0' + digit)));
+      out.write(reinterpret_cast<const char*>(r.bytes().data()), kMacroRecordSize);
+    }
+    for (const MacroRecord& r : macros) out.write(reinterpret_cast<const char*>(r.bytes().data()), kMacroRecordSize);
+    out.close();
+    file.LoadFile(path);
+    desktop.Trace().Clear();
+  }
+
+  Lines HostLines() const {
+    Lines found;
+    for (const auto& line : desktop.Trace().Lines())
+      if (line.rfind("host ", 0) == 0) found.push_back(line);
+    return found;
+  }
+  Lines InputLines() const {
+    Lines found;
+    for (const auto& line : desktop.Trace().Lines())
+      if (line.rfind("key ", 0) == 0 || line.rfind("mouse ", 0) == 0 || line.rfind("wait ", 0) == 0)
+        found.push_back(line);
+    return found;
+  }
+
+  SimDesktop desktop;
+  SimUi ui{desktop.Trace()};
+  RecordingHookLibrary hooks;
+  MacroIndex index;
+  MacroFile file{index, hooks, ui, [] { return LocalDateTime{2024, 5, 1, 9, 0, 0, 0}; }};
+  DesktopPlaybackCommands commands{desktop};
+  PlayerHost playerHost;
+  Player player{desktop, ui, playerHost, commands};
+  StandInHost host{desktop.Trace()};
+  ActivationDispatcher dispatcher{desktop, ui, hooks, file, player, host};
+
+ private:
+  std::filesystem::path folder_;
+};
+
+TEST_F(DispatcherTest, SystemActivationsReachTheirParts) {
+  Load({});
+  dispatcher.Fire(262, 0);
+  dispatcher.Fire(263, 0);
+  dispatcher.Fire(264, 0);
+  dispatcher.Fire(265, 0);
+  EXPECT_EQ(HostLines(), (Lines{"host ActivateMe", "host StartCapture", "host TopMostMenu"}));
+  EXPECT_TRUE(InputLines().empty());
+}
+
+TEST_F(DispatcherTest, APopupMenuRunsTheChosenMacroWithThePopupMarkedMeanwhile) {
+  MacroRecord menu = Macro("The menu", kCtrlA, "", kScopePopupMenu);
+  menu.SetPopupMenuList({6});
+  Load({menu, Macro("Chosen", kCtrlB, "c")});
+  host.choice = 6;
+  dispatcher.Fire(kCtrlA, 0);
+  EXPECT_EQ(HostLines(), (Lines{"host PopupMenu The menu shown", "host StartClearTimer"}));
+  EXPECT_FALSE(dispatcher.PopupShown());
+  EXPECT_EQ(dispatcher.RunBuffer().NickName(), "Chosen");
+  EXPECT_EQ(InputLines(), (Lines{"key 67 down", "key 67 up", "key 43 down", "key 43 up"}));
+}
+
+TEST_F(DispatcherTest, ACancelledPopupMenuRunsNothing) {
+  MacroRecord menu = Macro("The menu", kCtrlA, "", kScopePopupMenu);
+  menu.SetPopupMenuList({6});
+  Load({menu, Macro("Chosen", kCtrlB, "c")});
+  dispatcher.Fire(kCtrlA, 0);
+  EXPECT_EQ(HostLines(), (Lines{"host PopupMenu The menu shown"}));
+  EXPECT_EQ(hooks.CountOf("TvxUpInUse"), 0u);
+}
+
+TEST_F(DispatcherTest, AChangedNetworkFileReplaysTheHotKeyInsteadOfRunning) {
+  Load({Macro("A", kCtrlAltShiftF1, "a")});
+  host.networkChanged = true;
+  dispatcher.Fire(kCtrlAltShiftF1, 0);
+  EXPECT_EQ(InputLines(), (Lines{"key 18 down", "key 17 down", "key 16 down", "key 112 down", "key 112 up",
+                                 "key 16 up", "key 17 up", "key 18 up"}));
+  EXPECT_EQ(hooks.CountOf("TvxUpInUse"), 0u);
+  EXPECT_EQ(dispatcher.LastCode(), kCtrlAltShiftF1);
+}
+
+TEST_F(DispatcherTest, AReplayedMouseHotKeyClicksAfterAShortPause) {
+  Load({Macro("A", kAltShiftLMouse, "a")});
+  host.networkChanged = true;
+  dispatcher.Fire(kAltShiftLMouse, 0);
+  EXPECT_EQ(InputLines(), (Lines{"key 18 down", "key 16 down", "wait 50", "mouse 2 0 0 0", "mouse 4 0 0 0",
+                                 "key 16 up", "key 18 up"}));
+}
+
+TEST_F(DispatcherTest, TheCodeLosesTheCapsLockBitAndTheFocusWindowBecomesTheTarget) {
+  Load({Macro("A", kCtrlB, "b")});
+  dispatcher.Fire(kCtrlB | kActivationCapsLockBit, 0x5150);
+  EXPECT_EQ(dispatcher.LastCode(), kCtrlB);
+  EXPECT_EQ(player.State().targetWindow, 0x5150u);
+  EXPECT_EQ(dispatcher.PlayingMacro(), 0);  // back to none after the playback
+}
+
+TEST_F(DispatcherTest, TheDirectRunMaskKeepsTheMacroNumber) {
+  Load({Macro("A", kCtrlA, "a"), Macro("B", kCtrlB, "b")});
+  dispatcher.Fire(kActivationDirectMacroBit | 6, 0x77);
+  EXPECT_EQ(dispatcher.RunBuffer().NickName(), "B");
+  EXPECT_EQ(player.State().targetWindow, 0x77u);
+}
+
+}  // namespace
+}  // namespace tavrix
