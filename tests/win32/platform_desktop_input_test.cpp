@@ -37,7 +37,9 @@ class DesktopInput : public ::testing::Test {
     desktop_.BringToForeground(target_.id());
     ASSERT_EQ(GetForegroundWindow(), target_.handle());
     SetFocus(target_.edit());
-    desktop_.ProcessMessages();
+    // Wine brings the key state in line with the X server's when the focus
+    // events of the switch arrive; let them pass before keys are sent.
+    desktop_.Wait(100);
   }
 
   // Waits (bounded) until the edit holds `expected`, then returns its text.

@@ -153,9 +153,10 @@ TEST(DesktopOtherProgram, LaunchFindActivateAndClose) {
   PlainWindow own("Tavrix launcher");
   desktop.BringToForeground(own.id());
   desktop.LaunchProgram("notepad.exe", "");
-  WindowId notepad = 0;
-  PumpUntil([&] { return (notepad = FindTitleContaining(desktop, "Notepad")) != 0; }, 10000);
-  ASSERT_NE(notepad, 0u) << "notepad did not open";
+  ASSERT_NE(wintest::WaitForLaunchedNotepad(), nullptr) << "notepad did not open";
+  // Found the way the window commands find it: by part of its title.
+  const WindowId notepad = FindTitleContaining(desktop, "Notepad");
+  ASSERT_NE(notepad, 0u);
 
   const ProcessId id = desktop.WindowProcess(notepad);
   const auto processes = desktop.RunningProcesses();

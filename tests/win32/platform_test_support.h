@@ -115,6 +115,31 @@ inline HWND FindOwnWindow(const char* title) {
   return windows.empty() ? nullptr : windows.front();
 }
 
+inline BOOL CALLBACK FindOtherProcessNotepad(HWND window, LPARAM found) {
+  char name[32] = {};
+  GetClassNameA(window, name, sizeof name);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (lstrcmpiA(name, "Notepad") != 0 || process == GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
+// Waits for a notepad just launched to show itself and take the foreground,
+// as it does on start, and lets its start-up focus changes pass.
+inline HWND WaitForLaunchedNotepad(DWORD timeoutMs = 10000) {
+  HWND notepad = nullptr;
+  PumpUntil(
+      [&] {
+        notepad = nullptr;
+        EnumWindows(FindOtherProcessNotepad, reinterpret_cast<LPARAM>(&notepad));
+        return notepad != nullptr && GetForegroundWindow() == notepad;
+      },
+      timeoutMs);
+  PumpUntil([] { return false; }, 100);
+  return notepad;
+}
+
 // A child window of `parent` with this class (case-insensitive) and, when
 // given, this text.
 inline HWND FindChild(HWND parent, const char* className, const char* text = nullptr) {

@@ -121,16 +121,6 @@ TEST_F(Handover, AfterAPauseTheFocusReturnsToTheWindowThatHadIt) {
   EXPECT_TRUE(IsWindowVisible(main_.handle()));
 }
 
-BOOL CALLBACK FindNotepad(HWND window, LPARAM found) {
-  char name[32] = {};
-  GetClassNameA(window, name, sizeof name);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (lstrcmpiA(name, "Notepad") != 0 || process == GetCurrentProcessId()) return TRUE;
-  *reinterpret_cast<HWND*>(found) = window;
-  return FALSE;
-}
-
 HWND FocusOf(HWND window) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
@@ -140,11 +130,7 @@ HWND FocusOf(HWND window) {
 
 TEST_F(Handover, TheFocusGoesBackToAnotherProgramAfterThePrompt) {
   desktop_.LaunchProgram("notepad.exe", "");
-  HWND notepad = nullptr;
-  wintest::PumpUntil([&] {
-    EnumWindows(FindNotepad, reinterpret_cast<LPARAM>(&notepad));
-    return notepad != nullptr;
-  }, 10000);
+  HWND notepad = wintest::WaitForLaunchedNotepad();
   ASSERT_NE(notepad, nullptr);
   desktop_.BringToForeground(WindowIdOf(notepad));
   ASSERT_EQ(GetForegroundWindow(), notepad);
