@@ -1,0 +1,32 @@
+#include "app/tavrxp/do_activate.h"
+
+#include "store/set_hot_keys.h"
+
+namespace tavrix {
+
+std::string ActivateCaptionFor(const MacroIndex& index, int n) {
+  if (n < 1 || n > index.Count()) return kActivateCaption;
+  return index.table().Active(n) != 0 ? kDeactivateCaption : kActivateCaption;
+}
+
+bool DoActivate(MacroFile& file, Ui& ui, int n) {
+  MacroIndex& index = file.index();
+  if (index.Count() == 0) {
+    ui.ShowMessage("Error", "No hot keys have been added yet.  Please add one first.");
+    return false;
+  }
+  if (n < 1 || n > index.Count()) {
+    ui.ShowMessage("Error", "No hot key selected.  Please select one.");
+    return false;
+  }
+  // The disk goes first: a flag the file did not take must not show as changed.
+  SharedMacroTable& table = index.table();
+  const std::uint8_t flipped = table.Active(n) != 0 ? 0 : 1;
+  if (!file.SetActiveOnDisk(n, flipped)) return false;
+  table.SetActive(n, flipped);
+  file.hooks().TvxUpItem(table.bytes(), static_cast<std::uint16_t>(n));
+  SetHotKeys(table, file.hooks());
+  return true;
+}
+
+}  // namespace tavrix

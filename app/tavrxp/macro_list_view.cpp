@@ -1,0 +1,218 @@
+#include "app/tavrxp/macro_list_view.h"
+
+#include <commctrl.h>
+
+#include <cmath>
+#include <string>
+
+#include "app/tavrxp/macro_list_text.h"
+
+namespace tavrix {
+namespace {
+
+constexpr int kColumnCount = 4;
+constexpr const char* kColumnTitles[kColumnCount] = {"", "Activation", "Nickname", "Scope"};
+// Room left and right of a cell's text.
+constexpr int kTextInset = 1;
+constexpr int kRowNumberPadding = 12;
+
+SIZE TextSize(HWND window, HFONT font, const char* text) {
+  HDC dc = GetDC(window);
+  HGDIOBJ old = SelectObject(dc, font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT));
+  SIZE size{};
+  GetTextExtentPoint32A(dc, text, static_cast<int>(std::char_traits<char>::length(text)), &size);
+  SelectObject(dc, old);
+  ReleaseDC(window, dc);
+  return size;
+}
+
+HFONT ItalicVersion(HFONT font) {
+  LOGFONTA description{};
+  if (font == nullptr || GetObjectA(font, sizeof description, &description) == 0) {
+    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof description, &description);
+  }
+  description.lfItalic = TRUE;
+  return CreateFontIndirectA(&description);
+}
+
+void SetItemText(HWND list, int row, int column, const std::string& text) {
+  LVITEMA item{};
+  item.iSubItem = column;
+  item.pszText = const_cast<char*>(text.c_str());
+  SendMessageA(list, LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+}
+
+}  // namespace
+
+MacroListView::~MacroListView() {
+  if (list_ != nullptr) DestroyWindow(list_);
+  if (rowHeightImages_ != nullptr) ImageList_Destroy(rowHeightImages_);
+  if (listFont_ != nullptr) DeleteObject(listFont_);
+  if (italicFont_ != nullptr) DeleteObject(italicFont_);
+  if (headerFont_ != nullptr) DeleteObject(headerFont_);
+}
+
+void MacroListView::Create(HWND parent, HINSTANCE instance, UINT id) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
+  InitCommonControlsEx(&controls);
+  list_ = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
+                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, 0, 0,
+                          0, 0, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), instance, nullptr);
+  SendMessageA(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+  for (int column = 0; column < kColumnCount; ++column) {
+    LVCOLUMNA description{};
+    description.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    description.pszText = const_cast<char*>(kColumnTitles[column]);
+    description.cx = 100;
+    description.iSubItem = column;
+    SendMessageA(list_, LVM_INSERTCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&description));
+  }
+}
+
+void MacroListView::SetFonts(HFONT listFont, HFONT headerFont) {
+  if (listFont_ != nullptr) DeleteObject(listFont_);
+  if (italicFont_ != nullptr) DeleteObject(italicFont_);
+  if (headerFont_ != nullptr) DeleteObject(headerFont_);
+  listFont_ = listFont;
+  italicFont_ = ItalicVersion(listFont);
+  headerFont_ = headerFont;
+  SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(listFont_), FALSE);
+  HWND header = ListView_GetHeader(list_);
+  if (header != nullptr) SendMessageA(header, WM_SETFONT, reinterpret_cast<WPARAM>(headerFont_), TRUE);
+  SetRowHeight();
+  ListView_SetColumnWidth(list_, 0, RowNumberColumnWidth());
+  InvalidateRect(list_, nullptr, TRUE);
+}
+
+// The list's rows are as tall as its small images: one empty image of
+// 1.1 times the height of the list font's tallest letters sets it.
+void MacroListView::SetRowHeight() {
+  const int height = static_cast<int>(std::ceil(1.1 * TextSize(list_, listFont_, "ZZYyjkla").cy));
+  HIMAGELIST images = ImageList_Create(1, height > 0 ? height : 16, ILC_COLOR, 1, 1);
+  ListView_SetImageList(list_, images, LVSIL_SMALL);
+  if (rowHeightImages_ != nullptr) ImageList_Destroy(rowHeightImages_);
+  rowHeightImages_ = images;
+}
+
+int MacroListView::RowNumberColumnWidth() const {
+  return TextSize(list_, listFont_, "9999").cx + kRowNumberPadding;
+}
+
+void MacroListView::SetColumnWidths(const std::array<std::int32_t, 3>& widths) {
+  ListView_SetColumnWidth(list_, 0, RowNumberColumnWidth());
+  for (int column = 1; column < kColumnCount; ++column) {
+    ListView_SetColumnWidth(list_, column, widths[static_cast<std::size_t>(column - 1)]);
+  }
+}
+
+std::array<std::int32_t, 3> MacroListView::ColumnWidths() const {
+  std::array<std::int32_t, 3> widths{};
+  for (int column = 1; column < kColumnCount; ++column) {
+    widths[static_cast<std::size_t>(column - 1)] = ListView_GetColumnWidth(list_, column);
+  }
+  return widths;
+}
+
+void MacroListView::Fill(const MacroIndex& index) {
+  index_ = &index;
+  const int selected = SelectedMacro();
+  SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
+  ListView_DeleteAllItems(list_);
+  rowMap_.clear();
+  for (int n = 1; n <= index.Count(); ++n) {
+    const int row = static_cast<int>(rowMap_.size());
+    rowMap_.push_back(n);
+    const std::string number = std::to_string(row + 1);
+    LVITEMA item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = row;
+    item.pszText = const_cast<char*>(number.c_str());
+    SendMessageA(list_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    SetItemText(list_, row, 1, ActivationCellText(index, n));
+    SetItemText(list_, row, 2, NicknameCellText(index, n));
+    SetItemText(list_, row, 3, ScopeCellText(index, n));
+  }
+  SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
+  if (selected > 0) SelectMacro(selected);
+  InvalidateRect(list_, nullptr, TRUE);
+}
+
+void MacroListView::Redraw() { InvalidateRect(list_, nullptr, TRUE); }
+
+int MacroListView::SelectedMacro() const {
+  const int row = ListView_GetNextItem(list_, -1, LVNI_SELECTED);
+  if (row < 0 || row >= RowCount()) return 0;
+  return rowMap_[static_cast<std::size_t>(row)];
+}
+
+void MacroListView::SelectMacro(int n) {
+  for (int row = 0; row < RowCount(); ++row) {
+    if (rowMap_[static_cast<std::size_t>(row)] != n) continue;
+    ListView_SetItemState(list_, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ListView_EnsureVisible(list_, row, FALSE);
+    return;
+  }
+}
+
+std::string MacroListView::CellText(int row, int column) const {
+  char buffer[300] = {};
+  LVITEMA item{};
+  item.iSubItem = column;
+  item.pszText = buffer;
+  item.cchTextMax = sizeof buffer;
+  SendMessageA(list_, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+  return buffer;
+}
+
+LRESULT MacroListView::OnCustomDraw(NMLVCUSTOMDRAW& draw) const {
+  switch (draw.nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+      return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT:
+      DrawRow(draw.nmcd.hdc, static_cast<int>(draw.nmcd.dwItemSpec));
+      return CDRF_SKIPDEFAULT;
+    default:
+      return CDRF_DODEFAULT;
+  }
+}
+
+void MacroListView::DrawRow(HDC dc, int row) const {
+  if (row < 0 || row >= RowCount()) return;
+  RECT bounds{};
+  bounds.left = LVIR_BOUNDS;
+  if (!SendMessageA(list_, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&bounds))) return;
+  const bool selected = (ListView_GetItemState(list_, row, LVIS_SELECTED) & LVIS_SELECTED) != 0;
+  const int n = rowMap_[static_cast<std::size_t>(row)];
+  const bool active = index_ == nullptr || n > index_->Count() || index_->table().Active(n) != 0;
+
+  FillRect(dc, &bounds, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+  const COLORREF upright = GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
+  int left = bounds.left;
+  for (int column = 0; column < kColumnCount; ++column) {
+    const int width = ListView_GetColumnWidth(list_, column);
+    const RECT cell{left, bounds.top, left + width, bounds.bottom};
+    left += width;
+    // The row number stays upright whatever the macro's state.
+    const bool plain = active || column == 0;
+    DrawCell(dc, cell, CellText(row, column), plain ? listFont_ : italicFont_,
+             plain ? upright : GetSysColor(COLOR_GRAYTEXT));
+  }
+}
+
+// A text wider than its cell less 2 pixels loses characters from its end.
+void MacroListView::DrawCell(HDC dc, const RECT& cell, const std::string& text, HFONT font, COLORREF color) const {
+  HGDIOBJ old = SelectObject(dc, font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT));
+  const int room = (cell.right - cell.left) - 2 * kTextInset;
+  int fit = 0;
+  SIZE size{};
+  if (room > 0) GetTextExtentExPointA(dc, text.c_str(), static_cast<int>(text.size()), room, &fit, nullptr, &size);
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(dc, &metrics);
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, color);
+  const int top = cell.top + ((cell.bottom - cell.top) - metrics.tmHeight) / 2;
+  if (fit > 0) ExtTextOutA(dc, cell.left + kTextInset, top, ETO_CLIPPED, &cell, text.c_str(), static_cast<UINT>(fit), nullptr);
+  SelectObject(dc, old);
+}
+
+}  // namespace tavrix
