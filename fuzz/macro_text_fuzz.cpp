@@ -1,8 +1,8 @@
 // Any bytes as a macro text: the recogniser walks it, then the player plays
-// it on the simulated desktop. Files exist only in memory (one of them is the
-// input itself, so "<TFILE:f>" nests), waits are instant, and a playback that
-// would run for very long (a big repeat count) is aborted after a fixed
-// number of steps.
+// it, commands and all, on the simulated desktop. Files exist only in memory
+// (one of them is the input itself, so "<TFILE:f>" nests), waits are
+// instant, and a playback that would run for very long (a big repeat count)
+// is aborted after a fixed number of steps.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -10,9 +10,9 @@
 
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_ui.h"
+#include "playback/desktop_playback_commands.h"
 #include "playback/macro_text_recognizer.h"
 #include "playback/player.h"
-#include "playback/recording_commands.h"
 
 namespace {
 
@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   ui.SetDefaultPauseAnswer(size % 2 == 0);
   ui.SetDefaultRepeatCount(3);
   tavrix::PlayerHost host;
-  tavrix::RecordingCommands commands([](std::string) {});
+  tavrix::DesktopPlaybackCommands commands(desktop);
   tavrix::Player player(desktop, ui, host, commands);
   int steps = 0;
   desktop.SetMessageHandler([&] {
