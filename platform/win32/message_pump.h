@@ -1,6 +1,9 @@
 // Processing the thread's window messages outside the main loop: during
 // playback steps, inside waits and inside the program's own modal boxes, so
-// the hook library's messages and timers keep arriving.
+// the hook library's messages and timers keep arriving. Every loop here gives
+// keys meant for a dialog (a #32770 window or a top-level window with
+// WS_EX_CONTROLPARENT) to IsDialogMessage, so Tab, Enter and Escape work in
+// every open dialog of the program.
 #pragma once
 
 #include <cstdint>

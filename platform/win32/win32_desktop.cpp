@@ -32,6 +32,10 @@ bool OpenClipboardPatiently(HWND owner) {
 
 }  // namespace
 
+Win32Desktop::~Win32Desktop() {
+  if (clipboardWindow_ != 0 && IsWindow(HwndOf(clipboardWindow_))) DestroyWindow(HwndOf(clipboardWindow_));
+}
+
 void Win32Desktop::SendKey(std::uint8_t vk, bool up) {
   const BYTE scan = static_cast<BYTE>(MapVirtualKeyA(vk, 0));
   keybd_event(vk, scan, up ? KEYEVENTF_KEYUP : 0, kSyntheticInputMarker);
@@ -131,6 +135,10 @@ void Win32Desktop::SetClipboardText(const std::string& text) {
   HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, length + 1);
   if (block == nullptr) return;
   char* bytes = static_cast<char*>(GlobalLock(block));
+  if (bytes == nullptr) {
+    GlobalFree(block);
+    return;
+  }
   std::memcpy(bytes, text.c_str(), length + 1);
   GlobalUnlock(block);
   if (!OpenClipboardPatiently(HwndOf(ClipboardOwner()))) {

@@ -8,6 +8,11 @@ namespace tavrix {
 
 class Win32Desktop : public Desktop {
  public:
+  Win32Desktop() = default;
+  ~Win32Desktop() override;
+  Win32Desktop(const Win32Desktop&) = delete;
+  Win32Desktop& operator=(const Win32Desktop&) = delete;
+
   // The program's main window: owner of the programs it launches and of the
   // clipboard text it puts there. 0 until the window exists.
   void SetMainWindow(WindowId window) { mainWindow_ = window; }

@@ -9,6 +9,7 @@
 
 #include "platform/win32/dpi_awareness.h"
 #include "platform/win32/file_dialog.h"
+#include "platform/win32/message_pump.h"
 #include "platform/win32/process_list.h"
 #include "platform/win32/win32_desktop.h"
 #include "tests/win32/platform_test_support.h"
@@ -242,6 +243,15 @@ TEST_F(DesktopMessages, AQuitSeenWhileWaitingIsLeftForTheMainLoop) {
   EXPECT_EQ(dispatched, 1);
   desktop_.ProcessMessages();
   EXPECT_EQ(wintest::TakeQuit(), 7);
+  EXPECT_EQ(wintest::TakeQuit(), -1);
+}
+
+TEST_F(DesktopMessages, TheMainLoopDispatchesUntilTheQuitAndAnswersItsCode) {
+  PostMessageA(window_.handle(), WM_APP, 0, 0);
+  PostMessageA(window_.handle(), WM_APP, 0, 0);
+  PostQuitMessage(4);
+  EXPECT_EQ(RunMessageLoop(), 4);
+  EXPECT_EQ(dispatched, 2);
   EXPECT_EQ(wintest::TakeQuit(), -1);
 }
 

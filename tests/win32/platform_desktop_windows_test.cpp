@@ -152,11 +152,25 @@ TEST(DesktopOtherProgram, LaunchFindActivateAndClose) {
   Win32Desktop desktop;
   PlainWindow own("Tavrix launcher");
   desktop.BringToForeground(own.id());
-  desktop.LaunchProgram("notepad.exe", "");
+  // The parameters reach the program: notepad opens the file it is given.
+  char temp[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, temp);
+  const std::string name = "tavrix_launch_" + std::to_string(GetCurrentProcessId()) + ".txt";
+  const std::string path = std::string(temp) + name;
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(file, "from the file", 13, &written, nullptr);
+  CloseHandle(file);
+  desktop.LaunchProgram("notepad.exe", "\"" + path + "\"");
   ASSERT_NE(wintest::WaitForLaunchedNotepad(), nullptr) << "notepad did not open";
+  DeleteFileA(path.c_str());
   // Found the way the window commands find it: by part of its title.
-  const WindowId notepad = FindTitleContaining(desktop, "Notepad");
+  const WindowId notepad = FindTitleContaining(desktop, name);
   ASSERT_NE(notepad, 0u);
+  HWND edit = FindWindowExA(HwndOf(notepad), nullptr, "Edit", nullptr);
+  ASSERT_NE(edit, nullptr);
+  EXPECT_EQ(wintest::TextOf(edit), "from the file");
+  SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
 
   const ProcessId id = desktop.WindowProcess(notepad);
   const auto processes = desktop.RunningProcesses();
@@ -173,8 +187,6 @@ TEST(DesktopOtherProgram, LaunchFindActivateAndClose) {
 
   // Keys typed after bringing it forward land in its edit, with its layout.
   desktop.BringToForeground(notepad);
-  HWND edit = FindWindowExA(HwndOf(notepad), nullptr, "Edit", nullptr);
-  ASSERT_NE(edit, nullptr);
   EXPECT_TRUE(PumpUntil([&] { return FocusOfThread(notepad) == edit; }, 2000));
   const std::string typed = "Hi, Notepad! (42)";
   for (unsigned char c : typed) {

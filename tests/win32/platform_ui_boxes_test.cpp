@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/win32/pause_box.h"
+#include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_ui.h"
 #include "tests/win32/platform_test_support.h"
 
@@ -203,6 +204,22 @@ TEST_F(UiBoxes, RepeatPromptAnswersTheNumberTyped) {
   EXPECT_EQ(client.cx, 167);
   EXPECT_EQ(client.cy, 56);
   EXPECT_TRUE(focusInEdit);
+}
+
+TEST_F(UiBoxes, RepeatPromptTakesTheAnswerFromTheKeyboard) {
+  Win32Desktop desktop;
+  TimerScript user([&] {
+    HWND prompt = FindOwnWindow("Macro Repeat");
+    if (prompt == nullptr || GetForegroundWindow() != prompt) return false;
+    // A user types 2, 5 and Enter, which presses the default button.
+    for (std::uint8_t key : {std::uint8_t{'2'}, std::uint8_t{'5'}, std::uint8_t{0x0D}}) {
+      desktop.SendKey(key, false);
+      desktop.SendKey(key, true);
+    }
+    return true;
+  });
+  EXPECT_EQ(ui_.AskRepeatCount(), 25);
+  EXPECT_TRUE(user.finished());
 }
 
 TEST_F(UiBoxes, RepeatPromptRefusesTextThatIsNotANumberAndStaysOpen) {
