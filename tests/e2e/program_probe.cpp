@@ -1,0 +1,298 @@
+// program_probe: looks at a running TAVRXP.EXE from outside, for the
+// tests/e2e/program_*.sh cases. Each command waits for what it needs,
+// bounded, and exits 0 on success, 1 on a timeout or mismatch, 2 on bad usage.
+//
+//   program_probe wait-window CLASS [MS]      a visible top-level window of CLASS exists
+//   program_probe caption CLASS               print its caption
+//   program_probe menu CLASS                  print its menu bar, one entry a line:
+//                                             two blanks per level, the caption (or "-"
+//                                             for a separator), then " [disabled]" and
+//                                             " [checked]"
+//   program_probe list CLASS                  print the rows of its list view, cells
+//                                             separated by tabs
+//   program_probe message-box TEXT [MS [ok|yes|no]]
+//                                             wait for a message box showing TEXT, print
+//                                             its title in brackets, then press the button
+//                                             (ok when not named)
+//   program_probe post CLASS MESSAGE [WPARAM [LPARAM]]
+//                                             post a message to the window
+//   program_probe wait-gone CLASS [MS]        no window of CLASS is left
+//   program_probe exists CLASS [MS]           a top-level window of CLASS exists, shown or not
+//   program_probe wait-hidden CLASS [MS]      a window of CLASS exists and is hidden
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr DWORD kDefaultTimeoutMs = 10000;
+
+DWORD timeoutArg(int argc, char** argv, int index) {
+  return argc > index ? static_cast<DWORD>(std::strtoul(argv[index], nullptr, 10)) : kDefaultTimeoutMs;
+}
+
+template <typename Check>
+bool waitFor(Check check, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    if (check()) return true;
+    if (GetTickCount() - start >= timeoutMs) return false;
+    Sleep(20);
+  }
+}
+
+HWND findVisible(const char* windowClass) {
+  const HWND window = FindWindowA(windowClass, nullptr);
+  return window != nullptr && IsWindowVisible(window) ? window : nullptr;
+}
+
+std::string textOf(HWND window) {
+  char buffer[1024] = {};
+  SendMessageTimeoutA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000,
+                      nullptr);
+  return buffer;
+}
+
+HWND requireWindow(const char* windowClass) {
+  const HWND window = findVisible(windowClass);
+  if (window == nullptr) std::fprintf(stderr, "no visible window of class %s\n", windowClass);
+  return window;
+}
+
+int waitWindow(const char* windowClass, DWORD timeoutMs) {
+  if (waitFor([&] { return findVisible(windowClass) != nullptr; }, timeoutMs)) return 0;
+  std::fprintf(stderr, "no visible window of class %s\n", windowClass);
+  return 1;
+}
+
+int caption(const char* windowClass) {
+  const HWND window = requireWindow(windowClass);
+  if (window == nullptr) return 1;
+  std::printf("%s\n", textOf(window).c_str());
+  return 0;
+}
+
+// A menu can only be read inside its own process: program_probe_hook.dll,
+// beside this program, is hooked into the window's thread and writes it out.
+int menu(const char* windowClass) {
+  const HWND window = requireWindow(windowClass);
+  if (window == nullptr) return 1;
+  char folder[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, folder, MAX_PATH);
+  std::string library = folder;
+  library = library.substr(0, library.find_last_of("\\/") + 1) + "program_probe_hook.dll";
+  const HMODULE module = LoadLibraryA(library.c_str());
+  auto procedure = module != nullptr
+                       ? reinterpret_cast<HOOKPROC>(
+                             reinterpret_cast<void*>(GetProcAddress(module, "ProbeGetMessage@12")))
+                       : nullptr;
+  if (procedure == nullptr && module != nullptr) {
+    procedure = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(module, "ProbeGetMessage")));
+  }
+  if (procedure == nullptr) {
+    std::fprintf(stderr, "cannot load %s\n", library.c_str());
+    return 1;
+  }
+  const HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, procedure, module, GetWindowThreadProcessId(window, nullptr));
+  if (hook == nullptr) {
+    std::fprintf(stderr, "cannot hook the window's thread\n");
+    return 1;
+  }
+  char temporary[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, temporary);
+  char path[MAX_PATH] = {};
+  GetTempFileNameA(temporary, "tvm", 0, path);
+  DeleteFileA(path);
+  const ATOM atom = GlobalAddAtomA(path);
+  PostMessageA(window, RegisterWindowMessageA("TavrixProgramProbeMenu"), atom, 0);
+  const bool written = waitFor([&] { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }, kDefaultTimeoutMs);
+  UnhookWindowsHookEx(hook);
+  GlobalDeleteAtom(atom);
+  FILE* in = written ? std::fopen(path, "r") : nullptr;
+  if (in == nullptr) {
+    std::fprintf(stderr, "the window's menu was not written\n");
+    return 1;
+  }
+  char line[600];
+  bool any = false;
+  while (std::fgets(line, sizeof line, in) != nullptr) {
+    std::fputs(line, stdout);
+    any = true;
+  }
+  std::fclose(in);
+  DeleteFileA(path);
+  if (!any) std::fprintf(stderr, "the window has no menu\n");
+  return any ? 0 : 1;
+}
+
+// The list view belongs to another process: its item structure and text
+// buffer must live in that process's memory.
+int list(const char* windowClass) {
+  const HWND window = requireWindow(windowClass);
+  if (window == nullptr) return 1;
+  const HWND view = FindWindowExA(window, nullptr, WC_LISTVIEWA, nullptr);
+  if (view == nullptr) {
+    std::fprintf(stderr, "no list view in the window\n");
+    return 1;
+  }
+  DWORD processId = 0;
+  GetWindowThreadProcessId(view, &processId);
+  const HANDLE process =
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+  if (process == nullptr) {
+    std::fprintf(stderr, "cannot open the program's process\n");
+    return 1;
+  }
+  constexpr SIZE_T kTextSize = 512;
+  auto* remote = static_cast<char*>(
+      VirtualAllocEx(process, nullptr, sizeof(LVITEMA) + kTextSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+  if (remote == nullptr) {
+    CloseHandle(process);
+    std::fprintf(stderr, "cannot reach the program's memory\n");
+    return 1;
+  }
+  HWND header = reinterpret_cast<HWND>(SendMessageA(view, LVM_GETHEADER, 0, 0));
+  const int columns = header != nullptr ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
+  const int rows = static_cast<int>(SendMessageA(view, LVM_GETITEMCOUNT, 0, 0));
+  int status = 0;
+  for (int row = 0; row < rows && status == 0; ++row) {
+    std::string line;
+    for (int column = 0; column < columns; ++column) {
+      LVITEMA item{};
+      item.iSubItem = column;
+      item.pszText = remote + sizeof(LVITEMA);
+      item.cchTextMax = kTextSize;
+      char text[kTextSize] = {};
+      if (!WriteProcessMemory(process, remote, &item, sizeof item, nullptr) ||
+          SendMessageA(view, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(remote)) < 0 ||
+          !ReadProcessMemory(process, remote + sizeof(LVITEMA), text, kTextSize - 1, nullptr)) {
+        std::fprintf(stderr, "cannot read row %d\n", row);
+        status = 1;
+        break;
+      }
+      if (column > 0) line += '\t';
+      line += text;
+    }
+    if (status == 0) std::printf("%s\n", line.c_str());
+  }
+  VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+  return status;
+}
+
+struct BoxSearch {
+  const char* text;
+  HWND found;
+};
+
+BOOL CALLBACK findStaticText(HWND child, LPARAM context) {
+  auto* search = reinterpret_cast<BoxSearch*>(context);
+  char className[64] = {};
+  GetClassNameA(child, className, sizeof className);
+  if (lstrcmpiA(className, "Static") == 0 && textOf(child) == search->text) {
+    search->found = child;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK findMessageBox(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<BoxSearch*>(context);
+  char className[64] = {};
+  GetClassNameA(window, className, sizeof className);
+  if (std::strcmp(className, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+  BoxSearch inner{search->text, nullptr};
+  EnumChildWindows(window, findStaticText, reinterpret_cast<LPARAM>(&inner));
+  if (inner.found == nullptr) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+int messageBox(const char* text, DWORD timeoutMs, const std::string& button) {
+  int buttonId = IDOK;
+  if (button == "yes") buttonId = IDYES;
+  else if (button == "no") buttonId = IDNO;
+  else if (button != "ok") return 2;
+  BoxSearch search{text, nullptr};
+  const bool found = waitFor(
+      [&] {
+        search.found = nullptr;
+        EnumWindows(findMessageBox, reinterpret_cast<LPARAM>(&search));
+        return search.found != nullptr;
+      },
+      timeoutMs);
+  if (!found) {
+    std::fprintf(stderr, "no message box shows \"%s\"\n", text);
+    return 1;
+  }
+  std::printf("[%s]\n", textOf(search.found).c_str());
+  std::fflush(stdout);
+  PostMessageA(search.found, WM_COMMAND, static_cast<WPARAM>(buttonId), 0);
+  return 0;
+}
+
+int post(const char* windowClass, int argc, char** argv) {
+  const HWND window = FindWindowA(windowClass, nullptr);
+  if (window == nullptr) {
+    std::fprintf(stderr, "no window of class %s\n", windowClass);
+    return 1;
+  }
+  const UINT message = static_cast<UINT>(std::strtoul(argv[3], nullptr, 0));
+  const WPARAM wParam = argc > 4 ? static_cast<WPARAM>(std::strtoul(argv[4], nullptr, 0)) : 0;
+  const LPARAM lParam = argc > 5 ? static_cast<LPARAM>(std::strtoul(argv[5], nullptr, 0)) : 0;
+  return PostMessageA(window, message, wParam, lParam) ? 0 : 1;
+}
+
+int waitGone(const char* windowClass, DWORD timeoutMs) {
+  if (waitFor([&] { return FindWindowA(windowClass, nullptr) == nullptr; }, timeoutMs)) return 0;
+  std::fprintf(stderr, "a window of class %s is still there\n", windowClass);
+  return 1;
+}
+
+int exists(const char* windowClass, DWORD timeoutMs) {
+  if (waitFor([&] { return FindWindowA(windowClass, nullptr) != nullptr; }, timeoutMs)) return 0;
+  std::fprintf(stderr, "no window of class %s\n", windowClass);
+  return 1;
+}
+
+int waitHidden(const char* windowClass, DWORD timeoutMs) {
+  const bool hidden = waitFor(
+      [&] {
+        const HWND window = FindWindowA(windowClass, nullptr);
+        return window != nullptr && !IsWindowVisible(window);
+      },
+      timeoutMs);
+  if (hidden) return 0;
+  std::fprintf(stderr, "no hidden window of class %s\n", windowClass);
+  return 1;
+}
+
+int usage() {
+  std::fprintf(stderr,
+               "usage: program_probe wait-window CLASS [MS] | caption CLASS | menu CLASS | list CLASS"
+               " | message-box TEXT [MS [ok|yes|no]] | post CLASS MESSAGE [WPARAM [LPARAM]] | wait-gone CLASS [MS]"
+               " | exists CLASS [MS] | wait-hidden CLASS [MS]\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) return usage();
+  const std::string command = argv[1];
+  if (command == "wait-window") return waitWindow(argv[2], timeoutArg(argc, argv, 3));
+  if (command == "caption") return caption(argv[2]);
+  if (command == "menu") return menu(argv[2]);
+  if (command == "list") return list(argv[2]);
+  if (command == "message-box") return messageBox(argv[2], timeoutArg(argc, argv, 3), argc > 4 ? argv[4] : "ok");
+  if (command == "post" && argc >= 4) return post(argv[2], argc, argv);
+  if (command == "wait-gone") return waitGone(argv[2], timeoutArg(argc, argv, 3));
+  if (command == "exists") return exists(argv[2], timeoutArg(argc, argv, 3));
+  if (command == "wait-hidden") return waitHidden(argv[2], timeoutArg(argc, argv, 3));
+  return usage();
+}
