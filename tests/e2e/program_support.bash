@@ -1,0 +1,72 @@
+# Helpers of the tests/e2e/program_*.sh cases: a program folder of their own
+# for TAVRXP.EXE, starting it with its exit code kept, the probe, and the
+# configuration file. Sourced by the cases (not a case itself: scripts/test
+# runs only *.sh).
+
+# shellcheck source=../../scripts/lib/e2e.sh
+source "$TAVRIX_ROOT/scripts/lib/e2e.sh"
+
+PROGRAM_PROBE=$TAVRIX_WIN32_BUILD/tests/e2e/program_probe.exe
+TAVRIX_TOOL=$TAVRIX_NATIVE_BUILD/app/tavrix/tavrix
+SYSTEM_MACRO_FILE_SIZE=$((4 * 5165))
+MAIN_WINDOW_CLASS=TMainWin
+
+probe() {
+  [[ -f $PROGRAM_PROBE ]] || fail "the probe is not built: $PROGRAM_PROBE"
+  wine_timed "$E2E_STEP_SECONDS" "$PROGRAM_PROBE" "$@" </dev/null
+}
+
+# A fresh program folder C:\NAME holding the program and its hook library;
+# prints its Linux path.
+program_folder() {
+  local folder=$WINEPREFIX/drive_c/$1
+  [[ -f $TAVRIX_PROGRAM ]] || fail "the program is not built: $TAVRIX_PROGRAM"
+  rm -rf "$folder"
+  mkdir -p "$folder"
+  cp "$TAVRIX_PROGRAM" "$(dirname "$TAVRIX_PROGRAM")/TVXHOOK.DLL" "$folder/" || fail "cannot fill $folder"
+  printf '%s\n' "$folder"
+}
+
+# The configuration file the program uses in this prefix (the Windows folder
+# is writable under Wine).
+configuration_file() { printf '%s\n' "$WINEPREFIX/drive_c/windows/TAVRX.INI"; }
+
+# No settings anywhere: the program starts with its defaults.
+remove_configuration() {
+  rm -f "$(configuration_file)"
+  rm -rf "$WINEPREFIX"/drive_c/users/*/AppData/Roaming/Tavrix
+}
+
+# start_program FOLDER NAME [ARGS...]: starts TAVRXP.EXE from FOLDER in the
+# background; its exit code lands in FOLDER/NAME.exit when it ends.
+start_program() {
+  local folder=$1 name=$2
+  shift 2
+  rm -f "$folder/$name.exit"
+  (
+    cd "$folder" || exit 1
+    wine_timed "$E2E_PROGRAM_SECONDS" ./TAVRXP.EXE "$@" </dev/null >"$folder/$name.log" 2>&1
+    echo $? >"$folder/$name.exit.part"
+    mv "$folder/$name.exit.part" "$folder/$name.exit"
+  ) &
+}
+
+# wait_exit FOLDER NAME SECONDS: prints the exit code once the program ended;
+# fails when it is still running after SECONDS.
+wait_exit() {
+  local folder=$1 name=$2 seconds=$3 tries=0
+  while [[ ! -f $folder/$name.exit ]]; do
+    ((++tries > seconds * 10)) && return 1
+    sleep 0.1
+  done
+  cat "$folder/$name.exit"
+}
+
+still_running() { [[ ! -f $1/$2.exit ]]; }
+
+file_size() { stat -c %s "$1"; }
+
+# Asks the main window to close, as the system does (WM_CLOSE).
+close_main_window() { probe post "$MAIN_WINDOW_CLASS" 16; }
+
+have_tool() { [[ -x $TAVRIX_TOOL ]]; }
