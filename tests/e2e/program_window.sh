@@ -1,0 +1,127 @@
+#!/usr/bin/env bash
+# The main window: its caption and its whole menu with the entries' states;
+# the menu worked by keyboard as a user does ("Place in System Tray", then
+# "Hide Tavrix"); the hook library's activation message for the system
+# activation "Activate Tavrix" bringing the window back; minimising in tray
+# mode hiding it.
+set -uo pipefail
+source "$TAVRIX_ROOT/tests/e2e/program_support.bash"
+
+expected_menu='&File
+  &New File
+  &Open File
+  -
+  O&utput Macro Information [disabled]
+  &Print Macro List [disabled]
+  Printer &Font [disabled]
+  Printer &Setup [disabled]
+  -
+  &Hide Tavrix [disabled]
+  &Terminate Tavrix
+&Macros
+  &Add Macro [disabled]
+  Cop&y Macro [disabled]
+  Rena&me Macro [disabled]
+  -
+  &Import Macros [disabled]
+  E&xport Macros [disabled]
+  -
+  &Scripting Editor [disabled]
+  Modify &Directly [disabled]
+  Re&capture Macro [disabled]
+  -
+  Acti&vate Macro
+  &Quick Info [disabled]
+  S&ort [disabled]
+  -
+  &Remove Macro
+&Remap [disabled]
+&Options
+  &Appearance [disabled]
+  &Network [disabled]
+  Word&lets [disabled]
+  &Capture [disabled]
+  &Scheduler
+    &Show Date && Time [disabled]
+    &Alarm [disabled]
+    &Timer Interval [disabled]
+  Screen Sa&ver
+    &Disable if using Timed Macros [checked]
+  -
+  Place in System &Tray
+&Tools
+  Mouse &Locator
+  -
+  Restore &Keyboard Hooks
+  Restore &Mouse Hooks
+&Help
+  &Contents
+  &Tutorial / User Guide [disabled]
+  -
+  &About'
+
+readonly WM_CLOSE_MESSAGE=16 WM_SYSCOMMAND=0x0112 SC_MINIMIZE=0xF020
+readonly ACTIVATION_MESSAGE=1026 ACTIVATE_TAVRIX_CODE=262  # Ctrl+Alt+Shift+W
+
+menu_now() {
+  local text
+  text=$(probe menu "$MAIN_WINDOW_CLASS") || fail "cannot read the menu"
+  printf '%s\n' "${text//$'\r'/}"
+}
+
+# wait_for_setting LINE: the configuration file holds LINE within 5 s.
+wait_for_setting() {
+  local tries=0
+  until tr -d '\r' <"$(configuration_file)" 2>/dev/null | grep -qx "$1"; do
+    ((++tries > 50)) && return 1
+    sleep 0.1
+  done
+}
+
+folder=$(program_folder tvwindow) || exit 1
+remove_configuration
+start_program "$folder" first
+probe wait-window "$MAIN_WINDOW_CLASS" 20000 || fail "the main window did not appear"
+
+caption=$(probe caption "$MAIN_WINDOW_CLASS") || fail "cannot read the caption"
+caption=${caption//$'\r'/}
+[[ $caption == "Tavrix (TAVRX)" ]] || fail "the caption is \"$caption\""
+echo "caption: $caption"
+
+menu=$(menu_now) || exit 1
+if [[ $menu != "$expected_menu" ]]; then
+  diff <(echo "$expected_menu") <(echo "$menu") >&2
+  fail "the menu differs from the expected one"
+fi
+echo "menu: $(grep -c . <<<"$menu") entries as expected"
+
+# Options > Place in System Tray, by keyboard.
+driver front "$MAIN_WINDOW_CLASS" || fail "the main window did not come to the front"
+xdotool key --delay 100 alt+o t || fail "xdotool could not type"
+wait_for_setting 'Use Tray=Yes' || fail "Place in System Tray did not save \"Use Tray=Yes\""
+menu=$(menu_now) || exit 1
+grep -qx '  Place in System &Tray \[checked\]' <<<"$menu" || fail "Place in System Tray is not checked"
+grep -qx '  &Hide Tavrix' <<<"$menu" || fail "Hide Tavrix is not enabled in tray mode"
+echo "tray mode on by the menu"
+
+# File > Hide Tavrix.
+driver front "$MAIN_WINDOW_CLASS" || fail "the main window did not come to the front"
+xdotool key --delay 100 alt+f h || fail "xdotool could not type"
+probe wait-hidden "$MAIN_WINDOW_CLASS" 5000 || fail "Hide Tavrix did not hide the window"
+echo "hidden by Hide Tavrix"
+
+# The system activation "Activate Tavrix", as the hook library reports it.
+probe post "$MAIN_WINDOW_CLASS" "$ACTIVATION_MESSAGE" "$ACTIVATE_TAVRIX_CODE" 0 || fail "cannot post the activation"
+probe wait-window "$MAIN_WINDOW_CLASS" 5000 || fail "the activation did not show the main window"
+echo "shown again by the activation message"
+
+# Minimising in tray mode hides the window instead.
+probe post "$MAIN_WINDOW_CLASS" "$WM_SYSCOMMAND" "$SC_MINIMIZE" 0 || fail "cannot post the minimise command"
+probe wait-hidden "$MAIN_WINDOW_CLASS" 5000 || fail "minimising in tray mode did not hide the window"
+echo "minimise hides it in tray mode"
+
+probe post "$MAIN_WINDOW_CLASS" "$WM_CLOSE_MESSAGE" || fail "cannot post WM_CLOSE"
+code=$(wait_exit "$folder" first 20) || fail "the program did not end"
+((code == 0)) || fail "the program ended with exit code $code"
+wait_for_setting 'Use Tray=Yes' || fail "the tray setting was lost at exit"
+echo "ended with exit code 0"
