@@ -1,12 +1,14 @@
-// Which hooks the library has installed, by the handle it gave the program,
-// so that TvxUnHook knows how to remove a handle and when the hook thread has
-// nothing left to do.
+// Which hooks the library has installed. The program holds a token for each
+// hook; behind the token is the system's handle of the moment, which changes
+// when the library installs a lost hook again, while the token the program
+// keeps stays valid for TvxUnHook.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <vector>
 
 namespace tavrix::hook {
 
@@ -14,18 +16,39 @@ enum class HookKind { Keyboard, Mouse, Swap, Foreground };
 
 class HookRegistry {
  public:
-  // False when the handle is 0 or already registered (the caller then undoes
-  // the installation rather than lose track of it).
+  // Registers a hook under a new token, never 0 and never one in use; tokens
+  // grow with every hook, so their order is the order of installation.
+  std::uintptr_t issue(HookKind kind, std::uintptr_t systemHandle);
+
+  // Registers `handle` as its own token. False when the handle is 0 or
+  // already registered (the caller then undoes the installation rather than
+  // lose track of it).
   bool add(std::uintptr_t handle, HookKind kind);
 
-  // The kind of the handle, now forgotten; nothing for an unknown handle.
-  std::optional<HookKind> remove(std::uintptr_t handle);
+  // The kind of the token, now forgotten; nothing for an unknown token.
+  std::optional<HookKind> remove(std::uintptr_t token);
+
+  // The system handle behind a token (0 for an unknown token, or while a
+  // reinstallation failed).
+  std::uintptr_t systemHandle(std::uintptr_t token) const;
+  // Puts a new system handle behind a token; false for an unknown token.
+  bool replaceSystemHandle(std::uintptr_t token, std::uintptr_t systemHandle);
+
+  // The tokens of the low-level input hooks (keyboard, mouse, swap), in the
+  // order they were installed.
+  std::vector<std::uintptr_t> inputHookTokens() const;
 
   std::size_t count(HookKind kind) const;
   bool empty() const { return hooks_.empty(); }
 
  private:
-  std::map<std::uintptr_t, HookKind> hooks_;
+  struct Entry {
+    HookKind kind;
+    std::uintptr_t systemHandle;
+  };
+  std::map<std::uintptr_t, Entry> hooks_;
+  // Well away from small numbers and from the handles Windows gives out.
+  std::uintptr_t nextToken_ = 0x54560004;
 };
 
 }  // namespace tavrix::hook

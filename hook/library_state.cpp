@@ -34,6 +34,31 @@ std::uint32_t LibraryState::u32At(std::size_t offset) const {
          static_cast<std::uint32_t>(copy_[offset + 3]) << 24;
 }
 
+namespace {
+
+std::uint32_t u32Of(const LibraryState::Table& table, std::size_t offset) {
+  return static_cast<std::uint32_t>(table[offset]) |
+         static_cast<std::uint32_t>(table[offset + 1]) << 8 |
+         static_cast<std::uint32_t>(table[offset + 2]) << 16 |
+         static_cast<std::uint32_t>(table[offset + 3]) << 24;
+}
+
+}  // namespace
+
+HookSettings LibraryState::hookSettings() const {
+  static_assert(kHotKeyUsed.size == kHotKeyCount);
+  HookSettings settings;
+  std::lock_guard guard(lock_);
+  settings.mainWindow = u32Of(copy_, kMainWindow.offset);
+  settings.entryWindow = u32Of(copy_, kEntryWindow.offset);
+  settings.entryActive = copy_[kEntryActive.offset] == 1;
+  settings.inUse = copy_[kInUse.offset] == 1;
+  settings.mouseSwapped = copy_[kMouseSwapped.offset] == 1;
+  std::memcpy(settings.hotKeyUsed.data(), copy_.data() + kHotKeyUsed.offset,
+              settings.hotKeyUsed.size());
+  return settings;
+}
+
 LibraryState::Table LibraryState::snapshot() const {
   std::lock_guard guard(lock_);
   return copy_;

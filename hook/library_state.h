@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <mutex>
 
+#include "hook/hook_settings.h"
 #include "hook/table_fields.h"
 
 namespace tavrix::hook {
@@ -30,6 +31,9 @@ class LibraryState {
 
   // A consistent copy of the whole table.
   Table snapshot() const;
+
+  // The fields the key and mouse decisions need, read under one short lock.
+  HookSettings hookSettings() const;
 
  private:
   mutable std::mutex lock_;

@@ -1,0 +1,24 @@
+// The few fields of the library's table copy that the input decisions read,
+// taken together in one short read so a key is decided on one consistent
+// view.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "activation/hotkeys/hot_key_table.h"
+
+namespace tavrix::hook {
+
+struct HookSettings {
+  std::uint32_t mainWindow = 0;
+  std::uint32_t entryWindow = 0;
+  bool entryActive = false;
+  bool inUse = false;
+  bool mouseSwapped = false;
+  std::array<std::uint8_t, kHotKeyCount> hotKeyUsed{};
+
+  bool used(std::uint16_t code) const { return code < hotKeyUsed.size() && hotKeyUsed[code] == 1; }
+};
+
+}  // namespace tavrix::hook
