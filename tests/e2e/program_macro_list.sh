@@ -2,7 +2,8 @@
 # The macro list of a file given by "/F": the cell texts of every kind of
 # activation and scope; the commands that follow the selected row (a SYSTEM
 # macro cannot be removed or deactivated); Activate Macro and Remove Macro
-# worked by keyboard, checked in the file itself with the tavrix tool.
+# worked by keyboard, checked in the file itself with the tavrix tool; a
+# recent file opened from the File menu.
 set -uo pipefail
 source "$TAVRIX_ROOT/tests/e2e/program_support.bash"
 
@@ -38,6 +39,9 @@ add --wordlet sig --nickname Signature --scope program:NOTEPAD.EXE --text 'Best 
 add --timed --nickname Reminder --inactive --text later
 add --hotkey Ctrl+Alt+F5 --nickname 'Long title' --scope 'window:A very long window title' --text x
 add --hotkey Alt+F9 --nickname Sleeper --inactive --text zzz
+
+"$TAVRIX_TOOL" new "$folder/OTHER.TVX" || fail "tavrix new failed"
+printf '[Misc]\r\nLast File 1=C:\\TVLIST\\OTHER.TVX\r\n' >"$(configuration_file)"
 
 start_program "$folder" first /F 'C:\tvlist\mine.tvx'
 probe wait-window "$MAIN_WINDOW_CLASS" 20000 || fail "the main window did not appear"
@@ -94,7 +98,24 @@ grep -qx $'5\tsig\tSignature\tProgram: NOTEPAD.EXE' <<<"$rows" || fail "row 5 is
   fail "the file's macro 5 is not the Wordlet"
 echo "macro 5 removed; later macros moved up"
 
+# The recent file of the settings, opened from the File menu.
+menu_line '  &1   C:\TVLIST\OTHER.TVX' || fail "the recent file is not in the File menu"
+keys alt+f 1
+tries=0
+until [[ $(probe caption "$MAIN_WINDOW_CLASS" | tr -d '\r') == "Tavrix (OTHER)" ]]; do
+  ((++tries > 50)) && fail "the recent file did not open"
+  sleep 0.1
+done
+rows=$(list_now) || exit 1
+[[ $(grep -c . <<<"$rows") == 4 ]] || fail "OTHER.TVX shows:"$'\n'"$rows"
+menu_line '  &1   C:\TVLIST\MINE.TVX' || fail "the file left is not the first recent file"
+menu_line '  &2   C:\TVLIST\OTHER.TVX' && fail "the opened file is still among the recent files"
+echo "recent file opened; the previous file is now recent file 1"
+
 probe post "$MAIN_WINDOW_CLASS" 16 || fail "cannot post WM_CLOSE"
 code=$(wait_exit "$folder" first 20) || fail "the program did not end"
 ((code == 0)) || fail "the program ended with exit code $code"
-echo "ended with exit code 0"
+ini=$(tr -d '\r' <"$(configuration_file)")
+grep -qxF 'Current File=C:\TVLIST\OTHER.TVX' <<<"$ini" || fail "Current File was not saved"
+grep -qxF 'Last File 1=C:\TVLIST\MINE.TVX' <<<"$ini" || fail "the recent files were not saved"
+echo "ended with exit code 0; current and recent files saved"

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The main window: its caption and its whole menu with the entries' states;
 # the menu worked by keyboard as a user does ("Place in System Tray", then
-# "Hide Tavrix"); the hook library's activation message for the system
-# activation "Activate Tavrix" bringing the window back; minimising in tray
-# mode hiding it.
+# "Hide Tavrix", "Mouse Locator"); the hook library's activation message for
+# the system activation "Activate Tavrix" bringing the window back;
+# minimising in tray mode hiding it and a click on the tray icon showing it.
 set -uo pipefail
 source "$TAVRIX_ROOT/tests/e2e/program_support.bash"
 
@@ -62,6 +62,7 @@ expected_menu='&File
 
 readonly WM_CLOSE_MESSAGE=16 WM_SYSCOMMAND=0x0112 SC_MINIMIZE=0xF020
 readonly ACTIVATION_MESSAGE=1026 ACTIVATE_TAVRIX_CODE=262  # Ctrl+Alt+Shift+W
+readonly TRAY_CALLBACK_MESSAGE=1024 PROGRAM_ICON_ID=1 WM_LBUTTONUP=514
 
 menu_now() {
   local text
@@ -95,6 +96,15 @@ if [[ $menu != "$expected_menu" ]]; then
 fi
 echo "menu: $(grep -c . <<<"$menu") entries as expected"
 
+# Tools > Mouse Locator starts PTRSPOT.EXE from the program folder. Here it
+# is a copy of Tavrix itself, which shows that it started by refusing to run
+# twice.
+cp "$folder/TAVRXP.EXE" "$folder/PTRSPOT.EXE"
+driver front "$MAIN_WINDOW_CLASS" || fail "the main window did not come to the front"
+xdotool key --delay 100 alt+t l || fail "xdotool could not type"
+probe message-box "Tavrix is already running." 20000 >/dev/null || fail "Mouse Locator did not start PTRSPOT.EXE"
+echo "Mouse Locator started PTRSPOT.EXE"
+
 # Options > Place in System Tray, by keyboard.
 driver front "$MAIN_WINDOW_CLASS" || fail "the main window did not come to the front"
 xdotool key --delay 100 alt+o t || fail "xdotool could not type"
@@ -119,6 +129,11 @@ echo "shown again by the activation message"
 probe post "$MAIN_WINDOW_CLASS" "$WM_SYSCOMMAND" "$SC_MINIMIZE" 0 || fail "cannot post the minimise command"
 probe wait-hidden "$MAIN_WINDOW_CLASS" 5000 || fail "minimising in tray mode did not hide the window"
 echo "minimise hides it in tray mode"
+
+# A left click on the tray icon opens the program again.
+probe post TTaskIcon "$TRAY_CALLBACK_MESSAGE" "$PROGRAM_ICON_ID" "$WM_LBUTTONUP" || fail "cannot post the tray click"
+probe wait-window "$MAIN_WINDOW_CLASS" 5000 || fail "a click on the tray icon did not show the main window"
+echo "shown again by a click on the tray icon"
 
 probe post "$MAIN_WINDOW_CLASS" "$WM_CLOSE_MESSAGE" || fail "cannot post WM_CLOSE"
 code=$(wait_exit "$folder" first 20) || fail "the program did not end"
