@@ -46,8 +46,6 @@ class MainForm : public MainWindowHost {
   // Makes the application's taskbar window and the main window (hidden),
   // with its menu and list. False when a window could not be made.
   bool CreateWindows();
-  // The handle of the application's taskbar window.
-  HWND ApplicationWindow() const { return applicationWindow_; }
   // The portable main window this form serves; set before FormCreate.
   void Attach(TMainWin& main) { main_ = &main; }
   // After `TMainWin::FormCreate`: menus, tray icon, geometry, and the first

@@ -18,6 +18,8 @@
 //                                             post a message to the window
 //   program_probe wait-gone CLASS [MS]        no window of CLASS is left
 //   program_probe exists CLASS [MS]           a top-level window of CLASS exists, shown or not
+//   program_probe ping CLASS [MS]             that window's thread has processed a message
+//                                             (the program has reached its message loop)
 //   program_probe wait-hidden CLASS [MS]      a window of CLASS exists and is hidden
 #include <windows.h>
 #include <commctrl.h>
@@ -260,6 +262,20 @@ int exists(const char* windowClass, DWORD timeoutMs) {
   return 1;
 }
 
+int ping(const char* windowClass, DWORD timeoutMs) {
+  const bool answered = waitFor(
+      [&] {
+        const HWND window = FindWindowA(windowClass, nullptr);
+        DWORD_PTR result = 0;
+        return window != nullptr &&
+               SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &result) != 0;
+      },
+      timeoutMs);
+  if (answered) return 0;
+  std::fprintf(stderr, "no window of class %s answers\n", windowClass);
+  return 1;
+}
+
 int waitHidden(const char* windowClass, DWORD timeoutMs) {
   const bool hidden = waitFor(
       [&] {
@@ -276,7 +292,7 @@ int usage() {
   std::fprintf(stderr,
                "usage: program_probe wait-window CLASS [MS] | caption CLASS | menu CLASS | list CLASS"
                " | message-box TEXT [MS [ok|yes|no]] | post CLASS MESSAGE [WPARAM [LPARAM]] | wait-gone CLASS [MS]"
-               " | exists CLASS [MS] | wait-hidden CLASS [MS]\n");
+               " | exists CLASS [MS] | ping CLASS [MS] | wait-hidden CLASS [MS]\n");
   return 2;
 }
 
@@ -293,6 +309,7 @@ int main(int argc, char** argv) {
   if (command == "post" && argc >= 4) return post(argv[2], argc, argv);
   if (command == "wait-gone") return waitGone(argv[2], timeoutArg(argc, argv, 3));
   if (command == "exists") return exists(argv[2], timeoutArg(argc, argv, 3));
+  if (command == "ping") return ping(argv[2], timeoutArg(argc, argv, 3));
   if (command == "wait-hidden") return waitHidden(argv[2], timeoutArg(argc, argv, 3));
   return usage();
 }

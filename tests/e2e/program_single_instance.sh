@@ -47,8 +47,7 @@ ini=$(configuration_file)
 grep -q '^Use Tray=No' "$ini" || fail "the saved settings have no \"Use Tray=No\""
 sed -i 's/^Use Tray=No/Use Tray=Yes/' "$ini"
 start_program "$folder" first
-probe exists "$MAIN_WINDOW_CLASS" 20000 || fail "the main window was not created in tray mode"
-sleep 1
-probe wait-hidden "$MAIN_WINDOW_CLASS" 1000 || fail "the main window shows at start in tray mode"
+probe ping "$MAIN_WINDOW_CLASS" 20000 || fail "the program did not reach its message loop in tray mode"
+probe wait-hidden "$MAIN_WINDOW_CLASS" 0 || fail "the main window shows at start in tray mode"
 second_start "$folder" "$tray_text"
 stop_first "$folder"

@@ -2,7 +2,7 @@
 # Starting without a macro file and without settings: the program creates
 # the default macro file in its folder with exactly the four system
 # activations, lists them, and ends cleanly when its window is closed,
-# saving its settings.
+# saving its settings. Started with "/hide" its window stays hidden.
 set -uo pipefail
 source "$TAVRIX_ROOT/tests/e2e/program_support.bash"
 
@@ -50,3 +50,12 @@ grep -qx 'Current File=C:\\tvstart\\TAVRX.TVX' <(tr -d '\r' <"$ini") || fail "Cu
 grep -q '^\[Main Window\]' "$ini" || fail "the window's size and position were not saved"
 ((size = $(file_size "$folder/TAVRX.TVX"), size == SYSTEM_MACRO_FILE_SIZE)) || fail "TAVRX.TVX changed at exit"
 echo "ended with exit code 0; settings saved"
+
+# "/hide", in any case, hides the window once it has been shown.
+start_program "$folder" hidden /hide
+probe ping "$MAIN_WINDOW_CLASS" 20000 || fail "the program did not reach its message loop with /hide"
+probe wait-hidden "$MAIN_WINDOW_CLASS" 0 || fail "the main window shows despite /hide"
+close_main_window || fail "cannot post WM_CLOSE"
+code=$(wait_exit "$folder" hidden 20) || fail "the program did not end after WM_CLOSE"
+((code == 0)) || fail "the program started with /hide ended with exit code $code"
+echo "/hide keeps the window hidden"

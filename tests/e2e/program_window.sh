@@ -3,7 +3,8 @@
 # the menu worked by keyboard as a user does ("Place in System Tray", then
 # "Hide Tavrix", "Mouse Locator"); the hook library's activation message for
 # the system activation "Activate Tavrix" bringing the window back;
-# minimising in tray mode hiding it and a click on the tray icon showing it.
+# minimising in tray mode hiding it, a click on the tray icon showing it,
+# and another program in front hiding it again.
 set -uo pipefail
 source "$TAVRIX_ROOT/tests/e2e/program_support.bash"
 
@@ -134,6 +135,13 @@ echo "minimise hides it in tray mode"
 probe post TTaskIcon "$TRAY_CALLBACK_MESSAGE" "$PROGRAM_ICON_ID" "$WM_LBUTTONUP" || fail "cannot post the tray click"
 probe wait-window "$MAIN_WINDOW_CLASS" 5000 || fail "a click on the tray icon did not show the main window"
 echo "shown again by a click on the tray icon"
+
+# In tray mode the window goes away when another program comes in front.
+start_windows_program notepad
+driver wait-window Notepad 20000 || fail "notepad did not open"
+driver front Notepad || fail "notepad did not come to the front"
+probe wait-hidden "$MAIN_WINDOW_CLASS" 5000 || fail "the main window stayed when the program lost the activation"
+echo "hidden when another program came in front"
 
 probe post "$MAIN_WINDOW_CLASS" "$WM_CLOSE_MESSAGE" || fail "cannot post WM_CLOSE"
 code=$(wait_exit "$folder" first 20) || fail "the program did not end"
