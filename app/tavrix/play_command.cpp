@@ -9,6 +9,7 @@
 
 #include "activation/hotkeys/hot_key_table.h"
 #include "app/tavrix/command.h"
+#include "app/tavrix/desktop_options.h"
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_ui.h"
 #include "playback/desktop_playback_commands.h"
@@ -21,6 +22,7 @@ namespace {
 
 constexpr const char* Usage =
     "play [--now \"YYYY-MM-DD HH:MM:SS\"] [--caps] [--answer resume|abort] [--repeat N] "
+    "[--screen WxH] [[--hidden] --window \"TITLE=PROGRAM.EXE\"]... "
     "(--text TEXT | --text-file PATH | --file FILE --macro N)";
 
 struct PlayOptions {
@@ -32,6 +34,7 @@ struct PlayOptions {
   std::optional<std::string> textFile;
   std::optional<std::string> macroFile;
   std::optional<int> macroNumber;
+  DesktopOptions desktop;
 };
 
 // What the macro to play turned out to be.
@@ -90,6 +93,11 @@ LocalDateTime RealLocalTime() {
 // Parses the arguments; an error message when they are not usable.
 std::optional<std::string> ParseOptions(const Arguments& arguments, PlayOptions& options) {
   for (std::size_t i = 0; i < arguments.size(); ++i) {
+    std::string desktopError;
+    if (TakeDesktopOption(arguments, i, options.desktop, desktopError)) {
+      if (!desktopError.empty()) return desktopError;
+      continue;
+    }
     const std::string& name = arguments[i];
     const auto value = [&]() -> std::optional<std::string> {
       if (i + 1 >= arguments.size()) return std::nullopt;
@@ -127,6 +135,7 @@ std::optional<std::string> ParseOptions(const Arguments& arguments, PlayOptions&
       options.macroNumber = *number;
     }
   }
+  if (const auto problem = CheckDesktopOptions(options.desktop)) return problem;
   const int sources = options.text.has_value() + options.textFile.has_value() + options.macroFile.has_value();
   if (sources == 0) return "no macro text given: use --text, --text-file or --file with --macro";
   if (sources > 1) return "give only one of --text, --text-file and --file";
@@ -207,6 +216,7 @@ int Play(const Arguments& arguments, std::ostream& out, std::ostream& err) {
   }
 
   SimDesktop desktop;
+  SetUpDesktop(desktop, options.desktop);
   desktop.SetClock(options.now ? *options.now : RealLocalTime());
   desktop.SetCapsLock(options.caps);
   desktop.SetReadsRealFiles(true);
@@ -220,6 +230,8 @@ int Play(const Arguments& arguments, std::ostream& out, std::ostream& err) {
   Player player(desktop, ui, host, commands);
   player.SetMacro(macro->nickname, macro->activation);
   player.State().capsLockToggled = options.caps;
+  // As when a hot key fires: the window in front is the one the macro plays into.
+  player.State().targetWindow = desktop.ForegroundWindow();
   player.IntoProgram(macro->text);
 
   for (const std::string& line : desktop.Trace().Lines()) out << line << "\n";

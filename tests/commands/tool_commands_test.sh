@@ -38,6 +38,29 @@ expect "missing file not created" "no" "$([ -e "$work/none.tvx" ] && echo yes ||
 expect "dangling --hidden" "1" "$("$tavrix" resolve "$file" $code --hidden > /dev/null 2>&1; echo $?)"
 expect "bad --window" "1" "$("$tavrix" resolve "$file" $code --window Notepad > /dev/null 2>&1; echo $?)"
 
+# play: the windows given are on the desktop, the first in front and the target.
+play() { "$tavrix" play "$@" 2>&1; }
+expect "play on windows" "$(printf '%s\n' \
+  'setsize Untitled - Notepad 640 480' \
+  'foreground Secret' \
+  'syscommand Paint SC_MAXIMIZE' \
+  'setpos Untitled - Notepad 1 2' \
+  'foreground Paint' \
+  'key 65 down' 'key 65 up')" \
+  "$(play --window 'Untitled - Notepad=NOTEPAD.EXE' --hidden --window 'Secret=X.EXE' --window 'Paint=MSPAINT.EXE' \
+     --text '<WSIZE:0640,0480"CURRENT"><ACTIVATE:secret><WMAX:paint><WPOS:0001,0002notepad><LAUNCHYES:02Paint<LAUNCH:mspaint.exe>a<ACTIVATE:nothing>b')"
+expect "play launch times out" "launch wordpad.exe " \
+  "$(play --text '<LAUNCHNO:01WordPad<LAUNCH:wordpad.exe>a' | grep -v '^wait ')"
+expect "play waits 30 s in all" "30000" \
+  "$(play --text '<LAUNCHNO:01WordPad<LAUNCH:wordpad.exe>a' | awk '/^wait /{s+=$2} END{print s}')"
+expect "play screen size scales the mouse" "mouse 32769 32767 32767 0" \
+  "$(play --screen 800x600 --text '<MMS:00400,00300>')"
+expect "play default screen" "mouse 32769 25599 25599 0" "$(play --text '<MMS:00400,00300>')"
+expect "play bad --screen" "1" "$("$tavrix" play --screen 0x600 --text a > /dev/null 2>&1; echo $?)"
+expect "play dangling --hidden" "1" "$("$tavrix" play --text a --hidden > /dev/null 2>&1; echo $?)"
+expect "play date and time" "$(printf 'key %s\n' '48 down' '48 up' '53 down' '53 up')" \
+  "$(play --now '2005-03-05 00:07:09' --text '<DD{YF000}>')"
+
 if [ $failures -ne 0 ]; then
   echo "$failures failure(s)"
   exit 1
