@@ -32,13 +32,13 @@ CommandOutcome DesktopPlaybackCommands::Execute(const MacroElement& element, Pla
     case ElementKind::WindowPosition: window.MoveWindow(element.number, element.number2, element.text); break;
     case ElementKind::Http:
     case ElementKind::Ftp: other.OpenWebAddress(element.text); break;
-    case ElementKind::WaveWait: other.PlaySound(element.text, true); break;
-    case ElementKind::WaveNoWait: other.PlaySound(element.text, false); break;
+    case ElementKind::WaveWait: other.PlayWaveFile(element.text, true); break;
+    case ElementKind::WaveNoWait: other.PlayWaveFile(element.text, false); break;
     case ElementKind::Beep: other.Beep(); break;
     case ElementKind::ChangeFolder: other.ChangeFolder(element.text); break;
-    case ElementKind::DeleteFile: other.DeleteFile(element.text); break;
-    case ElementKind::CopyFile: other.CopyFile(element.text, element.text2); break;
-    case ElementKind::RenameFile: other.RenameFile(element.text, element.text2); break;
+    case ElementKind::DeleteFile: other.Delete(element.text); break;
+    case ElementKind::CopyFile: other.Copy(element.text, element.text2); break;
+    case ElementKind::RenameFile: other.Rename(element.text, element.text2); break;
     case ElementKind::Swap:
       if (swapMacroFile_) swapMacroFile_(std::string(element.text.substr(0, kMaxTitleLength)));
       break;

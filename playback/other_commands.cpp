@@ -13,21 +13,21 @@ std::string Path(std::string_view text) { return std::string(text.substr(0, kMax
 
 void OtherCommands::OpenWebAddress(std::string_view address) { desktop_.OpenAddress(Path(address)); }
 
-void OtherCommands::PlaySound(std::string_view file, bool waitForEnd) { desktop_.PlayWave(Path(file), waitForEnd); }
+void OtherCommands::PlayWaveFile(std::string_view file, bool waitForEnd) { desktop_.PlayWave(Path(file), waitForEnd); }
 
 void OtherCommands::Beep() { desktop_.Beep(); }
 
 void OtherCommands::ChangeFolder(std::string_view folder) { desktop_.ChangeFolder(Path(folder)); }
 
-void OtherCommands::DeleteFile(std::string_view file) { desktop_.DeleteFile(Path(file)); }
+void OtherCommands::Delete(std::string_view file) { desktop_.DeleteFile(Path(file)); }
 
-void OtherCommands::CopyFile(std::string_view source, std::string_view target) {
+void OtherCommands::Copy(std::string_view source, std::string_view target) {
   // A copy with no source or no target (no ";" in the tag) can only fail.
   if (source.empty() || target.empty()) return;
   desktop_.CopyFile(Path(source), Path(target));
 }
 
-void OtherCommands::RenameFile(std::string_view from, std::string_view to) {
+void OtherCommands::Rename(std::string_view from, std::string_view to) {
   if (from.empty() || to.empty()) return;
   desktop_.RenameFile(Path(from), Path(to));
 }

@@ -17,14 +17,15 @@ class OtherCommands {
   // "<HTTP:" and "<FTP:"
   void OpenWebAddress(std::string_view address);
   // "<WAV1:" (wait for the end) and "<WAV2:" (go on at once)
-  void PlaySound(std::string_view file, bool waitForEnd);
+  void PlayWaveFile(std::string_view file, bool waitForEnd);
   // "<BEEP>"
   void Beep();
-  // "<CHDIR:", "<DELFILE:", "<COPYFILE:" (overwrites), "<RENFILE:"
+  // "<CHDIR:", "<DELFILE:", "<COPYFILE:" (overwrites), "<RENFILE:". The names
+  // keep clear of the Windows API macros (DeleteFile, CopyFile, PlaySound).
   void ChangeFolder(std::string_view folder);
-  void DeleteFile(std::string_view file);
-  void CopyFile(std::string_view source, std::string_view target);
-  void RenameFile(std::string_view from, std::string_view to);
+  void Delete(std::string_view file);
+  void Copy(std::string_view source, std::string_view target);
+  void Rename(std::string_view from, std::string_view to);
   // The text a date tag (format 1..51) or time tag (1..26) types now.
   std::string DateTagText(int format, bool leadingZeros, int dayOffset);
   std::string TimeTagText(int format, bool leadingZeros);

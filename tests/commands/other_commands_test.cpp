@@ -122,7 +122,7 @@ TEST(OtherCommands, DateAndTimeTextsFollowTheDesktopClock) {
 TEST(OtherCommands, LongPathsAreCutTo255Characters) {
   SimDesktop desktop;
   OtherCommands commands(desktop);
-  commands.DeleteFile(std::string(300, 'f'));
+  commands.Delete(std::string(300, 'f'));
   EXPECT_EQ(desktop.Trace().Lines(), Lines{"delete " + std::string(255, 'f')});
 }
 
