@@ -18,6 +18,8 @@
 //                                             post a message to the window
 //   program_probe wait-gone CLASS [MS]        no window of CLASS is left
 //   program_probe exists CLASS [MS]           a top-level window of CLASS exists, shown or not
+//   program_probe handle CLASS [CHILD]        print the window's handle (or its first
+//                                             CHILD's) as a decimal number
 //   program_probe ping CLASS [MS]             that window's thread has processed a message
 //                                             (the program has reached its message loop)
 //   program_probe wait-hidden CLASS [MS]      a window of CLASS exists and is hidden
@@ -262,6 +264,14 @@ int exists(const char* windowClass, DWORD timeoutMs) {
   return 1;
 }
 
+int handle(const char* windowClass, const char* childClass) {
+  HWND window = requireWindow(windowClass);
+  if (window != nullptr && childClass != nullptr) window = FindWindowExA(window, nullptr, childClass, nullptr);
+  if (window == nullptr) return 1;
+  std::printf("%lu\n", static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(window)));
+  return 0;
+}
+
 int ping(const char* windowClass, DWORD timeoutMs) {
   const bool answered = waitFor(
       [&] {
@@ -292,7 +302,7 @@ int usage() {
   std::fprintf(stderr,
                "usage: program_probe wait-window CLASS [MS] | caption CLASS | menu CLASS | list CLASS"
                " | message-box TEXT [MS [ok|yes|no]] | post CLASS MESSAGE [WPARAM [LPARAM]] | wait-gone CLASS [MS]"
-               " | exists CLASS [MS] | ping CLASS [MS] | wait-hidden CLASS [MS]\n");
+               " | exists CLASS [MS] | handle CLASS [CHILD] | ping CLASS [MS] | wait-hidden CLASS [MS]\n");
   return 2;
 }
 
@@ -309,6 +319,7 @@ int main(int argc, char** argv) {
   if (command == "post" && argc >= 4) return post(argv[2], argc, argv);
   if (command == "wait-gone") return waitGone(argv[2], timeoutArg(argc, argv, 3));
   if (command == "exists") return exists(argv[2], timeoutArg(argc, argv, 3));
+  if (command == "handle") return handle(argv[2], argc > 3 ? argv[3] : nullptr);
   if (command == "ping") return ping(argv[2], timeoutArg(argc, argv, 3));
   if (command == "wait-hidden") return waitHidden(argv[2], timeoutArg(argc, argv, 3));
   return usage();
