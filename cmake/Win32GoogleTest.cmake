@@ -18,4 +18,9 @@ function(tavrix_wine_test name)
   add_dependencies(${name} tvxhook)
   add_custom_command(TARGET ${name} POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:tvxhook> $<TARGET_FILE_DIR:${name}>)
+  # Also when only the library changed (the program then is not linked again).
+  add_custom_target(${name}_hook_dll
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:tvxhook> $<TARGET_FILE_DIR:${name}>
+    DEPENDS tvxhook)
+  add_dependencies(${name} ${name}_hook_dll)
 endfunction()

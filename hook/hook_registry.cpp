@@ -25,6 +25,12 @@ std::optional<HookKind> HookRegistry::remove(std::uintptr_t token) {
   return kind;
 }
 
+std::optional<HookKind> HookRegistry::kindOf(std::uintptr_t token) const {
+  const auto found = hooks_.find(token);
+  if (found == hooks_.end()) return std::nullopt;
+  return found->second.kind;
+}
+
 std::uintptr_t HookRegistry::systemHandle(std::uintptr_t token) const {
   const auto found = hooks_.find(token);
   return found == hooks_.end() ? 0 : found->second.systemHandle;

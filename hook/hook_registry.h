@@ -28,6 +28,9 @@ class HookRegistry {
   // The kind of the token, now forgotten; nothing for an unknown token.
   std::optional<HookKind> remove(std::uintptr_t token);
 
+  // The kind of a registered token.
+  std::optional<HookKind> kindOf(std::uintptr_t token) const;
+
   // The system handle behind a token (0 for an unknown token, or while a
   // reinstallation failed).
   std::uintptr_t systemHandle(std::uintptr_t token) const;

@@ -51,16 +51,16 @@ class HotKeyDecider {
   KeyStateTracker& keys() { return keys_; }
   const KeyStateTracker& keys() const { return keys_; }
 
-  // Forgets which presses were swallowed whose releases are still to come,
-  // except those `isDownNow` says are still held (their releases must stay
-  // swallowed too).
+  // Forgets which key presses were swallowed whose releases are still to
+  // come, except those `isDownNow` says are still held (their releases must
+  // stay swallowed too). A lost button release needs no such care: the next
+  // press of that button shows it.
   template <typename IsDown>
   void forgetReleasedSwallows(IsDown isDownNow) {
     for (std::size_t vk = 0; vk < swallowedKeys_.size(); ++vk) {
       if (swallowedKeys_[vk] && !isDownNow(static_cast<std::uint16_t>(vk))) swallowedKeys_[vk] = false;
     }
   }
-  void forgetSwallowedButtons() { swallowedButtons_.reset(); }
 
  private:
   HookOutcome onMarkedKey(const KeyEvent& event, const HookSettings& settings);

@@ -1,5 +1,6 @@
 #include "hook/win32/hook_thread.h"
 
+#include "hook/hook_watchdog.h"
 #include "hook/win32/foreground_watch.h"
 #include "hook/win32/hook_procedures.h"
 #include "hook/win32/library.h"
@@ -11,54 +12,102 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"TvxHookThread";
 
 // Requests the calling threads send to the hook thread's window.
-constexpr UINT kInstallRequest = WM_APP + 1;     // wParam: HookKind; result: handle
-constexpr UINT kRemoveRequest = WM_APP + 2;      // wParam: handle; result: 1 removed
+constexpr UINT kInstallRequest = WM_APP + 1;     // wParam: HookKind; result: token
+constexpr UINT kRemoveRequest = WM_APP + 2;      // wParam: token; result: 1 removed
 constexpr UINT kStopIfIdleRequest = WM_APP + 3;  // result: 1 when the thread ends
+constexpr UINT kDropHooksRequest = WM_APP + 5;   // result: system hooks dropped
+
+// The poll that watches over the input hooks.
+constexpr UINT_PTR kInputHookPollTimer = 2;
+constexpr UINT kInputHookPollMs = 250;
+// Keys quiet this long: the system's key state has settled and may put right
+// a release the hooks missed.
+constexpr DWORD kKeyStateSettledMs = 1000;
 
 bool classRegistered = false;
 
 // Lives on the hook thread's stack for the thread's whole run.
 struct ThreadContext {
   HookRegistry registry;
+  HookWatchdog watchdog;
 };
 
-HHOOK installWindowsHook(HookKind kind) {
-  switch (kind) {
-    case HookKind::Keyboard:
-      return SetWindowsHookExW(WH_KEYBOARD_LL, keyboardHookProc, libraryModule(), 0);
-    case HookKind::Mouse:
-      return SetWindowsHookExW(WH_MOUSE_LL, mouseHookProc, libraryModule(), 0);
-    case HookKind::Swap:
-      return SetWindowsHookExW(WH_KEYBOARD_LL, swapHookProc, libraryModule(), 0);
-    case HookKind::Foreground:
-      break;
-  }
-  return nullptr;
-}
+bool isInputHook(HookKind kind) { return kind != HookKind::Foreground; }
+
+bool hasInputHooks(const HookRegistry& registry) { return !registry.inputHookTokens().empty(); }
 
 std::uintptr_t installOnThread(HWND window, ThreadContext& context, HookKind kind) {
-  const std::uintptr_t handle = kind == HookKind::Foreground
-                                    ? startForegroundWatch(window)
-                                    : reinterpret_cast<std::uintptr_t>(installWindowsHook(kind));
-  if (handle != 0 && !context.registry.add(handle, kind)) {
-    // The system handed out a handle still on record: should never happen,
-    // but a hook nobody can remove would be worse than a failed install.
-    if (kind == HookKind::Foreground) {
-      stopForegroundWatch(window, handle);
-    } else {
-      UnhookWindowsHookEx(reinterpret_cast<HHOOK>(handle));
-    }
-    return 0;
+  if (!isInputHook(kind)) {
+    const std::uintptr_t watch = startForegroundWatch(window);
+    return watch != 0 ? context.registry.issue(kind, watch) : 0;
   }
-  return handle;
+  const HHOOK hook = installInputHook(kind);
+  if (hook == nullptr) return 0;
+  if (!hasInputHooks(context.registry)) {
+    resyncKeyState(true);
+    context.watchdog.restarted(GetTickCount());
+    SetTimer(window, kInputHookPollTimer, kInputHookPollMs, nullptr);
+  }
+  return context.registry.issue(kind, reinterpret_cast<std::uintptr_t>(hook));
 }
 
-void removeOnThread(HWND window, std::uintptr_t handle, HookKind kind) {
-  if (kind == HookKind::Foreground) {
-    stopForegroundWatch(window, handle);
+bool removeOnThread(HWND window, ThreadContext& context, std::uintptr_t token) {
+  const std::uintptr_t systemHandle = context.registry.systemHandle(token);
+  const auto kind = context.registry.remove(token);
+  if (!kind) return false;
+  if (!isInputHook(*kind)) {
+    stopForegroundWatch(window, systemHandle);
   } else {
-    UnhookWindowsHookEx(reinterpret_cast<HHOOK>(handle));
+    // Fails harmlessly when the system has already dropped the hook.
+    if (systemHandle != 0) UnhookWindowsHookEx(reinterpret_cast<HHOOK>(systemHandle));
+    if (!hasInputHooks(context.registry)) KillTimer(window, kInputHookPollTimer);
   }
+  return true;
+}
+
+// Installs every input hook again, in the order first installed so they keep
+// their order in the chain; the tokens the program holds stay as they are.
+void reinstallInputHooks(HookRegistry& registry) {
+  for (const std::uintptr_t token : registry.inputHookTokens()) {
+    const std::uintptr_t old = registry.systemHandle(token);
+    if (old != 0) UnhookWindowsHookEx(reinterpret_cast<HHOOK>(old));
+    // A failed installation leaves 0 behind the token: the next poll that
+    // finds input unseen tries again.
+    const HHOOK hook = installInputHook(registry.kindOf(token).value_or(HookKind::Foreground));
+    registry.replaceSystemHandle(token, reinterpret_cast<std::uintptr_t>(hook));
+  }
+}
+
+int dropInputHooks(const HookRegistry& registry) {
+  int dropped = 0;
+  for (const std::uintptr_t token : registry.inputHookTokens()) {
+    const std::uintptr_t handle = registry.systemHandle(token);
+    if (handle != 0 && UnhookWindowsHookEx(reinterpret_cast<HHOOK>(handle))) ++dropped;
+  }
+  return dropped;
+}
+
+// The watchdog compares the system's last input with the hooks' last event
+// only while both a keyboard and a mouse hook are in: with one of them alone,
+// the other device's input would look unseen.
+bool watchdogApplies(const HookRegistry& registry) {
+  return registry.count(HookKind::Mouse) != 0 &&
+         registry.count(HookKind::Keyboard) + registry.count(HookKind::Swap) != 0;
+}
+
+void pollInputHooks(ThreadContext& context) {
+  const DWORD now = GetTickCount();
+  if (now - lastKeySeen() >= kKeyStateSettledMs) resyncKeyState(false);
+  if (!watchdogApplies(context.registry)) return;
+  context.watchdog.sawInput(lastEventSeen());
+  LASTINPUTINFO input{};
+  input.cbSize = sizeof input;
+  if (!GetLastInputInfo(&input)) return;
+  if (!context.watchdog.hooksLost(input.dwTime, now)) return;
+  reinstallInputHooks(context.registry);
+  context.watchdog.restarted(GetTickCount());
+  // Keys may have gone up while nobody was looking.
+  resyncKeyState(true);
 }
 
 LRESULT CALLBACK threadWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -73,18 +122,20 @@ LRESULT CALLBACK threadWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     case kInstallRequest:
       return static_cast<LRESULT>(
           installOnThread(window, *context, static_cast<HookKind>(wParam)));
-    case kRemoveRequest: {
-      const auto kind = context->registry.remove(static_cast<std::uintptr_t>(wParam));
-      if (!kind) return 0;
-      removeOnThread(window, static_cast<std::uintptr_t>(wParam), *kind);
-      return 1;
-    }
+    case kRemoveRequest:
+      return removeOnThread(window, *context, static_cast<std::uintptr_t>(wParam)) ? 1 : 0;
     case kStopIfIdleRequest:
       if (!context->registry.empty()) return 0;
       DestroyWindow(window);
       return 1;
+    case kDropHooksRequest:
+      return dropInputHooks(context->registry);
+    case kMenuBlockerRequest:
+      sendMenuBlocker();
+      return 0;
     case WM_TIMER:
       if (wParam == kForegroundPollTimer) pollForeground();
+      if (wParam == kInputHookPollTimer) pollInputHooks(*context);
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
@@ -105,6 +156,7 @@ DWORD WINAPI threadMain(void* parameter) {
   ThreadContext context;
   const HWND window = CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
                                       nullptr, libraryModule(), &context);
+  if (window != nullptr) startProcedures(window);
   start->window = window;
   SetEvent(start->ready);  // `start` belongs to the caller from here on
   if (window != nullptr) {
@@ -174,6 +226,12 @@ std::uintptr_t HookThread::install(HookKind kind) {
       SendMessageW(window_, kInstallRequest, static_cast<WPARAM>(kind), 0));
   if (handle == 0) stopIfIdle(window_);
   return handle;
+}
+
+int HookThread::dropInputHooks() {
+  std::lock_guard guard(lifecycle_);
+  if (window_ == nullptr) return 0;
+  return static_cast<int>(SendMessageW(window_, kDropHooksRequest, 0, 0));
 }
 
 bool HookThread::remove(std::uintptr_t handle) {

@@ -1,0 +1,247 @@
+// The library's decisions on real input: keys sent as another program (or
+// the user) would send them reach the hooks, and what the program is told,
+// and what the target window still receives, is checked.
+#include <gtest/gtest.h>
+
+#include "activation/hotkeys/hot_key_table.h"
+#include "hook/private_messages.h"
+#include "tests/win32/hook_dll.h"
+#include "tests/win32/hook_test_support.h"
+#include "tests/win32/window_support.h"
+
+namespace tavrix::test {
+namespace {
+
+constexpr DWORD kMessageTimeoutMs = 3000;
+// How long to wait for a message that must not come.
+constexpr DWORD kQuietMs = 400;
+
+int codeOf(const char* name) { return FindHotKey(name).value(); }
+
+// A top-level window with an edit field that has the focus: the target.
+class TargetWindow {
+ public:
+  TargetWindow() : frame_(L"Tavrix hot key target") {
+    edit_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 250, 24,
+                            frame_.handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  }
+  HWND frame() const { return frame_.handle(); }
+  HWND edit() const { return edit_; }
+
+ private:
+  TestWindow frame_;
+  HWND edit_;
+};
+
+class HotKeyHook : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dll.loaded());
+    ASSERT_TRUE(downstream.installed());
+    table.publishAll(mainWindow.handle());
+    keyboard = dll.hookKeyboard();
+    mouse = dll.hookMouse();
+    ASSERT_NE(keyboard, nullptr);
+    ASSERT_NE(mouse, nullptr);
+    ASSERT_TRUE(bringToFront(target.frame()));
+    SetFocus(target.edit());
+    ASSERT_TRUE(pumpUntil([&] { return GetFocus() == target.edit(); }, 2000));
+    settle();
+  }
+
+  void TearDown() override {
+    if (keyboard != nullptr) {
+      EXPECT_TRUE(dll.unHook(keyboard));
+    }
+    if (mouse != nullptr) {
+      EXPECT_TRUE(dll.unHook(mouse));
+    }
+  }
+
+  // Lets everything sent so far pass through the hooks and the queues.
+  void settle(DWORD ms = 150) {
+    pumpUntil([] { return false; }, ms);
+    discardMessages(mainWindow.handle(), 0);
+    downstream.clear();
+  }
+
+  bool received(HWND window, UINT message, MSG& got, DWORD timeoutMs = kMessageTimeoutMs) {
+    return waitForMessage(window, message, got, timeoutMs);
+  }
+
+  bool quiet(HWND window, UINT message) {
+    MSG got;
+    return !waitForMessage(window, message, got, kQuietMs);
+  }
+
+  HookDll dll;
+  Downstream downstream;  // before the library's hooks: called after them
+  ProgramTable table{dll};
+  TestWindow mainWindow{L"Tavrix main", false};
+  TargetWindow target;
+  HHOOK keyboard = nullptr;
+  HHOOK mouse = nullptr;
+};
+
+TEST_F(HotKeyHook, UsedHotKeyIsPostedWithTheFocusWindowAndNeverReachesTheTarget) {
+  const int code = codeOf("Ctrl+Shift+H");
+  table.setUsed(code, true);
+  sendCombination({VK_CONTROL, VK_SHIFT}, 'H');
+  sendCombination({}, 'X');
+
+  MSG got;
+  ASSERT_TRUE(received(mainWindow.handle(), kMsgActivation, got));
+  EXPECT_EQ(got.wParam & 0x3FFF, static_cast<WPARAM>(code));
+  EXPECT_EQ(reinterpret_cast<HWND>(got.lParam), target.edit());
+  EXPECT_TRUE(pumpUntil([&] { return windowText(target.edit()) == "x"; }, 2000))
+      << "the target got: " << windowText(target.edit());
+  EXPECT_FALSE(downstream.sawKey('H', false));
+  EXPECT_FALSE(downstream.sawKey('H', true));
+  EXPECT_TRUE(downstream.sawKey(VK_LCONTROL, true) || downstream.sawKey(VK_CONTROL, true));
+  EXPECT_TRUE(quiet(mainWindow.handle(), kMsgActivation));  // once per press
+}
+
+TEST_F(HotKeyHook, CombinationsNotInUsePassUntouched) {
+  table.setUsed(codeOf("Ctrl+Shift+H"), true);
+  sendCombination({VK_SHIFT}, 'H');
+  sendCombination({VK_CONTROL}, 'H');
+  sendCombination({}, 'I');
+  EXPECT_TRUE(pumpUntil([&] { return windowText(target.edit()) == "Hi"; }, 2000))
+      << "the target got: " << windowText(target.edit());
+  EXPECT_TRUE(quiet(mainWindow.handle(), kMsgActivation));
+}
+
+TEST_F(HotKeyHook, TavrixOwnInputNeverFires) {
+  table.setUsed(codeOf("Ctrl+Shift+H"), true);
+  table.setUsed(codeOf("F2"), true);
+  sendCombination({VK_CONTROL, VK_SHIFT}, 'H', kSyntheticInputMarker);
+  sendCombination({}, VK_F2, kSyntheticInputMarker);
+  sendCombination({}, 'Z', kSyntheticInputMarker);
+  EXPECT_TRUE(pumpUntil([&] { return windowText(target.edit()) == "z"; }, 2000));
+  EXPECT_TRUE(quiet(mainWindow.handle(), kMsgActivation));
+  EXPECT_TRUE(downstream.sawKey('H', false));
+  EXPECT_TRUE(downstream.sawKey(VK_F2, false));
+}
+
+TEST_F(HotKeyHook, EntryModeSendsTheCodeToTheEntryWindowInstead) {
+  TestWindow dialog{L"Tavrix entry dialog", false};
+  table.setUsed(codeOf("Ctrl+Shift+H"), true);
+  table.setEntry(dialog.handle(), true);
+  sendCombination({VK_CONTROL}, 'Q');  // not in use: entered all the same
+  MSG got;
+  ASSERT_TRUE(received(dialog.handle(), kMsgHotKeyEntry, got));
+  EXPECT_EQ(got.wParam, static_cast<WPARAM>(codeOf("Ctrl+Q")));
+  sendCombination({VK_CONTROL, VK_SHIFT}, 'H');
+  ASSERT_TRUE(received(dialog.handle(), kMsgHotKeyEntry, got));
+  EXPECT_EQ(got.wParam, static_cast<WPARAM>(codeOf("Ctrl+Shift+H")));
+  EXPECT_TRUE(quiet(mainWindow.handle(), kMsgActivation));
+  EXPECT_FALSE(downstream.sawKey('Q', false));
+
+  table.setEntry(mainWindow.handle(), false);
+  sendCombination({VK_CONTROL, VK_SHIFT}, 'H');
+  EXPECT_TRUE(received(mainWindow.handle(), kMsgActivation, got));
+  EXPECT_TRUE(quiet(dialog.handle(), kMsgHotKeyEntry));
+}
+
+TEST_F(HotKeyHook, EndOfMacroMarkerClearsInUseAndStopsThere) {
+  sendCombination({}, static_cast<BYTE>(kEndOfMacroKey), kSyntheticInputMarker);
+  sendCombination({}, 'Y', kSyntheticInputMarker);
+  MSG got;
+  EXPECT_TRUE(received(mainWindow.handle(), kMsgClearInUse, got));
+  ASSERT_TRUE(pumpUntil([&] { return downstream.sawKey('Y', true); }, 2000));
+  EXPECT_FALSE(downstream.sawKey(kEndOfMacroKey, false));
+  EXPECT_FALSE(downstream.sawKey(kEndOfMacroKey, true));
+
+  // From anyone else it is just a key.
+  downstream.clear();
+  sendCombination({}, static_cast<BYTE>(kEndOfMacroKey));
+  EXPECT_TRUE(pumpUntil([&] { return downstream.sawKey(kEndOfMacroKey, true); }, 2000));
+  EXPECT_TRUE(quiet(mainWindow.handle(), kMsgClearInUse));
+}
+
+TEST_F(HotKeyHook, PauseAbortsAPlayingMacroOnly) {
+  sendCombination({}, VK_PAUSE);
+  EXPECT_TRUE(quiet(mainWindow.handle(), kMsgAbort));
+  EXPECT_TRUE(downstream.sawKey(VK_PAUSE, false));
+
+  table.setInUse(true);
+  downstream.clear();
+  sendCombination({}, VK_PAUSE);
+  MSG got;
+  EXPECT_TRUE(received(mainWindow.handle(), kMsgAbort, got));
+  // Ctrl+Pause/Break arrives as VK_CANCEL.
+  sendCombination({VK_CONTROL}, VK_CANCEL);
+  EXPECT_TRUE(received(mainWindow.handle(), kMsgAbort, got));
+  sendCombination({}, VK_PAUSE, kSyntheticInputMarker);
+  EXPECT_TRUE(quiet(mainWindow.handle(), kMsgAbort));
+  EXPECT_FALSE(downstream.sawKey(VK_CANCEL, false));
+  table.setInUse(false);
+}
+
+// Releasing Alt right after a swallowed key would open the target's menu: an
+// unassigned key goes between, before the user lets go of Alt.
+TEST_F(HotKeyHook, AltHotKeyIsFollowedByTheMenuBlocker) {
+  const int code = codeOf("Alt+X");
+  table.setUsed(code, true);
+  sendKey(VK_MENU, false);
+  sendKey('X', false);
+  sendKey('X', true);
+  MSG got;
+  ASSERT_TRUE(received(mainWindow.handle(), kMsgActivation, got));
+  EXPECT_EQ(got.wParam & 0x3FFF, static_cast<WPARAM>(code));
+  EXPECT_TRUE(pumpUntil([&] { return downstream.sawKeyMarked(0xE8); }, 2000));
+  sendKey(VK_MENU, true);
+  EXPECT_FALSE(downstream.sawKey('X', false));
+}
+
+TEST_F(HotKeyHook, CapsLockChangesAreReportedAndMarkTheActivation) {
+  table.setUsed(codeOf("F2"), true);
+  MSG first;
+  MSG second;
+  MSG activation;
+  sendCombination({}, VK_CAPITAL);
+  ASSERT_TRUE(received(mainWindow.handle(), kMsgCapsLock, first));
+  sendCombination({}, VK_F2);
+  ASSERT_TRUE(received(mainWindow.handle(), kMsgActivation, activation));
+  EXPECT_EQ((activation.wParam & kActivationCapsLockBit) != 0, first.wParam != 0);
+  sendCombination({}, VK_CAPITAL);  // back as it was
+  ASSERT_TRUE(received(mainWindow.handle(), kMsgCapsLock, second));
+  EXPECT_NE(first.wParam != 0, second.wParam != 0);
+  EXPECT_TRUE(downstream.sawKey(VK_CAPITAL, false));  // Caps Lock itself passes
+}
+
+TEST_F(HotKeyHook, MouseHotKeyIsTakenOnlyWhenInUse) {
+  RECT rect;
+  GetWindowRect(target.edit(), &rect);
+  SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  settle();
+
+  sendKey(VK_CONTROL, false);
+  sendClick(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+  sendKey(VK_CONTROL, true);
+  EXPECT_TRUE(pumpUntil([&] { return downstream.sawButtonDown(); }, 2000));
+  EXPECT_TRUE(quiet(mainWindow.handle(), kMsgActivation));
+
+  const int code = codeOf("Ctrl+LMouse");
+  table.setUsed(code, true);
+  downstream.clear();
+  sendKey(VK_CONTROL, false);
+  sendClick(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+  sendKey(VK_CONTROL, true);
+  MSG got;
+  ASSERT_TRUE(received(mainWindow.handle(), kMsgActivation, got));
+  EXPECT_EQ(got.wParam & 0x3FFF, static_cast<WPARAM>(code));
+  EXPECT_TRUE(pumpUntil([&] { return downstream.sawKey(VK_LCONTROL, true) ||
+                                     downstream.sawKey(VK_CONTROL, true); }, 2000));
+  EXPECT_FALSE(downstream.sawButtonDown());
+
+  // The program's own clicks are never hot keys.
+  sendKey(VK_CONTROL, false, kSyntheticInputMarker);
+  sendClick(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, kSyntheticInputMarker);
+  sendKey(VK_CONTROL, true, kSyntheticInputMarker);
+  EXPECT_TRUE(pumpUntil([&] { return downstream.sawButtonDown(); }, 2000));
+  EXPECT_TRUE(quiet(mainWindow.handle(), kMsgActivation));
+}
+
+}  // namespace
+}  // namespace tavrix::test

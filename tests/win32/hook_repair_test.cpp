@@ -1,0 +1,101 @@
+// Windows silently removes a low-level hook whose procedure once answers too
+// late. The library must notice that its hooks no longer see input and
+// install them again by itself, behind the handles the program holds.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <optional>
+
+#include "activation/hotkeys/hot_key_table.h"
+#include "hook/private_messages.h"
+#include "tests/win32/hook_dll.h"
+#include "tests/win32/hook_test_support.h"
+#include "tests/win32/window_support.h"
+
+namespace tavrix::test {
+namespace {
+
+// The grace period (2 s) plus a few polls and Wine's own pace.
+constexpr DWORD kRepairLimitMs = 8000;
+
+TvxDropHooksFn dropHooksOf(const HookDll& dll) {
+  const HMODULE module = GetModuleHandleA("TVXHOOK.DLL");
+  if (!dll.loaded() || module == nullptr) return nullptr;
+  return reinterpret_cast<TvxDropHooksFn>(
+      reinterpret_cast<void*>(GetProcAddress(module, MAKEINTRESOURCEA(kTvxDropHooksOrdinal))));
+}
+
+class HookRepair : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dll.loaded());
+    dropHooks = dropHooksOf(dll);
+    ASSERT_NE(dropHooks, nullptr) << "no diagnostic entry at ordinal " << kTvxDropHooksOrdinal;
+    table.publishAll(mainWindow.handle());
+    table.setUsed(code, true);
+  }
+
+  // Presses the hot key every 250 ms (as a user would keep trying) until the
+  // program is told; the time it took, or nothing.
+  std::optional<DWORD> pressUntilFired(DWORD limitMs) {
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < limitMs) {
+      sendCombination({VK_CONTROL, VK_SHIFT}, 'H');
+      MSG got;
+      if (waitForMessage(mainWindow.handle(), kMsgActivation, got, 250)) return GetTickCount() - start;
+    }
+    return std::nullopt;
+  }
+
+  HookDll dll;
+  TvxDropHooksFn dropHooks = nullptr;
+  ProgramTable table{dll};
+  TestWindow mainWindow{L"Tavrix main", false};
+  TestWindow target{L"Tavrix repair target"};
+  const int code = FindHotKey("Ctrl+Shift+H").value();
+};
+
+TEST_F(HookRepair, DroppedHooksAreInstalledAgainAndKeepTheirHandles) {
+  const HHOOK keyboard = dll.hookKeyboard();
+  const HHOOK mouse = dll.hookMouse();
+  ASSERT_TRUE(keyboard != nullptr && mouse != nullptr);
+  ASSERT_TRUE(bringToFront(target.handle()));
+  ASSERT_TRUE(pressUntilFired(2000).has_value()) << "the hot key did not fire before the drop";
+
+  EXPECT_EQ(dropHooks(), 2);
+  // Right after the drop the hooks are deaf: the key goes by unseen.
+  sendCombination({VK_CONTROL, VK_SHIFT}, 'H');
+  MSG got;
+  EXPECT_FALSE(waitForMessage(mainWindow.handle(), kMsgActivation, got, 300));
+
+  const auto repairedAfter = pressUntilFired(kRepairLimitMs);
+  ASSERT_TRUE(repairedAfter.has_value()) << "the hooks were not installed again";
+  std::printf("hot key fires again %lu ms after the hooks were dropped\n",
+              static_cast<unsigned long>(*repairedAfter + 300));
+
+  // The program's handles still name the hooks.
+  EXPECT_TRUE(dll.unHook(keyboard));
+  EXPECT_TRUE(dll.unHook(mouse));
+  EXPECT_FALSE(dll.unHook(keyboard));
+  sendCombination({VK_CONTROL, VK_SHIFT}, 'H');
+  EXPECT_FALSE(waitForMessage(mainWindow.handle(), kMsgActivation, got, 500));
+}
+
+// A quiet desktop is no sign of lost hooks: nothing is reinstalled, and the
+// hot key still works at once after a long pause.
+TEST_F(HookRepair, IdleHooksStayAsTheyAre) {
+  const HHOOK keyboard = dll.hookKeyboard();
+  const HHOOK mouse = dll.hookMouse();
+  ASSERT_TRUE(keyboard != nullptr && mouse != nullptr);
+  ASSERT_TRUE(bringToFront(target.handle()));
+  pumpUntil([] { return false; }, 3000);
+  const auto firedAfter = pressUntilFired(1000);
+  EXPECT_TRUE(firedAfter.has_value());
+  EXPECT_TRUE(dll.unHook(keyboard));
+  EXPECT_TRUE(dll.unHook(mouse));
+}
+
+TEST_F(HookRepair, DropWithoutHooksDropsNothing) { EXPECT_EQ(dropHooks(), 0); }
+
+}  // namespace
+}  // namespace tavrix::test
