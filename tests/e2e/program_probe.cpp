@@ -20,6 +20,9 @@
 //   program_probe exists CLASS [MS]           a top-level window of CLASS exists, shown or not
 //   program_probe handle CLASS [CHILD]        print the window's handle (or its first
 //                                             CHILD's) as a decimal number
+//   program_probe hold mutex|mapping NAME MS  keep a named kernel object of that kind for MS
+//                                             (another program cannot then make one of the
+//                                             other kind under the name); prints "ready"
 //   program_probe ping CLASS [MS]             that window's thread has processed a message
 //                                             (the program has reached its message loop)
 //   program_probe wait-hidden CLASS [MS]      a window of CLASS exists and is hidden
@@ -272,6 +275,22 @@ int handle(const char* windowClass, const char* childClass) {
   return 0;
 }
 
+int hold(const std::string& kind, const char* name, DWORD ms) {
+  HANDLE object = nullptr;
+  if (kind == "mutex") object = CreateMutexA(nullptr, FALSE, name);
+  else if (kind == "mapping") object = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 16, name);
+  else return 2;
+  if (object == nullptr) {
+    std::fprintf(stderr, "cannot create the %s %s\n", kind.c_str(), name);
+    return 1;
+  }
+  std::printf("ready\n");
+  std::fflush(stdout);
+  Sleep(ms);
+  CloseHandle(object);
+  return 0;
+}
+
 int ping(const char* windowClass, DWORD timeoutMs) {
   const bool answered = waitFor(
       [&] {
@@ -302,7 +321,7 @@ int usage() {
   std::fprintf(stderr,
                "usage: program_probe wait-window CLASS [MS] | caption CLASS | menu CLASS | list CLASS"
                " | message-box TEXT [MS [ok|yes|no]] | post CLASS MESSAGE [WPARAM [LPARAM]] | wait-gone CLASS [MS]"
-               " | exists CLASS [MS] | handle CLASS [CHILD] | ping CLASS [MS] | wait-hidden CLASS [MS]\n");
+               " | exists CLASS [MS] | handle CLASS [CHILD] | hold mutex|mapping NAME MS | ping CLASS [MS] | wait-hidden CLASS [MS]\n");
   return 2;
 }
 
@@ -320,6 +339,7 @@ int main(int argc, char** argv) {
   if (command == "wait-gone") return waitGone(argv[2], timeoutArg(argc, argv, 3));
   if (command == "exists") return exists(argv[2], timeoutArg(argc, argv, 3));
   if (command == "handle") return handle(argv[2], argc > 3 ? argv[3] : nullptr);
+  if (command == "hold" && argc >= 5) return hold(argv[2], argv[3], timeoutArg(argc, argv, 4));
   if (command == "ping") return ping(argv[2], timeoutArg(argc, argv, 3));
   if (command == "wait-hidden") return waitHidden(argv[2], timeoutArg(argc, argv, 3));
   return usage();
