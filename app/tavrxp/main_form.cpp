@@ -422,13 +422,13 @@ void MainForm::OnCommand(UINT command) {
       AfterFileCommand();
       break;
     case kCmdHide:
-    case kCmdTrayOpen:
-      if (command == kCmdTrayOpen) {
-        main_->ActivateMe();
-      } else if (main_->TrayMode()) {
+      if (main_->TrayMode()) {
         HideWindow();
         ShowTaskbarWindow(false);
       }
+      break;
+    case kCmdTrayOpen:
+      main_->ActivateMe();  // without closing the open dialogs, unlike a click
       break;
     case kCmdTerminate:
     case kCmdTrayTerminate:
