@@ -8,6 +8,10 @@
 //   tvxdriver read CLASS [CHILD]              print the text of its first CHILD (Edit)
 //   tvxdriver wait-text CLASS TEXT [MS]       wait until that text equals TEXT
 //   tvxdriver close CLASS                     ask the window to close
+//   tvxdriver time-first-char CLASS [MS]      print "ready", then the milliseconds from
+//                                             the next key press made on the keyboard
+//                                             (not injected, no modifier) to the first
+//                                             new character in the window's Edit
 #include <windows.h>
 
 #include <cstdio>
@@ -139,10 +143,62 @@ int close(const char* windowClass) {
   return 0;
 }
 
+// When the user's key reached the hook chain. This hook is the newest, so the
+// system calls it before any other program's.
+DWORD userPressTick = 0;
+
+bool isModifierKey(DWORD vk) {
+  return vk == VK_SHIFT || vk == VK_CONTROL || vk == VK_MENU || (vk >= VK_LSHIFT && vk <= VK_RMENU) ||
+         vk == VK_LWIN || vk == VK_RWIN;
+}
+
+LRESULT CALLBACK notePress(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+  if (code == HC_ACTION && userPressTick == 0 && (key->flags & (LLKHF_UP | LLKHF_INJECTED)) == 0 &&
+      !isModifierKey(key->vkCode)) {
+    userPressTick = GetTickCount();
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT textLength(HWND edit) {
+  DWORD_PTR length = 0;
+  SendMessageTimeoutA(edit, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 1000, &length);
+  return static_cast<LRESULT>(length);
+}
+
+int timeFirstChar(const char* windowClass, DWORD timeoutMs) {
+  const HWND edit = childOf(windowClass, "Edit");
+  if (edit == nullptr) {
+    std::fprintf(stderr, "no Edit in a window of class %s\n", windowClass);
+    return 1;
+  }
+  const LRESULT before = textLength(edit);
+  const HHOOK hook = SetWindowsHookExA(WH_KEYBOARD_LL, notePress, GetModuleHandleA(nullptr), 0);
+  if (hook == nullptr) return 1;
+  std::printf("ready\n");
+  std::fflush(stdout);
+  const DWORD start = GetTickCount();
+  int status = 1;
+  while (GetTickCount() - start < timeoutMs) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    if (userPressTick != 0 && textLength(edit) > before) {
+      std::printf("%lu\n", static_cast<unsigned long>(GetTickCount() - userPressTick));
+      status = 0;
+      break;
+    }
+  }
+  UnhookWindowsHookEx(hook);
+  if (status != 0) std::fprintf(stderr, userPressTick == 0 ? "no key was pressed\n" : "no character arrived\n");
+  return status;
+}
+
 int usage() {
   std::fprintf(stderr,
                "usage: tvxdriver wait-window|front CLASS [MS] | type TEXT | read CLASS [CHILD]"
-               " | wait-text CLASS TEXT [MS] | close CLASS\n");
+               " | wait-text CLASS TEXT [MS] | close CLASS | time-first-char CLASS [MS]\n");
   return 2;
 }
 
@@ -157,5 +213,6 @@ int main(int argc, char** argv) {
   if (command == "read") return read(argv[2], argc > 3 ? argv[3] : "Edit");
   if (command == "wait-text" && argc >= 4) return waitText(argv[2], argv[3], timeoutArg(argc, argv, 4));
   if (command == "close") return close(argv[2]);
+  if (command == "time-first-char") return timeFirstChar(argv[2], timeoutArg(argc, argv, 3));
   return usage();
 }

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Pause/Break aborts a playing macro: the user starts a long macro with its
+# hot key, presses Pause while it waits between its parts, and the program
+# shows "Macro Abort" and types nothing more into notepad.
+set -uo pipefail
+source "$TAVRIX_ROOT/tests/e2e/program_support.bash"
+
+if ! have_tool; then
+  echo "skipped: the native tavrix tool is not built ($TAVRIX_TOOL)"
+  exit 0
+fi
+
+readonly MESSAGE_CLASS=TavrixModalBox
+macro='start<DELAY:03.00>middle<DELAY:03.00>end'
+
+folder=$(program_folder tvabort) || exit 1
+remove_configuration
+"$TAVRIX_TOOL" new "$folder/TAVRX.TVX" || fail "tavrix new failed"
+"$TAVRIX_TOOL" add "$folder/TAVRX.TVX" --hotkey Ctrl+Shift+H --nickname Long --text "$macro" >/dev/null ||
+  fail "tavrix add failed"
+
+start_program "$folder" first
+probe ping "$MAIN_WINDOW_CLASS" 20000 || fail "the program did not reach its message loop"
+start_windows_program notepad
+driver wait-window Notepad 20000 || fail "notepad did not open"
+driver front Notepad || fail "notepad did not come to the front"
+
+user_presses ctrl+shift+h || fail "xdotool could not press the hot key"
+driver wait-text Notepad start 10000 || fail "the macro did not start"
+user_presses Pause || fail "xdotool could not press Pause"
+driver wait-window "$MESSAGE_CLASS" 5000 || fail "no message window after Pause"
+caption=$(probe caption "$MESSAGE_CLASS") || fail "cannot read the message window's caption"
+caption=${caption%$'\r'}
+[[ $caption == "Macro Abort" ]] || fail "the message window is \"$caption\""
+echo "Pause showed \"$caption\""
+
+# Longer than the rest of the macro would have taken.
+sleep 7
+text=$(driver read Notepad) || fail "cannot read notepad"
+text=${text%$'\r'}
+[[ $text == start ]] || fail "notepad shows \"$text\" after the abort"
+echo "nothing was typed after the abort"
+
+probe post "$MESSAGE_CLASS" 16 || fail "cannot close the message window"
+driver wait-text Notepad start 1000 || fail "closing the message typed something"
+close_main_window || fail "cannot post WM_CLOSE"
+code=$(wait_exit "$folder" first 20) || fail "the program did not end"
+((code == 0)) || fail "the program ended with exit code $code"
