@@ -8,7 +8,11 @@ namespace tavrix::hook {
 
 namespace {
 
-HookOutcome swallowed() { return HookOutcome{true, std::nullopt, false}; }
+HookOutcome swallowed() {
+  HookOutcome outcome;
+  outcome.swallow = true;
+  return outcome;
+}
 
 HookOutcome passed() { return HookOutcome{}; }
 
@@ -43,9 +47,9 @@ HookOutcome HotKeyDecider::onKey(const KeyEvent& event, const HookSettings& sett
 HookOutcome HotKeyDecider::onMarkedKey(const KeyEvent& event, const HookSettings& settings) {
   if (event.vk != kEndOfMacroKey) return passed();
   HookOutcome outcome = swallowed();
-  if (!event.up && settings.mainWindow != 0) {
-    outcome.post = HookPost{settings.mainWindow, kMsgClearInUse, 0, false};
-  }
+  if (event.up) return outcome;
+  outcome.macroEnded = true;
+  if (settings.mainWindow != 0) outcome.post = HookPost{settings.mainWindow, kMsgClearInUse, 0, false};
   return outcome;
 }
 
@@ -108,11 +112,11 @@ std::optional<HookOutcome> HotKeyDecider::hotKeyPressed(std::uint16_t code, bool
     // Plain clicks stay clicks, or the user could not leave the field with
     // the mouse; those codes are picked from the dialog's list instead.
     if (settings.entryWindow == 0 || (mouse && !modifiers.any())) return std::nullopt;
-    return HookOutcome{true, HookPost{settings.entryWindow, kMsgHotKeyEntry, code, false}, blockMenu};
+    return HookOutcome{true, HookPost{settings.entryWindow, kMsgHotKeyEntry, code, false}, blockMenu, false};
   }
   if (!settings.used(code) || settings.mainWindow == 0) return std::nullopt;
   const std::uint32_t wParam = code | (keys_.capsLockOn() ? kActivationCapsLockBit : 0u);
-  return HookOutcome{true, HookPost{settings.mainWindow, kMsgActivation, wParam, true}, blockMenu};
+  return HookOutcome{true, HookPost{settings.mainWindow, kMsgActivation, wParam, true}, blockMenu, false};
 }
 
 }  // namespace tavrix::hook

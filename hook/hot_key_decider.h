@@ -41,6 +41,8 @@ struct HookOutcome {
   std::optional<HookPost> post;
   // Press and release vk::kUnassigned (marked) soon, outside the hook.
   bool sendMenuBlocker = false;
+  // The end-of-macro marker passed (LibraryState::macroEnded).
+  bool macroEnded = false;
 };
 
 class HotKeyDecider {

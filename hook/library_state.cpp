@@ -11,6 +11,23 @@ void LibraryState::publish(PublishCall call, const std::uint8_t* table, std::uin
   for (const ByteRange& field : fields) {
     std::memcpy(copy_.data() + field.offset, table + field.offset, field.size);
   }
+  followInUse(call);
+}
+
+// Each InUse of 1 the program publishes starts a macro; a 0 (the clear timer,
+// or start-up) means none plays any more.
+void LibraryState::followInUse(PublishCall call) {
+  const bool inUse = copy_[kInUse.offset] == 1;
+  if (call == PublishCall::InUse) {
+    macrosPlaying_ = inUse ? macrosPlaying_ + 1 : 0;
+  } else if (call == PublishCall::Init) {
+    macrosPlaying_ = inUse ? 1 : 0;
+  }
+}
+
+void LibraryState::macroEnded() {
+  std::lock_guard guard(lock_);
+  if (macrosPlaying_ > 0) --macrosPlaying_;
 }
 
 std::uint8_t LibraryState::byteAt(std::size_t offset) const {
@@ -52,7 +69,7 @@ HookSettings LibraryState::hookSettings() const {
   settings.mainWindow = u32Of(copy_, kMainWindow.offset);
   settings.entryWindow = u32Of(copy_, kEntryWindow.offset);
   settings.entryActive = copy_[kEntryActive.offset] == 1;
-  settings.inUse = copy_[kInUse.offset] == 1;
+  settings.inUse = macrosPlaying_ > 0;
   settings.mouseSwapped = copy_[kMouseSwapped.offset] == 1;
   std::memcpy(settings.hotKeyUsed.data(), copy_.data() + kHotKeyUsed.offset,
               settings.hotKeyUsed.size());

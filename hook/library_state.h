@@ -33,11 +33,22 @@ class LibraryState {
   Table snapshot() const;
 
   // The fields the key and mouse decisions need, read under one short lock.
+  // Its inUse is true from each publication of InUse as 1 until that macro's
+  // end-of-macro marker has passed: the program clears InUse in the library
+  // only with its 15-second timer, and Pause should not stay an abort key
+  // that long after the macro ended.
   HookSettings hookSettings() const;
 
+  // The end-of-macro marker passed: the last macro the program started (and
+  // with nested macros, the innermost one still playing) has ended.
+  void macroEnded();
+
  private:
+  void followInUse(PublishCall call);
+
   mutable std::mutex lock_;
   Table copy_{};
+  int macrosPlaying_ = 0;
 };
 
 }  // namespace tavrix::hook

@@ -30,6 +30,7 @@ HWND focusWindow() {
 
 // Posts only: the hook must never wait for another thread.
 void carryOut(const HookOutcome& outcome) {
+  if (outcome.macroEnded) libraryState().macroEnded();
   if (outcome.post) {
     const HookPost& post = *outcome.post;
     const LPARAM lParam =

@@ -49,5 +49,63 @@ TEST(HookSettings, ReadFromThePublishedFields) {
   EXPECT_TRUE(after.used(719));
 }
 
+class MacrosPlaying : public ::testing::Test {
+ protected:
+  void publishInUse(std::uint8_t value) {
+    table[777] = value;
+    state.publish(PublishCall::InUse, table.data());
+  }
+  bool inUse() const { return state.hookSettings().inUse; }
+
+  LibraryState state;
+  std::vector<std::uint8_t> table = std::vector<std::uint8_t>(kTableSize, 0);
+};
+
+// Pause stops aborting once the macro's end-of-macro marker has passed, not
+// only when the program's clear timer publishes InUse 0 seconds later.
+TEST_F(MacrosPlaying, InUseEndsWithTheMacrosMarker) {
+  EXPECT_FALSE(inUse());
+  publishInUse(1);
+  EXPECT_TRUE(inUse());
+  state.macroEnded();
+  EXPECT_FALSE(inUse());
+  EXPECT_EQ(state.byteAt(777), 1);  // the copy itself stays as published
+  state.macroEnded();               // a stray marker
+  publishInUse(1);
+  EXPECT_TRUE(inUse());
+}
+
+// A macro started from inside another one's playback ends first; the outer
+// one still plays.
+TEST_F(MacrosPlaying, NestedMacrosEachNeedTheirMarker) {
+  publishInUse(1);
+  publishInUse(1);
+  state.macroEnded();
+  EXPECT_TRUE(inUse());
+  state.macroEnded();
+  EXPECT_FALSE(inUse());
+}
+
+// The clear timer (or start-up) publishes 0: nothing plays, even when a
+// marker went missing.
+TEST_F(MacrosPlaying, PublishedZeroEndsEverything) {
+  publishInUse(1);
+  publishInUse(1);
+  publishInUse(0);
+  EXPECT_FALSE(inUse());
+  table[777] = 1;
+  state.publish(PublishCall::Init, table.data());
+  EXPECT_TRUE(inUse());
+  table[777] = 0;
+  state.publish(PublishCall::Init, table.data());
+  EXPECT_FALSE(inUse());
+  // Other calls leave it alone.
+  publishInUse(1);
+  table[777] = 0;
+  state.publish(PublishCall::Capture, table.data());
+  state.publish(PublishCall::Keys, table.data());
+  EXPECT_TRUE(inUse());
+}
+
 }  // namespace
 }  // namespace tavrix::hook

@@ -175,6 +175,15 @@ TEST_F(HotKeyHook, PauseAbortsAPlayingMacroOnly) {
   sendCombination({}, VK_PAUSE, kSyntheticInputMarker);
   EXPECT_TRUE(quiet(mainWindow.handle(), kMsgAbort));
   EXPECT_FALSE(downstream.sawKey(VK_CANCEL, false));
+
+  // Once the macro's end-of-macro marker has passed, Pause is a key again,
+  // although the program has not yet published InUse 0.
+  sendCombination({}, static_cast<BYTE>(kEndOfMacroKey), kSyntheticInputMarker);
+  ASSERT_TRUE(received(mainWindow.handle(), kMsgClearInUse, got));
+  downstream.clear();
+  sendCombination({}, VK_PAUSE);
+  EXPECT_TRUE(quiet(mainWindow.handle(), kMsgAbort));
+  EXPECT_TRUE(downstream.sawKey(VK_PAUSE, false));
   table.setInUse(false);
 }
 
