@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# A hot key made of Alt and one key: the hook swallows the key, so releasing
+# Alt would open notepad's menu and the macro's keys would go to the menu. The
+# library's unassigned key between the two keeps the menu shut: the macro's
+# text arrives, and so does what the user types next.
+set -uo pipefail
+source "$TAVRIX_ROOT/tests/e2e/program_support.bash"
+
+if ! have_tool; then
+  echo "skipped: the native tavrix tool is not built ($TAVRIX_TOOL)"
+  exit 0
+fi
+
+folder=$(program_folder tvaltkey) || exit 1
+remove_configuration
+"$TAVRIX_TOOL" new "$folder/TAVRX.TVX" || fail "tavrix new failed"
+"$TAVRIX_TOOL" add "$folder/TAVRX.TVX" --hotkey Alt+J --nickname AltKey --text "abc" >/dev/null ||
+  fail "tavrix add failed"
+
+start_program "$folder" first
+probe ping "$MAIN_WINDOW_CLASS" 20000 || fail "the program did not reach its message loop"
+start_windows_program notepad
+driver wait-window Notepad 20000 || fail "notepad did not open"
+driver front Notepad || fail "notepad did not come to the front"
+
+user_presses alt+j || fail "xdotool could not press the hot key"
+driver wait-text Notepad abc 10000 || fail "the macro's text did not arrive in notepad"
+user_types z || fail "xdotool could not type"
+driver wait-text Notepad abcz 5000 || fail "the user's next key did not arrive (a menu open?)"
+echo "Alt+J played its macro and left no menu open"
+
+close_main_window || fail "cannot post WM_CLOSE"
+code=$(wait_exit "$folder" first 20) || fail "the program did not end"
+((code == 0)) || fail "the program ended with exit code $code"
