@@ -11,6 +11,10 @@ std::int32_t ticksFrom(std::uint32_t earlier, std::uint32_t later) {
 
 }  // namespace
 
+void HookWatchdog::sawInput(std::uint32_t tick) {
+  if (ticksFrom(lastSeen_, tick) > 0) lastSeen_ = tick;
+}
+
 void HookWatchdog::restarted(std::uint32_t tick) {
   lastSeen_ = tick;
   suspicious_ = false;

@@ -19,8 +19,9 @@ class HookWatchdog {
   // little; within this the hooks count as having seen the input.
   static constexpr std::uint32_t kClockSlackMs = 250;
 
-  // The hooks saw an event at `tick`.
-  void sawInput(std::uint32_t tick) { lastSeen_ = tick; }
+  // The hooks saw an event at `tick`. An event older than a restart changes
+  // nothing: input before the reinstallation is not owed.
+  void sawInput(std::uint32_t tick);
   // The hooks were (re)installed at `tick`: nothing before it is owed.
   void restarted(std::uint32_t tick);
 

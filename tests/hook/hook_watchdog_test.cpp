@@ -75,6 +75,26 @@ TEST(HookWatchdog, ReinstalledHooksStartAfresh) {
   EXPECT_FALSE(lostWhilePolling(watchdog, 3000, 5200, 15000));
 }
 
+// The poll reports the hooks' last event, which after a reinstallation is
+// still the one before the loss: the input that led to the reinstallation
+// must not count as unseen again, or the hooks would be reinstalled over and
+// over while the user is idle.
+TEST(HookWatchdog, EventsBeforeARestartAreNoNews) {
+  HookWatchdog watchdog;
+  watchdog.restarted(1000);
+  watchdog.sawInput(2000);
+  EXPECT_FALSE(watchdog.hooksLost(3000, 3100));
+  EXPECT_TRUE(watchdog.hooksLost(3000, 3100 + HookWatchdog::kGraceMs));
+  const std::uint32_t repaired = 3100 + HookWatchdog::kGraceMs;
+  watchdog.restarted(repaired);
+  bool lost = false;
+  for (std::uint32_t now = repaired; now < repaired + 20000; now += kPoll) {
+    watchdog.sawInput(2000);
+    lost = watchdog.hooksLost(3000, now) || lost;
+  }
+  EXPECT_FALSE(lost);
+}
+
 TEST(HookWatchdog, WorksAcrossTheTickWrap) {
   HookWatchdog watchdog;
   watchdog.restarted(0xFFFFF000u);
