@@ -109,12 +109,14 @@ void Win32Desktop::SendSysCommand(WindowId window, SysCommand command) {
 
 void Win32Desktop::PostQuit(WindowId window) { PostMessageA(HwndOf(window), WM_QUIT, 0, 0); }
 
+// Moving or sizing another window must not activate it: the macro's next
+// keys still belong to the window in front.
 void Win32Desktop::MoveWindowTo(WindowId window, int left, int top) {
-  SetWindowPos(HwndOf(window), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  SetWindowPos(HwndOf(window), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32Desktop::ResizeWindow(WindowId window, int width, int height) {
-  SetWindowPos(HwndOf(window), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+  SetWindowPos(HwndOf(window), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 std::vector<ProcessEntry> Win32Desktop::RunningProcesses() { return ListRunningProcesses(); }

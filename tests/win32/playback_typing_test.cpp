@@ -47,6 +47,7 @@ class PlaybackTyping : public ::testing::Test {
   void TearDown() override {
     EXPECT_EQ(wintest::TakeQuit(), -1) << "a user script gave up";
     EXPECT_FALSE(desktop_.IsKeyDown(kShift));
+    if (desktop_.IsKeyDown(kShift)) desktop_.SendKey(kShift, true);  // spare the next test
   }
 
   void Play(const std::string& text) { player_.IntoProgram(text); }
@@ -135,6 +136,14 @@ TEST_F(PlaybackTyping, BasicPauseOfATimedMacroIsCentredAndAbortStopsTheRest) {
   EXPECT_EQ(GetForegroundWindow(), target_.handle());
   Play("gh");
   EXPECT_EQ(Typed("ABgh"), "ABgh");
+}
+
+TEST_F(PlaybackTyping, ShiftHeldWhenAWindowIsNotFoundIsReleasedForTheNextTyping) {
+  // The text ends at the failed activation, with Shift still down from it.
+  Play("<SHFD>ab<ACTIVATE:tavrix no such window>cd");
+  EXPECT_EQ(Typed("AB"), "AB");
+  Play("ef");
+  EXPECT_EQ(Typed("ABef"), "ABef");
 }
 
 TEST_F(PlaybackTyping, PauseInsideARepeatPassAbortedEndsThePlayback) {
