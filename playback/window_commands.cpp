@@ -80,7 +80,10 @@ bool WindowCommands::WaitForLaunchedWindow() {
   for (std::uint32_t tries = 0;; ++tries) {
     if (ActivateIt(desktop_, launchTitle_, targetWindow_)) return true;
     double elapsed = SecondsOfDay() - start;
-    if (elapsed < 0) elapsed += kSecondsPerDay;
+    // Only a clock that went back by more than a moment has passed midnight:
+    // the same instant read twice can differ in its last bits (the 32-bit
+    // build's x87 keeps a fresh result more precisely than the stored start).
+    if (elapsed < -1.0) elapsed += kSecondsPerDay;
     if (elapsed >= limit || tries >= kMostTries) return false;
     desktop_.Wait(kLaunchPollMilliseconds);
   }

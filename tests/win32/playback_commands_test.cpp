@@ -150,13 +150,30 @@ TEST_F(PlaybackCommands, LaunchAndWaitStartsTheProgramWithItsParametersAndTypesI
   const std::string name = "tvx_launch_" + std::to_string(GetCurrentProcessId()) + ".txt";
   const std::string path = std::string(temp) + name;
   { std::ofstream(path, std::ios::binary) << "from file|"; }
+  const std::string title = name + " - Notepad";
+  // Whatever happens, the launched notepad (even one that shows up late)
+  // and the file go, so that no later test finds them.
+  bool seen = false;
+  struct CleanUp {
+    const std::string& path;
+    const std::string& title;
+    const bool& seen;
+    ~CleanUp() {
+      HWND late = nullptr;
+      wintest::PumpUntil([&] { return (late = FindWindowA(nullptr, title.c_str())) != nullptr; }, seen ? 0 : 2000);
+      if (late != nullptr) playtest::EndProcessOfWindow(late);
+      DeleteFileA(path.c_str());
+    }
+  } cleanUp{path, title, seen};
   StartFromOwnWindow();
   const int notepadsBefore = playtest::VisibleNotepadCount();
 
   Play("<LAUNCHNO:00" + name + "<LAUNCH:notepad.exe<PARAM>\"" + path + "\">typed");
 
-  HWND launched = FindWindowA(nullptr, (name + " - Notepad").c_str());
-  ASSERT_NE(launched, nullptr) << "the launched notepad is not there";
+  HWND launched = FindWindowA(nullptr, title.c_str());
+  seen = launched != nullptr;
+  ASSERT_NE(launched, nullptr) << "the launched notepad is not there; target: \""
+                               << rig_.desktop.WindowTitle(rig_.player.State().targetWindow) << "\"";
   EXPECT_NE(launched, notepad_.window());
   EXPECT_EQ(GetForegroundWindow(), launched);
   EXPECT_EQ(rig_.player.State().targetWindow, WindowIdOf(launched));
@@ -169,7 +186,6 @@ TEST_F(PlaybackCommands, LaunchAndWaitStartsTheProgramWithItsParametersAndTypesI
   EXPECT_NE(text.find("from file|"), std::string::npos) << text;
   EXPECT_EQ(own_.text(), "");
   playtest::EndProcessOfWindow(launched);
-  DeleteFileA(path.c_str());
 }
 
 TEST_F(PlaybackCommands, ActivateOrLaunchBringsAnOpenWindowForwardWithoutLaunchingOrWaiting) {
