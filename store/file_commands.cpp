@@ -141,23 +141,15 @@ bool MacroFileCommands::DoClear(int selected) {
 }
 
 void MacroFileCommands::DoNew() {
-  const auto chosen = ui_.AskFileName({"New Tavrix File", kFilter, "TVX", true});
-  if (!chosen) return;
-  if (!HasTvxExtension(*chosen)) {
-    ui_.ShowMessage(kErrorTitle, "Invalid file type selected.");
-    return;
-  }
-  const std::string previous = file_.Path();
-  listener_.RemovePopupTrayIcons();
-  listener_.MacroFilePathChanged(*chosen);
-  file_.LoadFile(*chosen);
-  AfterLoad();
-  RebuildKeySwapState();
-  DoLastFiles(previous, *chosen);
+  // New loads the chosen file (creating it when missing) but leaves the
+  // popup-menu tray icons off.
+  ChooseAndSwitch({"New Tavrix File", kFilter, "TVX", true}, false);
 }
 
-void MacroFileCommands::DoOpen() {
-  const auto chosen = ui_.AskFileName({"Open Tavrix File", kFilter, "TVX", false});
+void MacroFileCommands::DoOpen() { ChooseAndSwitch({"Open Tavrix File", kFilter, "TVX", false}, true); }
+
+void MacroFileCommands::ChooseAndSwitch(const FileDialogRequest& request, bool buildTrayIcons) {
+  const auto chosen = ui_.AskFileName(request);
   if (!chosen) return;
   if (!HasTvxExtension(*chosen)) {
     ui_.ShowMessage(kErrorTitle, "Invalid file type selected.");
@@ -168,7 +160,7 @@ void MacroFileCommands::DoOpen() {
   listener_.MacroFilePathChanged(*chosen);
   file_.LoadFile(*chosen);
   AfterLoad();
-  listener_.BuildPopupTrayIcons();
+  if (buildTrayIcons) listener_.BuildPopupTrayIcons();
   RebuildKeySwapState();
   DoLastFiles(previous, *chosen);
 }

@@ -64,6 +64,8 @@ class MacroFileCommands {
   std::string ActivationText(int n) const;
   bool AskRemove(int n);
   void AfterLoad();
+  // The dialog of New or Open, then the switch to the chosen file.
+  void ChooseAndSwitch(const FileDialogRequest& request, bool buildTrayIcons);
 
   MacroFile& file_;
   Ui& ui_;
