@@ -10,12 +10,12 @@
 namespace tavrix::hook {
 namespace {
 
-Modifiers mods(const std::string& spec) {
+Modifiers mods(const std::string& letters) {
   Modifiers m;
-  m.ctrl = spec.find('c') != std::string::npos;
-  m.alt = spec.find('a') != std::string::npos;
-  m.shift = spec.find('s') != std::string::npos;
-  m.win = spec.find('w') != std::string::npos;
+  m.ctrl = letters.find('c') != std::string::npos;
+  m.alt = letters.find('a') != std::string::npos;
+  m.shift = letters.find('s') != std::string::npos;
+  m.win = letters.find('w') != std::string::npos;
   return m;
 }
 
