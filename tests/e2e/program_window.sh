@@ -101,24 +101,19 @@ echo "menu: $(grep -c . <<<"$menu") entries as expected"
 # is a copy of Tavrix itself, which shows that it started by refusing to run
 # twice.
 cp "$folder/TAVRXP.EXE" "$folder/PTRSPOT.EXE"
-driver front "$MAIN_WINDOW_CLASS" || fail "the main window did not come to the front"
-xdotool key --delay 100 alt+t l || fail "xdotool could not type"
-probe message-box "Tavrix is already running." 20000 >/dev/null || fail "Mouse Locator did not start PTRSPOT.EXE"
+menu_keys 'probe message-box "Tavrix is already running." 20000 >/dev/null' alt+t l ||
+  fail "Mouse Locator did not start PTRSPOT.EXE"
 echo "Mouse Locator started PTRSPOT.EXE"
 
 # Options > Place in System Tray, by keyboard.
-driver front "$MAIN_WINDOW_CLASS" || fail "the main window did not come to the front"
-xdotool key --delay 100 alt+o t || fail "xdotool could not type"
-wait_for_setting 'Use Tray=Yes' || fail "Place in System Tray did not save \"Use Tray=Yes\""
+menu_keys "wait_for_setting 'Use Tray=Yes'" alt+o t || fail "Place in System Tray did not save \"Use Tray=Yes\""
 menu=$(menu_now) || exit 1
 grep -qx '  Place in System &Tray \[checked\]' <<<"$menu" || fail "Place in System Tray is not checked"
 grep -qx '  &Hide Tavrix' <<<"$menu" || fail "Hide Tavrix is not enabled in tray mode"
 echo "tray mode on by the menu"
 
 # File > Hide Tavrix.
-driver front "$MAIN_WINDOW_CLASS" || fail "the main window did not come to the front"
-xdotool key --delay 100 alt+f h || fail "xdotool could not type"
-probe wait-hidden "$MAIN_WINDOW_CLASS" 5000 || fail "Hide Tavrix did not hide the window"
+menu_keys 'probe wait-hidden "$MAIN_WINDOW_CLASS" 5000' alt+f h || fail "Hide Tavrix did not hide the window"
 echo "hidden by Hide Tavrix"
 
 # The system activation "Activate Tavrix", as the hook library reports it.
