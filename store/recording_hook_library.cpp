@@ -61,7 +61,12 @@ void RecordingHookLibrary::TvxUpKeys(TableBytes table) {
 
 void RecordingHookLibrary::TvxUpCapture(TableBytes table) {
   Record("TvxUpCapture");
-  Take(table, 738, 791 - 738 + 1);
+  // The capture fields of 738..791, without the hook handles, the entry
+  // window (744..756) and InUse (777), which have publishing calls of their
+  // own, as the real library does.
+  Take(table, 738, 6);
+  Take(table, 757, 20);
+  Take(table, 778, 14);
 }
 
 void RecordingHookLibrary::TvxUpCaptureOn(TableBytes table) {

@@ -70,6 +70,33 @@ TEST(RecordingHookLibrary, EachCallTakesOnlyTheFieldsItNames) {
   hooks.TvxUpNumKeys(t.bytes());
   EXPECT_EQ(hooks.copy().MacroCount(), 3);
   EXPECT_EQ(hooks.copy().InUse(), 0);
+
+  // The capture call takes the capture fields around, but not the hook
+  // handles, the entry window or InUse, which have calls of their own.
+  t.SetCaptureMacro(7);
+  t.SetStopKey(0x57);
+  t.SetStop2On(1);
+  t.SetCaptureWindowPos(1);
+  t.SetCaptureKeys(1);
+  t.SetCaptureWindowPosCopy(1);
+  t.SetMouseHook(0x1111);
+  t.SetKeyboardHook(0x2222);
+  t.SetEntryWindow(0x3333);
+  t.SetEntryActive(1);
+  hooks.TvxUpCapture(t.bytes());
+  EXPECT_EQ(hooks.copy().CaptureMacro(), 7);
+  EXPECT_EQ(hooks.copy().StopKey(), 0x57);
+  EXPECT_EQ(hooks.copy().Stop2On(), 1);
+  EXPECT_EQ(hooks.copy().CaptureWindowPos(), 1);
+  EXPECT_EQ(hooks.copy().CaptureKeys(), 1);
+  EXPECT_EQ(hooks.copy().CaptureWindowPosCopy(), 1);
+  EXPECT_EQ(hooks.copy().MouseHook(), 0u);
+  EXPECT_EQ(hooks.copy().KeyboardHook(), 0u);
+  EXPECT_EQ(hooks.copy().EntryWindow(), 0u);
+  EXPECT_EQ(hooks.copy().EntryActive(), 0);
+  EXPECT_EQ(hooks.copy().InUse(), 0);
+  EXPECT_EQ(hooks.copy().Scope(1), 0);  // the first Scope entry follows byte 791
+
   hooks.TvxUpInUse(t.bytes());
   EXPECT_EQ(hooks.copy().InUse(), 1);
 
