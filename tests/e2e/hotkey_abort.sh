@@ -13,17 +13,7 @@ fi
 readonly MESSAGE_CLASS=TavrixModalBox
 macro='start<DELAY:03.00>middle<DELAY:03.00>end'
 
-folder=$(program_folder tvabort) || exit 1
-remove_configuration
-"$TAVRIX_TOOL" new "$folder/TAVRX.TVX" || fail "tavrix new failed"
-"$TAVRIX_TOOL" add "$folder/TAVRX.TVX" --hotkey Ctrl+Shift+H --nickname Long --text "$macro" >/dev/null ||
-  fail "tavrix add failed"
-
-start_program "$folder" first
-probe ping "$MAIN_WINDOW_CLASS" 20000 || fail "the program did not reach its message loop"
-start_windows_program notepad
-driver wait-window Notepad 20000 || fail "notepad did not open"
-driver front Notepad || fail "notepad did not come to the front"
+start_with_notepad tvabort Ctrl+Shift+H Long "$macro"
 
 user_presses ctrl+shift+h || fail "xdotool could not press the hot key"
 driver wait-text Notepad start 10000 || fail "the macro did not start"

@@ -11,17 +11,7 @@ if ! have_tool; then
   exit 0
 fi
 
-folder=$(program_folder tvaltkey) || exit 1
-remove_configuration
-"$TAVRIX_TOOL" new "$folder/TAVRX.TVX" || fail "tavrix new failed"
-"$TAVRIX_TOOL" add "$folder/TAVRX.TVX" --hotkey Alt+J --nickname AltKey --text "abc" >/dev/null ||
-  fail "tavrix add failed"
-
-start_program "$folder" first
-probe ping "$MAIN_WINDOW_CLASS" 20000 || fail "the program did not reach its message loop"
-start_windows_program notepad
-driver wait-window Notepad 20000 || fail "notepad did not open"
-driver front Notepad || fail "notepad did not come to the front"
+start_with_notepad tvaltkey Alt+J AltKey "abc"
 
 user_presses alt+j || fail "xdotool could not press the hot key"
 driver wait-text Notepad abc 10000 || fail "the macro's text did not arrive in notepad"

@@ -15,17 +15,7 @@ readonly PRESSES=5
 macro='hello, world! (1+2)<TAB>x'
 played=$'hello, world! (1+2)\tx'
 
-folder=$(program_folder tvlatency) || exit 1
-remove_configuration
-"$TAVRIX_TOOL" new "$folder/TAVRX.TVX" || fail "tavrix new failed"
-"$TAVRIX_TOOL" add "$folder/TAVRX.TVX" --hotkey Ctrl+Shift+H --nickname Hello --text "$macro" >/dev/null ||
-  fail "tavrix add failed"
-
-start_program "$folder" first
-probe ping "$MAIN_WINDOW_CLASS" 20000 || fail "the program did not reach its message loop"
-start_windows_program notepad
-driver wait-window Notepad 20000 || fail "notepad did not open"
-driver front Notepad || fail "notepad did not come to the front"
+start_with_notepad tvlatency Ctrl+Shift+H Hello "$macro"
 
 # One press, timed by the driver; prints the milliseconds.
 timed_press() {

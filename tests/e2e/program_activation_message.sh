@@ -15,17 +15,7 @@ readonly ACTIVATION_MESSAGE=1026 CLEAR_IN_USE_MESSAGE=1036
 readonly CTRL_SHIFT_K=106  # Ctrl+Shift+ block (96..143), letter K
 text='Hello from Tavrix'
 
-folder=$(program_folder tvfire) || exit 1
-remove_configuration
-"$TAVRIX_TOOL" new "$folder/TAVRX.TVX" || fail "tavrix new failed"
-"$TAVRIX_TOOL" add "$folder/TAVRX.TVX" --hotkey Ctrl+Shift+K --nickname Greeting --text "$text" >/dev/null ||
-  fail "tavrix add failed"
-
-start_program "$folder" first
-probe ping "$MAIN_WINDOW_CLASS" 20000 || fail "the program did not reach its message loop"
-start_windows_program notepad
-driver wait-window Notepad 20000 || fail "notepad did not open"
-driver front Notepad || fail "notepad did not come to the front"
+start_with_notepad tvfire Ctrl+Shift+K Greeting "$text"
 focus=$(probe handle Notepad Edit) || fail "notepad has no edit field"
 
 probe post "$MAIN_WINDOW_CLASS" "$ACTIVATION_MESSAGE" "$CTRL_SHIFT_K" "${focus//$'\r'/}" ||

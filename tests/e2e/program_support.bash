@@ -71,6 +71,27 @@ close_main_window() { probe post "$MAIN_WINDOW_CLASS" 16; }
 
 have_tool() { [[ -x $TAVRIX_TOOL ]]; }
 
+# start_with_notepad NAME HOTKEY NICKNAME TEXT: the set-up of the cases that
+# play a macro into notepad. Sets `folder` to a fresh program folder C:\NAME
+# whose TAVRX.TVX holds the system entries and one macro on HOTKEY, removes
+# the configuration, starts the program as "first" and waits for its message
+# loop, then opens notepad and brings it to the front. Fails the case on any
+# step that does not happen.
+start_with_notepad() {
+  local name=$1 hotkey=$2 nickname=$3 text=$4
+  folder=$(program_folder "$name") || exit 1
+  remove_configuration
+  "$TAVRIX_TOOL" new "$folder/TAVRX.TVX" || fail "tavrix new failed"
+  "$TAVRIX_TOOL" add "$folder/TAVRX.TVX" --hotkey "$hotkey" --nickname "$nickname" --text "$text" >/dev/null ||
+    fail "tavrix add failed"
+
+  start_program "$folder" first
+  probe ping "$MAIN_WINDOW_CLASS" 20000 || fail "the program did not reach its message loop"
+  start_windows_program notepad
+  driver wait-window Notepad 20000 || fail "notepad did not open"
+  driver front Notepad || fail "notepad did not come to the front"
+}
+
 # menu_keys CHECK KEYS...: works the main window's menu by keyboard as a user
 # does, then runs the command CHECK (which waits for the effect). Under load,
 # Wine now and then loses a key between opening a menu and choosing its entry,
