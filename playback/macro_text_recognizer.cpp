@@ -172,10 +172,11 @@ Span TextUpTo(std::string_view text, std::size_t from, char stop) {
 }
 
 // A launch command: the program scan stops at the first ">", unless what it
-// collected holds "<PARAM", then at the following ">".
+// collected holds "<PARAM", then at the following ">" (or the end of the
+// text, so a "<PARAM>" that ends the text still leaves the program alone).
 std::size_t ReadLaunchCommand(std::string_view text, std::size_t from, MacroElement& element) {
   Span command = TextUpTo(text, from, '>');
-  if (command.text.find(ParamMark) != std::string_view::npos && command.end < text.size()) {
+  if (command.text.find(ParamMark) != std::string_view::npos) {
     const Span rest = TextUpTo(text, command.end, '>');
     const std::size_t stop = command.end + rest.text.size();  // where the second scan stopped
     command = Span{text.substr(from, stop - from), rest.end};

@@ -189,6 +189,20 @@ TEST(MacroTextRecognizer, LaunchSplitsTheParametersAtParam) {
   EXPECT_EQ(withParameters.length, 37u);
 }
 
+// The program scan goes on past the ">" of "<PARAM>" even when no further
+// ">" follows: the parameters are then empty, the program stays the program.
+TEST(MacroTextRecognizer, ParamAtTheEndOfTheTextLeavesEmptyParameters) {
+  const MacroElement plain = At("<LAUNCH:notepad.exe<PARAM>");
+  EXPECT_EQ(plain.text, "notepad.exe");
+  EXPECT_TRUE(plain.text2.empty());
+  EXPECT_EQ(plain.length, 26u);
+  const MacroElement titled = At("<LAUNCHYES:05Notepad<LAUNCH:notepad.exe<PARAM>");
+  EXPECT_EQ(titled.title, "Notepad");
+  EXPECT_EQ(titled.text, "notepad.exe");
+  EXPECT_TRUE(titled.text2.empty());
+  EXPECT_EQ(titled.length, 46u);
+}
+
 TEST(MacroTextRecognizer, LaunchAndWaitTagsCarryTitleProgramAndParameters) {
   const std::string_view text = "<LAUNCHNO:05Untitled - Notepad<LAUNCH:notepad.exe<PARAM>a.txt>rest";
   const MacroElement e = At(text);
