@@ -83,7 +83,7 @@ class Desktop {
   // --- Screen and windows --------------------------------------------------
   virtual int ScreenWidth() = 0;
   virtual int ScreenHeight() = 0;
-  // A top-level window whose title equals `title` exactly, or 0.
+  // A top-level window whose title equals `title` apart from letter case, or 0.
   virtual WindowId FindWindowByTitle(const std::string& title) = 0;
   // All top-level windows, visible or not, in the order the system reports.
   virtual std::vector<WindowId> TopLevelWindows() = 0;

@@ -24,8 +24,8 @@ std::string UpperCaseText(std::string_view text);
 // A window's title as the lookups read it: at most 255 characters.
 std::string ReadWindowTitle(Desktop& desktop, WindowId window);
 
-// The window a title names: first a top-level window whose title is exactly
-// the text, else the first top-level window (hidden ones too, in the order
+// The window a title names: first a top-level window whose title is the
+// text apart from letter case, else the first top-level window (hidden ones too, in the order
 // the system lists them) whose upper-case title contains the upper-case text.
 // Changes nothing.
 std::optional<WindowId> GetWinHandle(Desktop& desktop, std::string_view title);

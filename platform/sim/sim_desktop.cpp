@@ -163,10 +163,12 @@ std::int16_t SimDesktop::KeyScan(unsigned char ch) { return UsKeyScan(ch); }
 
 // --- Windows -------------------------------------------------------------------
 
+// FindWindow compares titles without regard to letter case.
 WindowId SimDesktop::FindWindowByTitle(const std::string& title) {
   OpenDueWindows();
+  const std::string upperTitle = Upper(title);
   for (const WindowId window : zOrder_) {
-    if (windows_[window].title == title) return window;
+    if (Upper(windows_[window].title) == upperTitle) return window;
   }
   return 0;
 }

@@ -19,7 +19,10 @@ TEST_F(WindowLookupTest, ExactTitleBeatsAnEarlierSubstringMatch) {
   const WindowId exact = desktop.AddWindow("Notepad", "NOTEPAD.EXE");
   const WindowId longer = desktop.AddWindow("Untitled - Notepad", "NOTEPAD.EXE");  // in front, listed first
   EXPECT_EQ(GetWinHandle(desktop, "Notepad"), exact);
-  EXPECT_EQ(GetWinHandle(desktop, "notepad"), longer);  // no exact title: first substring in list order
+  // FindWindow ignores letter case, so these are exact titles too.
+  EXPECT_EQ(GetWinHandle(desktop, "notepad"), exact);
+  EXPECT_EQ(GetWinHandle(desktop, "NOTEPAD"), exact);
+  EXPECT_EQ(GetWinHandle(desktop, "otepad"), longer);  // no exact title: first substring in list order
 }
 
 TEST_F(WindowLookupTest, SubstringMatchIgnoresCaseAndFollowsTheSystemOrder) {
