@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <array>
 #include <exception>
 
 #include "app/tavrxp/do_activate.h"
@@ -25,6 +26,14 @@ constexpr const char* kMouseLocatorProgram = "PTRSPOT.EXE";
 constexpr const char* kHelpFile = "TAVRIX.HLP";
 constexpr const char* kAboutTitle = "About Tavrix";
 constexpr const char* kAboutText = "Tavrix\r\n\r\nKeyboard and mouse macros for Windows.";
+// Posted to itself once the user has resized a list column: by then the list
+// holds the column's new width.
+constexpr UINT kMsgColumnsResized = WM_APP + 1;
+
+bool IsColumnResizedByUser(UINT code) {
+  return code == HDN_ENDTRACKA || code == HDN_ENDTRACKW || code == HDN_DIVIDERDBLCLICKA ||
+         code == HDN_DIVIDERDBLCLICKW;
+}
 
 bool IsMinimizedShowCommand(int command) {
   return command == SW_SHOWMINIMIZED || command == SW_MINIMIZE || command == SW_SHOWMINNOACTIVE ||
@@ -269,6 +278,9 @@ LRESULT MainForm::Receive(UINT message, WPARAM wParam, LPARAM lParam) {
     return HandlePrivateMessage(message, wParam, lParam);
   }
   switch (message) {
+    case kMsgColumnsResized:
+      StoreColumnWidths();
+      return 0;
     case WM_TIMER: {
       const auto timer = static_cast<MainTimer>(wParam);
       if (IsOneShot(timer)) StopTimer(timer);
@@ -389,6 +401,12 @@ void MainForm::ReportError(const char* what) {
 }
 
 void MainForm::OnNotify(NMHDR& header, LRESULT& result) {
+  // The list passes its header's notifications on.
+  if (IsColumnResizedByUser(header.code) && list_.Handle() != nullptr &&
+      (header.hwndFrom == list_.Handle() || header.hwndFrom == ListView_GetHeader(list_.Handle()))) {
+    PostMessageA(window_, kMsgColumnsResized, 0, 0);
+    return;
+  }
   if (header.hwndFrom != list_.Handle()) return;
   switch (header.code) {
     case NM_CUSTOMDRAW:
@@ -647,6 +665,16 @@ void MainForm::StoreGeometry() {
 }
 
 void MainForm::SaveConfiguration() { services_.configuration.Save(services_.profile); }
+
+// A column the user dragged keeps its width: when the window is shown again
+// and in later runs.
+void MainForm::StoreColumnWidths() {
+  if (list_.Handle() == nullptr || shutDown_) return;
+  const std::array<std::int32_t, 3> widths = list_.ColumnWidths();
+  if (widths == services_.configuration.columnWidths) return;
+  services_.configuration.columnWidths = widths;
+  SaveConfiguration();
+}
 
 void MainForm::LayOut() {
   if (window_ == nullptr || list_.Handle() == nullptr) return;

@@ -110,6 +110,7 @@ class MainForm : public MainWindowHost {
   void ApplyGeometry();
   void StoreGeometry();
   void SaveConfiguration();
+  void StoreColumnWidths();
   void LayOut();
   bool InBrowseMode() const;
   void ReportError(const char* what);

@@ -26,6 +26,10 @@
 //   program_probe ping CLASS [MS]             that window's thread has processed a message
 //                                             (the program has reached its message loop)
 //   program_probe wait-hidden CLASS [MS]      a window of CLASS exists and is hidden
+//   program_probe column-edge CLASS COLUMN    print "X Y WIDTH": the screen point on the
+//                                             right edge of that column (0 first) in the
+//                                             header of the window's list view, and the
+//                                             column's width
 #include <windows.h>
 #include <commctrl.h>
 
@@ -317,11 +321,32 @@ int waitHidden(const char* windowClass, DWORD timeoutMs) {
   return 1;
 }
 
+int columnEdge(const char* windowClass, int column) {
+  const HWND window = requireWindow(windowClass);
+  const HWND list = window != nullptr ? FindWindowExA(window, nullptr, WC_LISTVIEWA, nullptr) : nullptr;
+  const HWND header = list != nullptr ? reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0)) : nullptr;
+  if (header == nullptr) {
+    std::fprintf(stderr, "the window of class %s has no list header\n", windowClass);
+    return 1;
+  }
+  RECT rect{};
+  GetWindowRect(header, &rect);
+  int right = rect.left;
+  int width = 0;
+  for (int k = 0; k <= column; ++k) {
+    width = static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(k), 0));
+    right += width;
+  }
+  std::printf("%d %d %d\n", right, (rect.top + rect.bottom) / 2, width);
+  return 0;
+}
+
 int usage() {
   std::fprintf(stderr,
                "usage: program_probe wait-window CLASS [MS] | caption CLASS | menu CLASS | list CLASS"
                " | message-box TEXT [MS [ok|yes|no]] | post CLASS MESSAGE [WPARAM [LPARAM]] | wait-gone CLASS [MS]"
-               " | exists CLASS [MS] | handle CLASS [CHILD] | hold mutex|mapping NAME MS | ping CLASS [MS] | wait-hidden CLASS [MS]\n");
+               " | exists CLASS [MS] | handle CLASS [CHILD] | hold mutex|mapping NAME MS | ping CLASS [MS] | wait-hidden CLASS [MS]"
+               " | column-edge CLASS COLUMN\n");
   return 2;
 }
 
@@ -342,5 +367,6 @@ int main(int argc, char** argv) {
   if (command == "hold" && argc >= 5) return hold(argv[2], argv[3], timeoutArg(argc, argv, 4));
   if (command == "ping") return ping(argv[2], timeoutArg(argc, argv, 3));
   if (command == "wait-hidden") return waitHidden(argv[2], timeoutArg(argc, argv, 3));
+  if (command == "column-edge" && argc >= 4) return columnEdge(argv[2], std::atoi(argv[3]));
   return usage();
 }
