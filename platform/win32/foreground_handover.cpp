@@ -1,5 +1,6 @@
 #include "platform/win32/foreground_handover.h"
 
+#include "platform/win32/sent_key_digest.h"
 #include "platform/win32/windows_api.h"
 
 namespace tavrix {
@@ -9,6 +10,11 @@ namespace {
 // foreground moves to another program; on Windows a refused switch ends the
 // wait early enough to be harmless.
 constexpr std::uint32_t kSettleMs = 300;
+
+// The longest the window in front may go on reading the keys sent to it
+// before it loses the focus. The wait ends as soon as it has read them;
+// notepad under Wine reads about 150 characters a second.
+constexpr std::uint32_t kReadSentKeysMs = 2000;
 
 constexpr int kWineAttempts = 3;
 constexpr std::uint32_t kWineStayMs = 30;
@@ -85,6 +91,7 @@ bool WaitUntilInFront(WindowId window, std::uint32_t maxMs) {
 void BringWindowToFront(WindowId window) {
   HWND hwnd = HwndOf(window);
   if (hwnd == nullptr || !IsWindow(hwnd)) return;
+  LetFrontWindowReadSentKeys(kReadSentKeysMs);
   if (RunningUnderWine()) {
     BringToFrontUnderWine(hwnd);
     return;

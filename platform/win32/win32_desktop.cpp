@@ -6,6 +6,7 @@
 #include "platform/win32/foreground_handover.h"
 #include "platform/win32/message_pump.h"
 #include "platform/win32/process_list.h"
+#include "platform/win32/sent_key_digest.h"
 #include "platform/win32/windows_api.h"
 
 #include <mmsystem.h>
@@ -38,6 +39,7 @@ Win32Desktop::~Win32Desktop() {
 
 void Win32Desktop::SendKey(std::uint8_t vk, bool up) {
   const BYTE scan = static_cast<BYTE>(MapVirtualKeyA(vk, 0));
+  NoteKeyAboutToBeSent(vk, up);
   keybd_event(vk, scan, up ? KEYEVENTF_KEYUP : 0, kSyntheticInputMarker);
 }
 
