@@ -189,10 +189,13 @@ Player::Step Player::Execute(const MacroElement& element, TextScan& scan) {
 }
 
 // An early end (abort, aborted pause, a window that was not found) must not
-// leave a modifier the macro pressed held down for the user; a macro that
-// ends normally may hold a key on purpose and keeps it held.
+// leave a modifier or mouse button the macro pressed held down for the user;
+// a macro that ends normally may hold one on purpose and keeps it held.
 void Player::FinishPlayback(TextEnd end) {
-  if (end != TextEnd::Finished) ReleaseModifiersLeftDown();
+  if (end != TextEnd::Finished) {
+    ReleaseModifiersLeftDown();
+    ReleaseButtonsLeftDown();
+  }
   if (end == TextEnd::Stopped) {
     RestoreCapsLock();
   } else {

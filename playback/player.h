@@ -81,6 +81,7 @@ class Player {
     bool abortMessageShown = false;
     bool capsLockRestored = false;
     std::uint8_t modifiersDown = 0;  // bits: Shift, Ctrl, Alt, left Win
+    std::uint8_t buttonsDown = 0;    // bits: left, right, middle mouse button
     int textFileDepth = 0;
   };
 
@@ -89,6 +90,7 @@ class Player {
   void FinishPlayback(TextEnd end);
   void RunEndSteps();
   void ReleaseModifiersLeftDown();
+  void ReleaseButtonsLeftDown();
   void RestoreCapsLock();
   void ShowAbortMessage();
 

@@ -14,15 +14,20 @@ constexpr int WheelNotch = 120;
 struct ButtonFlags {
   std::uint32_t down;
   std::uint32_t up;
+  std::uint8_t bit;  // in Run::buttonsDown
 };
+
+constexpr ButtonFlags kLeft{mouse_flags::LeftDown, mouse_flags::LeftUp, 1};
+constexpr ButtonFlags kRight{mouse_flags::RightDown, mouse_flags::RightUp, 2};
+constexpr ButtonFlags kMiddle{mouse_flags::MiddleDown, mouse_flags::MiddleUp, 4};
 
 ButtonFlags FlagsOf(MouseButtonId button) {
   switch (button) {
-    case MouseButtonId::Right: return {mouse_flags::RightDown, mouse_flags::RightUp};
-    case MouseButtonId::Middle: return {mouse_flags::MiddleDown, mouse_flags::MiddleUp};
+    case MouseButtonId::Right: return kRight;
+    case MouseButtonId::Middle: return kMiddle;
     case MouseButtonId::Left: break;
   }
-  return {mouse_flags::LeftDown, mouse_flags::LeftUp};
+  return kLeft;
 }
 
 std::int32_t Scaled(int pixels, double scale) { return static_cast<std::int32_t>(std::trunc(pixels * scale)); }
@@ -42,6 +47,19 @@ void Player::ClickMouse(const MacroElement& element) {
     if (element.action != MouseAction::Up) desktop_.SendMouse(flags.down, 0, 0, 0);
     if (element.action != MouseAction::Down) desktop_.SendMouse(flags.up, 0, 0, 0);
   }
+  if (!run_) return;
+  if (element.action == MouseAction::Down) {
+    run_->buttonsDown |= flags.bit;
+  } else {
+    run_->buttonsDown &= static_cast<std::uint8_t>(~flags.bit);
+  }
+}
+
+void Player::ReleaseButtonsLeftDown() {
+  for (const ButtonFlags& button : {kLeft, kRight, kMiddle}) {
+    if (run_->buttonsDown & button.bit) desktop_.SendMouse(button.up, 0, 0, 0);
+  }
+  run_->buttonsDown = 0;
 }
 
 void Player::MovePointer(const MacroElement& element) {

@@ -237,6 +237,17 @@ TEST_F(PlayerEnd, AFailedActivationEndsTheTextWithTheEndSteps) {
                    "key 17 up", "key 20 down", "key 20 up"}));
 }
 
+TEST_F(PlayerEnd, AnEarlyEndReleasesTheMouseButtonsTheMacroHeldButANormalEndKeepsThem) {
+  FailingWindowCommands failing([this](std::string line) { desktop.Trace().Add(std::move(line)); });
+  Player failingPlayer(desktop, ui, host, failing);
+  failingPlayer.IntoProgram("<LDN><RDN><RUP><MDN><ACTIVATE:Nowhere>b");
+  EXPECT_EQ(desktop.Trace().Lines(), (Lines{"mouse 2 0 0 0", "mouse 8 0 0 0", "mouse 16 0 0 0", "mouse 32 0 0 0",
+                                            "activate Nowhere", "mouse 4 0 0 0", "mouse 64 0 0 0"}));
+  desktop.Trace().Clear();
+  failingPlayer.IntoProgram("<LDN>a");
+  EXPECT_EQ(desktop.Trace().Lines(), (Lines{"mouse 2 0 0 0", "key 65 down", "key 65 up"}));
+}
+
 TEST_F(PlayerEnd, AFailedActivationInATextFileEndsOnlyThatText) {
   FailingWindowCommands failing([this](std::string line) { desktop.Trace().Add(std::move(line)); });
   Player failingPlayer(desktop, ui, host, failing);
