@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "hook/table_fields.h"
 #include "store/hook_library.h"
 #include "store/shared_macro_table.h"
 
@@ -54,7 +55,7 @@ class RecordingHookLibrary : public HookLibrary {
  private:
   HookHandle Install(const char* name);
   void Record(const char* name, std::uint32_t argument = 0);
-  void Take(TableBytes table, std::size_t offset, std::size_t size);
+  void Take(TableBytes table, hook::PublishCall call, std::uint16_t macro = 0);
 
   std::vector<Call> calls_;
   SharedMacroTable copy_;
