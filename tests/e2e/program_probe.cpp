@@ -37,30 +37,16 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+
+#include "tests/e2e/tool_waits.h"
 #include <vector>
 
 namespace {
 
-constexpr DWORD kDefaultTimeoutMs = 10000;
-
-DWORD timeoutArg(int argc, char** argv, int index) {
-  return argc > index ? static_cast<DWORD>(std::strtoul(argv[index], nullptr, 10)) : kDefaultTimeoutMs;
-}
-
-template <typename Check>
-bool waitFor(Check check, DWORD timeoutMs) {
-  const DWORD start = GetTickCount();
-  for (;;) {
-    if (check()) return true;
-    if (GetTickCount() - start >= timeoutMs) return false;
-    Sleep(20);
-  }
-}
-
-HWND findVisible(const char* windowClass) {
-  const HWND window = FindWindowA(windowClass, nullptr);
-  return window != nullptr && IsWindowVisible(window) ? window : nullptr;
-}
+using e2e::findVisible;
+using e2e::kDefaultTimeoutMs;
+using e2e::timeoutArg;
+using e2e::waitFor;
 
 std::string textOf(HWND window) {
   char buffer[1024] = {};
