@@ -1,24 +1,16 @@
 #include "activation/hot_key_release.h"
 
 #include "activation/hotkeys/hot_key_table.h"
+#include "platform/virtual_keys.h"
 
 namespace tavrix {
-namespace {
-
-constexpr std::uint8_t kVkShift = 16;
-constexpr std::uint8_t kVkControl = 17;
-constexpr std::uint8_t kVkMenu = 18;
-constexpr std::uint8_t kVkLeftWin = 91;
-constexpr std::uint8_t kVkRightWin = 92;
-
-}  // namespace
 
 bool HotKeyModifiersDown(Desktop& desktop, int code) {
   if (code < 0 || code >= kHotKeyCount) return false;
   const DecodedHotKey key = DecipherKey(code);
-  return (key.shift && desktop.IsKeyDown(kVkShift)) || (key.ctrl && desktop.IsKeyDown(kVkControl)) ||
-         (key.alt && desktop.IsKeyDown(kVkMenu)) ||
-         (key.win && (desktop.IsKeyDown(kVkLeftWin) || desktop.IsKeyDown(kVkRightWin)));
+  return (key.shift && desktop.IsKeyDown(vk::kShift)) || (key.ctrl && desktop.IsKeyDown(vk::kControl)) ||
+         (key.alt && desktop.IsKeyDown(vk::kMenu)) ||
+         (key.win && (desktop.IsKeyDown(vk::kLeftWin) || desktop.IsKeyDown(vk::kRightWin)));
 }
 
 bool WaitForHotKeyRelease(Desktop& desktop, int code, std::uint32_t limitMs, std::uint32_t stepMs) {

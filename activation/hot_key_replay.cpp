@@ -3,14 +3,11 @@
 #include <cstdint>
 
 #include "activation/hotkeys/hot_key_table.h"
+#include "platform/virtual_keys.h"
 
 namespace tavrix {
 namespace {
 
-constexpr std::uint8_t kVkShift = 16;
-constexpr std::uint8_t kVkControl = 17;
-constexpr std::uint8_t kVkMenu = 18;
-constexpr std::uint8_t kVkRightWin = 92;
 constexpr std::uint32_t kMouseSettleMs = 50;
 
 void ClickButton(Desktop& desktop, std::uint8_t button) {
@@ -31,10 +28,10 @@ void ClickButton(Desktop& desktop, std::uint8_t button) {
 
 void ReplayHotKey(Desktop& desktop, int code) {
   const DecodedHotKey key = DecipherKey(code);
-  if (key.win) desktop.SendKey(kVkRightWin, false);
-  if (key.alt) desktop.SendKey(kVkMenu, false);
-  if (key.ctrl) desktop.SendKey(kVkControl, false);
-  if (key.shift) desktop.SendKey(kVkShift, false);
+  if (key.win) desktop.SendKey(vk::kRightWin, false);
+  if (key.alt) desktop.SendKey(vk::kMenu, false);
+  if (key.ctrl) desktop.SendKey(vk::kControl, false);
+  if (key.shift) desktop.SendKey(vk::kShift, false);
   if (key.mouseButton != kNoMouseButton) {
     ClickButton(desktop, key.mouseButton);
   } else if (key.virtualKey != 0) {
@@ -42,10 +39,10 @@ void ReplayHotKey(Desktop& desktop, int code) {
     desktop.SendKey(vk, false);
     desktop.SendKey(vk, true);
   }
-  if (key.shift) desktop.SendKey(kVkShift, true);
-  if (key.ctrl) desktop.SendKey(kVkControl, true);
-  if (key.alt) desktop.SendKey(kVkMenu, true);
-  if (key.win) desktop.SendKey(kVkRightWin, true);
+  if (key.shift) desktop.SendKey(vk::kShift, true);
+  if (key.ctrl) desktop.SendKey(vk::kControl, true);
+  if (key.alt) desktop.SendKey(vk::kMenu, true);
+  if (key.win) desktop.SendKey(vk::kRightWin, true);
 }
 
 }  // namespace tavrix

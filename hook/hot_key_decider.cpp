@@ -2,7 +2,7 @@
 
 #include "hook/hot_key_lookup.h"
 #include "hook/private_messages.h"
-#include "hook/virtual_keys.h"
+#include "platform/virtual_keys.h"
 
 namespace tavrix::hook {
 

@@ -5,25 +5,21 @@
 
 #include "playback/field_conversion.h"
 #include "playback/macro_text_recognizer.h"
+#include "platform/virtual_keys.h"
 
 namespace tavrix {
 
 namespace {
 
-constexpr std::uint8_t VkShift = 16;
-constexpr std::uint8_t VkControl = 17;
-constexpr std::uint8_t VkMenu = 18;
-constexpr std::uint8_t VkCapital = 20;
-constexpr std::uint8_t VkLeftWin = 91;
 constexpr std::size_t LaunchTitleCapacity = 30;
 
 // The bit of a modifier key in Run::modifiersDown, 0 for other keys.
 std::uint8_t ModifierBit(std::uint8_t key) {
   switch (key) {
-    case VkShift: return 1;
-    case VkControl: return 2;
-    case VkMenu: return 4;
-    case VkLeftWin: return 8;
+    case vk::kShift: return 1;
+    case vk::kControl: return 2;
+    case vk::kMenu: return 4;
+    case vk::kLeftWin: return 8;
     default: return 0;
   }
 }
@@ -43,8 +39,8 @@ void Player::IntoProgram(std::string_view macroText) {
   // The record buffer may be reloaded while this plays (a second trigger).
   const std::string copy(macroText);
   if (state_.capsLockToggled) {
-    PostVKey(VkCapital, false);
-    PostVKey(VkCapital, true);
+    PostVKey(vk::kCapital, false);
+    PostVKey(vk::kCapital, true);
   }
   state_.inRepeatPasses = false;
   state_.lastPass = false;
@@ -100,15 +96,15 @@ Player::Step Player::Execute(const MacroElement& element, TextScan& scan) {
       PostVKey(element.key, true);
       break;
     case ElementKind::OneShotShift:
-      PostVKey(VkShift, false);
+      PostVKey(vk::kShift, false);
       scan.shiftPending = true;
       break;
     case ElementKind::OneShotCtrl:
-      PostVKey(VkControl, false);
+      PostVKey(vk::kControl, false);
       scan.ctrlPending = true;
       break;
     case ElementKind::OneShotAlt:
-      PostVKey(VkMenu, scan.altPending);
+      PostVKey(vk::kMenu, scan.altPending);
       scan.altPending = !scan.altPending;
       break;
     case ElementKind::AltCode:
@@ -214,7 +210,7 @@ void Player::RunEndSteps() {
 }
 
 void Player::ReleaseModifiersLeftDown() {
-  for (const std::uint8_t key : {VkShift, VkControl, VkMenu, VkLeftWin}) {
+  for (const std::uint8_t key : {vk::kShift, vk::kControl, vk::kMenu, vk::kLeftWin}) {
     if (run_->modifiersDown & ModifierBit(key)) PostVKey(key, true);
   }
 }
@@ -222,8 +218,8 @@ void Player::ReleaseModifiersLeftDown() {
 void Player::RestoreCapsLock() {
   if (!state_.capsLockToggled || (run_ && run_->capsLockRestored)) return;
   if (run_) run_->capsLockRestored = true;
-  PostVKey(VkCapital, false);
-  PostVKey(VkCapital, true);
+  PostVKey(vk::kCapital, false);
+  PostVKey(vk::kCapital, true);
 }
 
 // Every enclosing text sees the abort too; the user is told once.

@@ -2,15 +2,11 @@
 #include <cstdio>
 
 #include "playback/player.h"
+#include "platform/virtual_keys.h"
 
 namespace tavrix {
 
 namespace {
-
-constexpr std::uint8_t VkShift = 16;
-constexpr std::uint8_t VkControl = 17;
-constexpr std::uint8_t VkMenu = 18;
-constexpr std::uint8_t VkNumpad0 = 96;
 
 // The Alt code that types an ANSI character: "0" and its code, "0233" for é.
 std::string AnsiAltCode(unsigned char character) {
@@ -37,23 +33,23 @@ void Player::TypeCharacter(unsigned char character, TextScan& scan) {
   const auto key = static_cast<std::uint8_t>(scanned & 0xFF);
   switch ((scanned >> 8) & 0xFF) {
     case 1:
-      PostVKey(VkShift, false);
+      PostVKey(vk::kShift, false);
       scan.shiftPending = true;
       break;
     case 2:
-      PostVKey(VkControl, false);
+      PostVKey(vk::kControl, false);
       scan.ctrlPending = true;
       break;
     case 6:
-      PostVKey(VkControl, false);
-      PostVKey(VkMenu, false);
+      PostVKey(vk::kControl, false);
+      PostVKey(vk::kMenu, false);
       scan.ctrlPending = true;
       scan.altPending = true;
       break;
     case 7:
-      PostVKey(VkShift, false);
-      PostVKey(VkControl, false);
-      PostVKey(VkMenu, false);
+      PostVKey(vk::kShift, false);
+      PostVKey(vk::kControl, false);
+      PostVKey(vk::kMenu, false);
       scan.shiftPending = true;
       scan.ctrlPending = true;
       scan.altPending = true;
@@ -69,14 +65,14 @@ void Player::TypeCharacter(unsigned char character, TextScan& scan) {
 // Alt held while the digits go down and up on the numeric keypad. A field
 // that is not all digits sends only its digits.
 void Player::TypeAltCode(std::string_view digits) {
-  PostVKey(VkMenu, false);
+  PostVKey(vk::kMenu, false);
   for (const char digit : digits) {
     if (digit < '0' || digit > '9') continue;
-    const auto key = static_cast<std::uint8_t>(VkNumpad0 + (digit - '0'));
+    const auto key = static_cast<std::uint8_t>(vk::kNumpad0 + (digit - '0'));
     PostVKey(key, false);
     PostVKey(key, true);
   }
-  PostVKey(VkMenu, true);
+  PostVKey(vk::kMenu, true);
 }
 
 void Player::PressSingleKey(std::uint8_t key, bool keyDelay, TextScan& scan) {
@@ -87,9 +83,9 @@ void Player::PressSingleKey(std::uint8_t key, bool keyDelay, TextScan& scan) {
 }
 
 void Player::ReleasePendingModifiers(TextScan& scan) {
-  if (scan.shiftPending) PostVKey(VkShift, true);
-  if (scan.ctrlPending) PostVKey(VkControl, true);
-  if (scan.altPending) PostVKey(VkMenu, true);
+  if (scan.shiftPending) PostVKey(vk::kShift, true);
+  if (scan.ctrlPending) PostVKey(vk::kControl, true);
+  if (scan.altPending) PostVKey(vk::kMenu, true);
   scan.shiftPending = false;
   scan.ctrlPending = false;
   scan.altPending = false;

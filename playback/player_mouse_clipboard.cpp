@@ -2,13 +2,13 @@
 #include <cmath>
 
 #include "platform/desktop.h"
+#include "platform/virtual_keys.h"
 #include "playback/player.h"
 
 namespace tavrix {
 
 namespace {
 
-constexpr std::uint8_t VkControl = 17;
 constexpr int WheelNotch = 120;
 
 struct ButtonFlags {
@@ -91,10 +91,10 @@ void Player::MovePointer(const MacroElement& element) {
 
 // Ctrl with the letter, no key delay, no one-shot modifiers involved.
 void Player::CopyOrPaste(std::uint8_t letter) {
-  PostVKey(VkControl, false);
+  PostVKey(vk::kControl, false);
   PostVKey(letter, false);
   PostVKey(letter, true);
-  PostVKey(VkControl, true);
+  PostVKey(vk::kControl, true);
 }
 
 void Player::FillClipboard(std::string_view text) {

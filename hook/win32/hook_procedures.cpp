@@ -3,7 +3,7 @@
 #include "hook/hot_key_decider.h"
 #include "hook/hot_key_lookup.h"
 #include "hook/private_messages.h"
-#include "hook/virtual_keys.h"
+#include "platform/virtual_keys.h"
 #include "hook/win32/library.h"
 
 namespace tavrix::hook {

@@ -4,7 +4,7 @@
 
 #include "activation/hotkeys/hot_key_table.h"
 #include "hook/private_messages.h"
-#include "hook/virtual_keys.h"
+#include "platform/virtual_keys.h"
 
 namespace tavrix::hook {
 namespace {

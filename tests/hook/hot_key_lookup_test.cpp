@@ -5,7 +5,7 @@
 #include <string>
 
 #include "activation/hotkeys/hot_key_table.h"
-#include "hook/virtual_keys.h"
+#include "platform/virtual_keys.h"
 
 namespace tavrix::hook {
 namespace {

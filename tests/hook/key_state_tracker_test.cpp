@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "hook/virtual_keys.h"
+#include "platform/virtual_keys.h"
 
 namespace tavrix::hook {
 namespace {

@@ -1,10 +1,10 @@
-// The Windows virtual-key codes the hook's decisions name, without
-// <windows.h>.
+// The Windows virtual-key codes the portable core names (the hook's
+// decisions, playback, the dispatcher), without <windows.h>.
 #pragma once
 
 #include <cstdint>
 
-namespace tavrix::hook::vk {
+namespace tavrix::vk {
 
 inline constexpr std::uint16_t kCancel = 3;    // Ctrl+Pause/Break arrives as this
 inline constexpr std::uint16_t kShift = 16;
@@ -14,6 +14,7 @@ inline constexpr std::uint16_t kPause = 19;
 inline constexpr std::uint16_t kCapital = 20;  // Caps Lock
 inline constexpr std::uint16_t kLeftWin = 91;
 inline constexpr std::uint16_t kRightWin = 92;
+inline constexpr std::uint16_t kNumpad0 = 96;
 inline constexpr std::uint16_t kLeftShift = 160;
 inline constexpr std::uint16_t kRightShift = 161;
 inline constexpr std::uint16_t kLeftControl = 162;
@@ -38,4 +39,4 @@ constexpr bool isModifier(std::uint16_t code) {
   }
 }
 
-}  // namespace tavrix::hook::vk
+}  // namespace tavrix::vk
