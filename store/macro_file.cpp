@@ -78,6 +78,16 @@ bool MacroFile::ReadRecord(int n, MacroRecord& buffer) const {
   return true;
 }
 
+// A file that stopped being a whole number of records after it was loaded
+// (changed behind our back) is damaged from now on: the user is told, and the
+// change is refused.
+bool MacroFile::StillWholeRecords(std::streamoff size) {
+  if (size % kRecord == 0) return true;
+  MarkDamaged();
+  CheckCanChange();
+  return false;
+}
+
 bool MacroFile::SaveRecord(int n, const MacroRecord& record) {
   if (!CheckCanChange()) return false;
   std::fstream file(path_, std::ios::in | std::ios::out | std::ios::binary);
@@ -90,11 +100,7 @@ bool MacroFile::SaveRecord(int n, const MacroRecord& record) {
     ui_.ShowMessage(kErrorTitle, kSaveFailed);
     return false;
   }
-  if (size % kRecord != 0) {  // changed behind our back since it was loaded
-    MarkDamaged();
-    CheckCanChange();
-    return false;
-  }
+  if (!StillWholeRecords(size)) return false;
   const std::streamoff records = size / kRecord;
   std::streamoff position;
   if (n == -1) {
@@ -143,11 +149,7 @@ bool MacroFile::SetActiveOnDisk(int n, std::uint8_t value) {
   }
   const std::streamoff size = StreamSize(file);
   if (size <= 0) return false;
-  if (size % kRecord != 0) {
-    MarkDamaged();
-    CheckCanChange();
-    return false;
-  }
+  if (!StillWholeRecords(size)) return false;
   if (n < 1 || n > size / kRecord) return false;
   MacroRecord record;
   file.seekg((n - 1) * kRecord);
@@ -172,11 +174,7 @@ bool MacroFile::DeleteRecord(int n) {
     if (!file) return false;
     const std::streamoff size = StreamSize(file);
     if (size < 0) return false;
-    if (size % kRecord != 0) {
-      MarkDamaged();
-      CheckCanChange();
-      return false;
-    }
+    if (!StillWholeRecords(size)) return false;
     const std::streamoff records = size / kRecord;
     if (n < 1 || n > records) return false;
     // Every later record moves one place down.

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <functional>
+#include <ios>
 #include <string>
 
 #include "platform/desktop.h"
@@ -80,6 +81,7 @@ class MacroFile {
   void CheckSystemActivations(Mode mode);
   bool AddSystemActivation(int digit);
   void MarkDamaged();
+  bool StillWholeRecords(std::streamoff size);
 
   MacroIndex& index_;
   HookLibrary& hooks_;
