@@ -4,7 +4,7 @@
 
 #include "activation/hot_key_release.h"
 #include "activation/hot_key_replay.h"
-#include "hook/private_messages.h"
+#include "base/private_messages.h"
 #include "playback/scope_resolution.h"
 
 namespace tavrix {

@@ -1,7 +1,7 @@
 #include "activation/hot_key_release.h"
 
-#include "activation/hotkeys/hot_key_table.h"
-#include "platform/virtual_keys.h"
+#include "base/hot_key_table.h"
+#include "base/virtual_keys.h"
 
 namespace tavrix {
 

@@ -3,7 +3,7 @@
 // (nothing fires) and a used hot key (fires and swallows).
 #include <benchmark/benchmark.h>
 
-#include "activation/hotkeys/hot_key_table.h"
+#include "base/hot_key_table.h"
 #include "hook/hot_key_decider.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "activation/hotkeys/hot_key_table.h"
+#include "base/hot_key_table.h"
 
 namespace tavrix::hook {
 

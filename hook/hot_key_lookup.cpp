@@ -1,6 +1,6 @@
 #include "hook/hot_key_lookup.h"
 
-#include "activation/hotkeys/hot_key_table.h"
+#include "base/hot_key_table.h"
 
 namespace tavrix::hook {
 

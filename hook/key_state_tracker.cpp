@@ -1,6 +1,6 @@
 #include "hook/key_state_tracker.h"
 
-#include "platform/virtual_keys.h"
+#include "base/virtual_keys.h"
 
 namespace tavrix::hook {
 

@@ -9,7 +9,10 @@ namespace {
 // InUse): the program clears InUse in its own copy without publishing it, so
 // a capture start must not carry that 0 over to the library.
 std::vector<ByteRange> captureFields() {
-  return {{738, 6}, {757, 20}, {778, 14}};
+  namespace at = layout;
+  return {{at::kCaptureMacro, at::kMouseHook - at::kCaptureMacro},
+          {at::kStopMouse, at::kInUse - at::kStopMouse},
+          {at::kCaptureKeys, at::kCaptureWindowPosCopy + 1 - at::kCaptureKeys}};
 }
 
 std::vector<ByteRange> itemFields(std::uint16_t macro) {

@@ -6,11 +6,13 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/shared_table_layout.h"
+
 namespace tavrix::hook {
 
-inline constexpr std::size_t kTableSize = 19755;
-inline constexpr std::uint16_t kMaxMacros = 500;
-inline constexpr std::size_t kMaxPrograms = 200;
+inline constexpr std::size_t kTableSize = layout::kTableSize;
+inline constexpr std::uint16_t kMaxMacros = layout::kTableMacros;
+inline constexpr std::size_t kMaxPrograms = layout::kTablePrograms;
 
 // Fixed fields: offset and size in bytes.
 struct ByteRange {
@@ -19,29 +21,29 @@ struct ByteRange {
   bool operator==(const ByteRange&) const = default;
 };
 
-inline constexpr ByteRange kMainWindow{0, 4};
-inline constexpr ByteRange kHotKeyUsed{17, 720};
-inline constexpr ByteRange kCaptureOn{737, 1};
-inline constexpr ByteRange kMouseHook{744, 4};
-inline constexpr ByteRange kKeyboardHook{748, 4};
-inline constexpr ByteRange kEntryWindow{752, 4};
-inline constexpr ByteRange kEntryActive{756, 1};
-inline constexpr ByteRange kInUse{777, 1};
-inline constexpr ByteRange kMacroCount{14292, 4};
-inline constexpr ByteRange kIsNT{14297, 1};
-inline constexpr ByteRange kHasWordlets{14298, 1};
-inline constexpr ByteRange kFrontProgram{14299, 251};
-inline constexpr ByteRange kProgramCount{14550, 4};
-inline constexpr ByteRange kMouseSwapped{14554, 1};
+inline constexpr ByteRange kMainWindow{layout::kMainWindow, 4};
+inline constexpr ByteRange kHotKeyUsed{layout::kHotKeyUsed, 720};
+inline constexpr ByteRange kCaptureOn{layout::kCaptureOn, 1};
+inline constexpr ByteRange kMouseHook{layout::kMouseHook, 4};
+inline constexpr ByteRange kKeyboardHook{layout::kKeyboardHook, 4};
+inline constexpr ByteRange kEntryWindow{layout::kEntryWindow, 4};
+inline constexpr ByteRange kEntryActive{layout::kEntryActive, 1};
+inline constexpr ByteRange kInUse{layout::kInUse, 1};
+inline constexpr ByteRange kMacroCount{layout::kMacroCount, 4};
+inline constexpr ByteRange kIsNT{layout::kIsNT, 1};
+inline constexpr ByteRange kHasWordlets{layout::kHasWordlets, 1};
+inline constexpr ByteRange kFrontProgram{layout::kFrontProgram, 251};
+inline constexpr ByteRange kProgramCount{layout::kProgramCount, 4};
+inline constexpr ByteRange kMouseSwapped{layout::kMouseSwapped, 1};
 
 // Per-macro arrays: element n (1..500) starts at base + size * n.
-inline constexpr ByteRange scopeOf(std::uint16_t n) { return {790 + 2u * n, 2}; }
-inline constexpr ByteRange scopeNameOf(std::uint16_t n) { return {1771 + 21u * n, 21}; }
-inline constexpr ByteRange activeOf(std::uint16_t n) { return {12291u + n, 1}; }
-inline constexpr ByteRange activationOf(std::uint16_t n) { return {12790 + 2u * n, 2}; }
-inline constexpr ByteRange topMostOnlyOf(std::uint16_t n) { return {13791u + n, 1}; }
+inline constexpr ByteRange scopeOf(std::uint16_t n) { return {layout::kScopeBase + layout::kScopeSize * n, layout::kScopeSize}; }
+inline constexpr ByteRange scopeNameOf(std::uint16_t n) { return {layout::kScopeNameBase + layout::kScopeNameSize * n, layout::kScopeNameSize}; }
+inline constexpr ByteRange activeOf(std::uint16_t n) { return {layout::kActiveBase + layout::kActiveSize * n, layout::kActiveSize}; }
+inline constexpr ByteRange activationOf(std::uint16_t n) { return {layout::kActivationBase + layout::kActivationSize * n, layout::kActivationSize}; }
+inline constexpr ByteRange topMostOnlyOf(std::uint16_t n) { return {layout::kTopMostOnlyBase + layout::kTopMostOnlySize * n, layout::kTopMostOnlySize}; }
 // Running programs: element k (1..200) of string[25].
-inline constexpr ByteRange programOf(std::size_t k) { return {14529 + 26 * k, 26}; }
+inline constexpr ByteRange programOf(std::size_t k) { return {layout::kProgramsBase + layout::kProgramSize * k, layout::kProgramSize}; }
 
 // The library's publishing calls, one per export that takes the table.
 enum class PublishCall {

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "base/ascii_text.h"
+
 namespace tavrix {
 
 namespace {
@@ -50,13 +52,7 @@ std::string Padded(int value, std::size_t width) {
   return negative ? "-" + digits : digits;
 }
 
-std::string Upper(std::string_view text) {
-  std::string result(text);
-  for (char& c : result) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return result;
-}
+std::string Upper(std::string_view text) { return ToUpperAscii(text); }
 
 bool StartsWith(std::string_view text, std::size_t at, std::string_view prefix) {
   return text.substr(at, prefix.size()) == prefix;

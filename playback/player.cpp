@@ -5,7 +5,7 @@
 
 #include "playback/field_conversion.h"
 #include "playback/macro_text_recognizer.h"
-#include "platform/virtual_keys.h"
+#include "base/virtual_keys.h"
 
 namespace tavrix {
 

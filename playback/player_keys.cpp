@@ -2,7 +2,7 @@
 #include <cstdio>
 
 #include "playback/player.h"
-#include "platform/virtual_keys.h"
+#include "base/virtual_keys.h"
 
 namespace tavrix {
 

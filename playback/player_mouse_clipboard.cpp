@@ -2,7 +2,7 @@
 #include <cmath>
 
 #include "platform/desktop.h"
-#include "platform/virtual_keys.h"
+#include "base/virtual_keys.h"
 #include "playback/player.h"
 
 namespace tavrix {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/ascii_text.h"
+
 namespace tavrix {
 
 namespace {
@@ -15,10 +17,7 @@ std::string_view CutToTitleLength(std::string_view text) { return text.substr(0,
 }  // namespace
 
 std::string UpperCaseText(std::string_view text) {
-  std::string upper(text);
-  std::transform(upper.begin(), upper.end(), upper.begin(),
-                 [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; });
-  return upper;
+  return ToUpperAscii(text);
 }
 
 std::string ReadWindowTitle(Desktop& desktop, WindowId window) {

@@ -7,7 +7,7 @@
 #include <span>
 #include <system_error>
 
-#include "activation/hotkeys/hot_key_table.h"
+#include "base/hot_key_table.h"
 #include "shell/main_window_caption.h"
 #include "shell/main_window_engine.h"
 #include "store/key_swap_file.h"

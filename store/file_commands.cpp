@@ -7,7 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "activation/hotkeys/hot_key_table.h"
+#include "base/ascii_text.h"
+#include "base/hot_key_table.h"
 #include "store/set_hot_keys.h"
 
 namespace tavrix {
@@ -17,12 +18,7 @@ constexpr const char* kErrorTitle = "Error";
 constexpr const char* kDeleteTitle = "Delete";
 constexpr const char* kFilter = "Tavrix (*.TVX)|*.TVX";
 
-bool HasTvxExtension(const std::string& path) {
-  if (path.size() < 4) return false;
-  std::string last = path.substr(path.size() - 4);
-  for (char& c : last) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return last == ".TVX";
-}
+bool HasTvxExtension(const std::string& path) { return EndsWithIgnoringCase(path, ".TVX"); }
 
 bool FileExists(const std::string& path) {
   std::error_code error;

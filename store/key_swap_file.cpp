@@ -6,6 +6,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "base/ascii_text.h"
+
 namespace tavrix {
 namespace {
 
@@ -16,12 +18,7 @@ constexpr std::string_view kAlphabet =
     " !\"#$%&'()*+,-./:;<=>?@[\\]^_`}~";
 static_assert(kAlphabet.size() == kSwapTablesSize);
 
-bool EndsWithTvx(const std::string& path) {
-  if (path.size() < 4) return false;
-  std::string last = path.substr(path.size() - 4);
-  for (char& c : last) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return last == ".TVX";
-}
+bool EndsWithTvx(const std::string& path) { return EndsWithIgnoringCase(path, ".TVX"); }
 
 }  // namespace
 

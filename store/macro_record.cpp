@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "store/byte_fields.h"
+#include "base/byte_fields.h"
 #include "store/date_time.h"
 
 namespace tavrix {

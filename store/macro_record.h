@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "activation/hotkeys/hot_key_table.h"
+#include "base/hot_key_table.h"
 #include "platform/desktop.h"
 
 namespace tavrix {

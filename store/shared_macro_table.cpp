@@ -3,60 +3,14 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "store/byte_fields.h"
+#include "base/byte_fields.h"
+#include "base/shared_table_layout.h"
 #include "store/macro_record.h"
 
 namespace tavrix {
 namespace {
 
-// Offsets of the table's fields.
-constexpr std::size_t kMainWindow = 0;
-constexpr std::size_t kReserved4 = 4;
-constexpr std::size_t kHotKeyUsed = 17;
-constexpr std::size_t kCaptureOn = 737;
-constexpr std::size_t kCaptureMacro = 738;
-constexpr std::size_t kCaptureState740 = 740;
-constexpr std::size_t kCaptureDoubleAlt = 741;
-constexpr std::size_t kMouseHook = 744;
-constexpr std::size_t kKeyboardHook = 748;
-constexpr std::size_t kEntryWindow = 752;
-constexpr std::size_t kEntryActive = 756;
-constexpr std::size_t kStopMouse = 757;
-constexpr std::size_t kStopKey = 759;
-constexpr std::size_t kStopCtrl = 761;
-constexpr std::size_t kStopAlt = 762;
-constexpr std::size_t kStopShift = 763;
-constexpr std::size_t kStopWin = 764;
-constexpr std::size_t kCaptureState765 = 765;
-constexpr std::size_t kStop2On = 766;
-constexpr std::size_t kStop2Mouse = 767;
-constexpr std::size_t kStop2Key = 769;
-constexpr std::size_t kStop2Ctrl = 771;
-constexpr std::size_t kStop2Alt = 772;
-constexpr std::size_t kStop2Shift = 773;
-constexpr std::size_t kStop2Win = 774;
-constexpr std::size_t kCaptureState775 = 775;
-constexpr std::size_t kCaptureWindowPos = 776;
-constexpr std::size_t kInUse = 777;
-constexpr std::size_t kCaptureKeys = 778;
-constexpr std::size_t kCaptureMouse = 779;
-constexpr std::size_t kCaptureRelative = 780;
-constexpr std::size_t kCaptureTime = 781;
-constexpr std::size_t kCaptureState790 = 790;
-constexpr std::size_t kCaptureWindowPosCopy = 791;
-constexpr std::size_t kScopeBase = 790;          // + 2n
-constexpr std::size_t kScopeNameBase = 1771;     // + 21n
-constexpr std::size_t kActiveBase = 12291;       // + n
-constexpr std::size_t kActivationBase = 12790;   // + 2n
-constexpr std::size_t kTopMostOnlyBase = 13791;  // + n
-constexpr std::size_t kMacroCount = 14292;
-constexpr std::size_t kReserved14296 = 14296;
-constexpr std::size_t kIsNT = 14297;
-constexpr std::size_t kHasWordlets = 14298;
-constexpr std::size_t kFrontProgram = 14299;
-constexpr std::size_t kProgramCount = 14550;
-constexpr std::size_t kMouseSwapped = 14554;
-constexpr std::size_t kProgramsBase = 14529;  // + 26k
+using namespace layout;
 
 std::size_t Element(std::size_t base, std::size_t size, int n) {
   if (n < 1 || n > kMaxMacros) throw std::out_of_range("macro number must be 1..500");

@@ -12,12 +12,13 @@
 #include <string>
 #include <string_view>
 
+#include "base/shared_table_layout.h"
 #include "platform/desktop.h"
 
 namespace tavrix {
 
-inline constexpr std::size_t kSharedMacroTableSize = 19755;
-inline constexpr int kMaxPrograms = 200;
+inline constexpr std::size_t kSharedMacroTableSize = layout::kTableSize;
+inline constexpr int kMaxPrograms = layout::kTablePrograms;
 inline constexpr std::size_t kTableScopeNameCapacity = 20;
 inline constexpr std::size_t kFrontProgramCapacity = 250;
 inline constexpr std::size_t kProgramNameCapacity = 25;

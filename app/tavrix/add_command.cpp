@@ -6,7 +6,7 @@
 #include <ostream>
 #include <string>
 
-#include "activation/hotkeys/hot_key_table.h"
+#include "base/hot_key_table.h"
 #include "app/tavrix/command.h"
 #include "app/tavrix/store_tool_support.h"
 #include "store/date_time.h"

@@ -7,7 +7,7 @@
 #include <ostream>
 #include <sstream>
 
-#include "activation/hotkeys/hot_key_table.h"
+#include "base/hot_key_table.h"
 #include "app/tavrix/command.h"
 #include "app/tavrix/desktop_options.h"
 #include "platform/sim/sim_desktop.h"

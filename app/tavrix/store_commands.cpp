@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "activation/hotkeys/hot_key_table.h"
+#include "base/hot_key_table.h"
 #include "app/tavrix/command.h"
 #include "app/tavrix/store_tool_support.h"
 #include "platform/sim/sim_trace.h"

@@ -1,6 +1,6 @@
 #include "app/tavrxp/macro_list_text.h"
 
-#include "activation/hotkeys/hot_key_table.h"
+#include "base/hot_key_table.h"
 #include "store/macro_record.h"
 
 namespace tavrix {

@@ -10,7 +10,7 @@
 #include "app/tavrxp/do_activate.h"
 #include "app/tavrxp/gui_font.h"
 #include "app/tavrxp/program_icon.h"
-#include "hook/private_messages.h"
+#include "base/private_messages.h"
 #include "platform/win32/foreground_handover.h"
 #include "store/file_commands.h"
 #include "store/macro_index.h"

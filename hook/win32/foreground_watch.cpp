@@ -1,7 +1,7 @@
 #include "hook/win32/foreground_watch.h"
 
 #include "hook/foreground_tracker.h"
-#include "hook/private_messages.h"
+#include "base/private_messages.h"
 #include "hook/win32/library.h"
 
 namespace tavrix::hook {

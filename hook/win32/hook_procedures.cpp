@@ -2,8 +2,8 @@
 
 #include "hook/hot_key_decider.h"
 #include "hook/hot_key_lookup.h"
-#include "hook/private_messages.h"
-#include "platform/virtual_keys.h"
+#include "base/private_messages.h"
+#include "base/virtual_keys.h"
 #include "hook/win32/library.h"
 
 namespace tavrix::hook {

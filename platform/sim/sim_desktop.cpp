@@ -7,6 +7,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "base/ascii_text.h"
 #include "platform/sim/us_keyboard_layout.h"
 
 namespace tavrix {
@@ -15,10 +16,7 @@ namespace {
 
 constexpr std::uint8_t VkCapital = 20;
 
-std::string Upper(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return text;
-}
+std::string Upper(std::string_view text) { return ToUpperAscii(text); }
 
 const char* ShowCommandName(ShowCommand command) {
   switch (command) {

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "hook/private_messages.h"
+#include "base/private_messages.h"
 #include "platform/win32/foreground_handover.h"
 #include "platform/win32/message_pump.h"
 #include "platform/win32/process_list.h"

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "shell/config/ascii_text.h"
+#include "base/ascii_text.h"
 #include "shell/config/profile_values.h"
 
 namespace tavrix {

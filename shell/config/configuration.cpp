@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "shell/config/ascii_text.h"
+#include "base/ascii_text.h"
 #include "shell/config/profile_values.h"
 
 namespace tavrix {

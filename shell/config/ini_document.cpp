@@ -1,6 +1,6 @@
 #include "shell/config/ini_document.h"
 
-#include "shell/config/ascii_text.h"
+#include "base/ascii_text.h"
 
 namespace tavrix {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "shell/config/ascii_text.h"
+#include "base/ascii_text.h"
 
 namespace tavrix {
 

@@ -12,7 +12,7 @@
 
 #include <unistd.h>
 
-#include "hook/private_messages.h"
+#include "base/private_messages.h"
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_ui.h"
 #include "playback/desktop_playback_commands.h"

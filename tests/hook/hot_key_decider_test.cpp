@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "activation/hotkeys/hot_key_table.h"
-#include "hook/private_messages.h"
-#include "platform/virtual_keys.h"
+#include "base/hot_key_table.h"
+#include "base/private_messages.h"
+#include "base/virtual_keys.h"
 
 namespace tavrix::hook {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "activation/hotkeys/hot_key_table.h"
-#include "platform/virtual_keys.h"
+#include "base/hot_key_table.h"
+#include "base/virtual_keys.h"
 
 namespace tavrix::hook {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "platform/virtual_keys.h"
+#include "base/virtual_keys.h"
 
 namespace tavrix::hook {
 namespace {

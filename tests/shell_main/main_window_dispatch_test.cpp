@@ -1,7 +1,7 @@
 // The road of a hot key through the main window: busy refusals, the pause,
 // system activations, the scope resolution, the in-use mark and the keys a
 // playback is framed with.
-#include "hook/private_messages.h"
+#include "base/private_messages.h"
 #include "main_window_fixture.h"
 
 namespace tavrix::testing {

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <limits>
 
-#include "store/byte_fields.h"
+#include "base/byte_fields.h"
 #include "store/date_time.h"
 #include "store/macro_record.h"
 

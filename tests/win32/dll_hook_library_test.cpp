@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "hook/private_messages.h"
+#include "base/private_messages.h"
 #include "store/shared_macro_table.h"
 #include "tests/win32/window_support.h"
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "hook/private_messages.h"
+#include "base/private_messages.h"
 #include "tests/win32/hook_dll.h"
 #include "tests/win32/window_support.h"
 

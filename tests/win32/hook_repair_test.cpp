@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <optional>
 
-#include "activation/hotkeys/hot_key_table.h"
-#include "hook/private_messages.h"
+#include "base/hot_key_table.h"
+#include "base/private_messages.h"
 #include "tests/win32/hook_dll.h"
 #include "tests/win32/hook_test_support.h"
 #include "tests/win32/window_support.h"

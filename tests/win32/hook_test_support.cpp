@@ -1,6 +1,6 @@
 #include "tests/win32/hook_test_support.h"
 
-#include "hook/private_messages.h"
+#include "base/private_messages.h"
 #include "tests/win32/window_support.h"
 
 namespace tavrix::test {

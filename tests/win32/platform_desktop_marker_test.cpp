@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "hook/private_messages.h"
+#include "base/private_messages.h"
 #include "platform/win32/win32_desktop.h"
 #include "tests/win32/platform_test_support.h"
 

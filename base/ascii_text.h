@@ -10,6 +10,8 @@ namespace tavrix {
 
 std::string ToUpperAscii(std::string_view text);
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+// True when `text` ends with `suffix`, letters compared without case.
+bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix);
 // Removes blanks (space, tab, vertical tab, form feed, and the old end-of-file
 // mark 0x1A that the profile functions also skip) from both ends.
 std::string_view TrimBlanks(std::string_view text);

@@ -1,4 +1,4 @@
-#include "activation/hotkeys/hot_key_table.h"
+#include "base/hot_key_table.h"
 
 #include <array>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "shell/config/ascii_text.h"
+#include "base/ascii_text.h"
 
 namespace tavrix {
 namespace {
@@ -21,6 +21,10 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     if (UpperAscii(a[i]) != UpperAscii(b[i])) return false;
   }
   return true;
+}
+
+bool EndsWithIgnoringCase(std::string_view text, std::string_view suffix) {
+  return text.size() >= suffix.size() && EqualsIgnoringCase(text.substr(text.size() - suffix.size()), suffix);
 }
 
 std::string_view TrimBlanks(std::string_view text) {

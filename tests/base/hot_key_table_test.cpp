@@ -3,7 +3,7 @@
 
 #include <set>
 
-#include "activation/hotkeys/hot_key_table.h"
+#include "base/hot_key_table.h"
 
 namespace tavrix {
 namespace {
