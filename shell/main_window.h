@@ -66,6 +66,9 @@ class TMainWin {
   void FormClose();
 
   // --- The hook library's messages ---------------------------------------
+  // Every private message the window receives comes in here and goes to its
+  // handler below; a number the program has no use for is ignored.
+  void OnPrivateMessage(std::uint32_t message, std::uint32_t wParam, std::intptr_t lParam);
   void OnActivation(std::uint32_t wParam, WindowId focusWindow);  // message 2 (Fire)
   void OnAbort();                                                 // message 5
   void OnForegroundChanged(WindowId window);                      // message 7

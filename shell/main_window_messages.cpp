@@ -1,6 +1,7 @@
 // The main window's answers to the hook library's messages, its timers and
 // the menu commands that need no form.
 #include "activation/foreground_tracking.h"
+#include "base/private_messages.h"
 #include "shell/main_window.h"
 #include "shell/main_window_engine.h"
 #include "shell/startup_macros.h"
@@ -34,6 +35,17 @@ constexpr const char* kMouseHooksQuestion =
 }  // namespace
 
 // --- The hook library's messages ---------------------------------------------
+
+void TMainWin::OnPrivateMessage(std::uint32_t message, std::uint32_t wParam, std::intptr_t lParam) {
+  switch (message) {
+    case kMsgActivation: OnActivation(wParam, static_cast<WindowId>(lParam)); break;
+    case kMsgAbort: OnAbort(); break;
+    case kMsgForegroundChanged: OnForegroundChanged(static_cast<WindowId>(wParam)); break;
+    case kMsgCapsLock: OnCapsLockState(wParam != 0); break;
+    case kMsgClearInUse: OnClearInUse(); break;
+    default: break;  // capture, Wordlets and hot key entry are not handled here yet
+  }
+}
 
 void TMainWin::OnActivation(std::uint32_t wParam, WindowId focusWindow) {
   engine_->dispatcher.Fire(wParam, focusWindow);

@@ -274,8 +274,11 @@ LRESULT CALLBACK MainForm::ApplicationWindowProc(HWND window, UINT message, WPAR
 }
 
 LRESULT MainForm::Receive(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message >= kFirstPrivateMessage && message <= kMsgClearInUse) {
-    return HandlePrivateMessage(message, wParam, lParam);
+  if (message >= kFirstPrivateMessage && message < WM_APP) {
+    Dispatch([&] {
+      main_->OnPrivateMessage(message, static_cast<std::uint32_t>(wParam), static_cast<std::intptr_t>(lParam));
+    });
+    return 0;
   }
   switch (message) {
     case kMsgColumnsResized:
@@ -335,31 +338,6 @@ LRESULT MainForm::Receive(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
   }
   return DefWindowProcA(window_, message, wParam, lParam);
-}
-
-// The hook library's messages; the ones of capture and Wordlets are left to
-// those parts of the program.
-LRESULT MainForm::HandlePrivateMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case kMsgActivation:
-      Dispatch([&] { main_->OnActivation(static_cast<std::uint32_t>(wParam), static_cast<WindowId>(lParam)); });
-      break;
-    case kMsgAbort:
-      Dispatch([&] { main_->OnAbort(); });
-      break;
-    case kMsgForegroundChanged:
-      Dispatch([&] { main_->OnForegroundChanged(static_cast<WindowId>(wParam)); });
-      break;
-    case kMsgCapsLock:
-      Dispatch([&] { main_->OnCapsLockState(wParam != 0); });
-      break;
-    case kMsgClearInUse:
-      Dispatch([&] { main_->OnClearInUse(); });
-      break;
-    default:
-      break;
-  }
-  return 0;
 }
 
 bool MainForm::HandleSysCommand(WPARAM command) {

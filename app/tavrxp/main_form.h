@@ -77,7 +77,6 @@ class MainForm : public MainWindowHost {
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK ApplicationWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Receive(UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT HandlePrivateMessage(UINT message, WPARAM wParam, LPARAM lParam);
   bool HandleSysCommand(WPARAM command);
   void OnCommand(UINT command);
   void OnNotify(NMHDR& header, LRESULT& result);
