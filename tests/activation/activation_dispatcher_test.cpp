@@ -4,26 +4,22 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 #include "base/private_messages.h"
-#include "platform/sim/sim_desktop.h"
-#include "platform/sim/sim_ui.h"
 #include "playback/desktop_playback_commands.h"
 #include "playback/player.h"
 #include "store/macro_file.h"
 #include "store/recording_hook_library.h"
+#include "tests/support/record_builder.h"
+#include "tests/support/sim_world.h"
 
 namespace tavrix {
 namespace {
 
-using Lines = std::vector<std::string>;
+using test_support::Lines;
+using test_support::Macro;
 
 class StandInHost : public ActivationHost {
  public:
@@ -46,58 +42,27 @@ class StandInHost : public ActivationHost {
   SimTrace& trace_;
 };
 
-MacroRecord Macro(const std::string& nick, std::uint16_t code, const std::string& text,
-                  std::int16_t scope = kScopeGlobal, const std::string& scopeName = "") {
-  MacroRecord r;
-  r.SetNickName(nick);
-  r.SetActivation(code);
-  r.SetScope(scope);
-  r.SetScopeName(scopeName);
-  r.SetActive(1);
-  r.SetMacroText(text);
-  return r;
-}
-
 constexpr std::uint16_t kCtrlA = 0;
 constexpr std::uint16_t kCtrlB = 1;
 constexpr std::uint16_t kCtrlAltShiftF1 = 276;  // "Ctrl+Alt+Shift+F1"
 constexpr std::uint16_t kAltShiftLMouse = 705;   // "Shift+Alt+LMouse"
 
-class DispatcherTest : public ::testing::Test {
+class DispatcherTest : public ::testing::Test, protected test_support::SimWorld {
  protected:
-  DispatcherTest() {
-    static std::atomic<int> counter{0};
-    folder_ = std::filesystem::temp_directory_path() /
-              ("tavrix-dispatcher-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::create_directories(folder_);
-    host.dispatcher = &dispatcher;
-  }
-  ~DispatcherTest() override {
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
-  }
+  DispatcherTest() { host.dispatcher = &dispatcher; }
 
   // The system entries 1..4 (their keys 262..265), then `macros` from 5 on.
   void Load(const std::vector<MacroRecord>& macros) {
-    const std::string path = (folder_ / "TEST.TVX").string();
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    for (int digit = 1; digit <= 4; ++digit) {
-      const MacroRecord r = Macro("System", static_cast<std::uint16_t>(261 + digit), "", kScopeSystem,
-                                  std::string(1, static_cast<char>('0' + digit)));
-      out.write(reinterpret_cast<const char*>(r.bytes().data()), kMacroRecordSize);
-    }
-    for (const MacroRecord& r : macros) out.write(reinterpret_cast<const char*>(r.bytes().data()), kMacroRecordSize);
-    out.close();
+    std::vector<MacroRecord> records;
+    for (int digit = 1; digit <= 4; ++digit) records.push_back(test_support::SystemMacro(digit, "System", 0, 0));
+    records.insert(records.end(), macros.begin(), macros.end());
+    const std::string path = folder_.File("TEST.TVX");
+    test_support::WriteMacroFile(path, records);
     file.LoadFile(path);
     desktop.Trace().Clear();
   }
 
-  Lines HostLines() const {
-    Lines found;
-    for (const auto& line : desktop.Trace().Lines())
-      if (line.rfind("host ", 0) == 0) found.push_back(line);
-    return found;
-  }
+  Lines HostLines() const { return test_support::LinesStartingWith(Trace(), "host "); }
   Lines InputLines() const {
     Lines found;
     for (const auto& line : desktop.Trace().Lines())
@@ -106,8 +71,6 @@ class DispatcherTest : public ::testing::Test {
     return found;
   }
 
-  SimDesktop desktop;
-  SimUi ui{desktop.Trace()};
   RecordingHookLibrary hooks;
   MacroIndex index;
   MacroFile file{index, hooks, ui, [] { return LocalDateTime{2024, 5, 1, 9, 0, 0, 0}; }};
@@ -118,7 +81,7 @@ class DispatcherTest : public ::testing::Test {
   ActivationDispatcher dispatcher{desktop, ui, hooks, file, player, host};
 
  private:
-  std::filesystem::path folder_;
+  test_support::ScratchFolder folder_;
 };
 
 TEST_F(DispatcherTest, SystemActivationsReachTheirParts) {

@@ -7,15 +7,14 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/sim/sim_desktop.h"
-#include "platform/sim/sim_ui.h"
 #include "playback/desktop_playback_commands.h"
 #include "playback/player.h"
 #include "playback/player_host.h"
+#include "tests/support/sim_world.h"
 
 namespace tavrix {
 
-class CommandPlayback {
+class CommandPlayback : public test_support::SimWorld {
  public:
   CommandPlayback() { commands.SetSwapMacroFileHook([this](const std::string& path) { swaps.push_back(path); }); }
 
@@ -26,24 +25,10 @@ class CommandPlayback {
   }
 
   // The trace without key events and waits: the window, program and file actions.
-  std::vector<std::string> Actions() const {
-    std::vector<std::string> actions;
-    for (const std::string& line : desktop.Trace().Lines()) {
-      if (line.rfind("key ", 0) == 0 || line.rfind("wait ", 0) == 0) continue;
-      actions.push_back(line);
-    }
-    return actions;
-  }
+  std::vector<std::string> Actions() const { return test_support::Actions(Trace()); }
 
   // Virtual keys pressed down, in order.
-  std::vector<int> KeysDown() const {
-    std::vector<int> keys;
-    for (const std::string& line : desktop.Trace().Lines()) {
-      if (line.rfind("key ", 0) != 0 || line.find(" down") == std::string::npos) continue;
-      keys.push_back(std::stoi(line.substr(4)));
-    }
-    return keys;
-  }
+  std::vector<int> KeysDown() const { return test_support::KeysDown(Trace()); }
 
   bool Typed(int vk) const {
     const std::vector<int> keys = KeysDown();
@@ -53,8 +38,6 @@ class CommandPlayback {
   // Simulated milliseconds since the last Play started.
   std::int64_t Elapsed() { return desktop.Clock().Milliseconds() - startMilliseconds; }
 
-  SimDesktop desktop;
-  SimUi ui{desktop.Trace()};
   PlayerHost host;
   std::vector<std::string> swaps;
   DesktopPlaybackCommands commands{desktop};

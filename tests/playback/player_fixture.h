@@ -1,78 +1,24 @@
-// A player on a simulated desktop, and a reader that turns the traced key
-// events back into the text a US English window would have received.
+// A player on a simulated desktop, with a host that notes what the player
+// asks of the main window.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_ui.h"
-#include "platform/sim/us_keyboard_layout.h"
 #include "playback/player.h"
 #include "playback/recording_commands.h"
+#include "tests/support/sim_world.h"
 
 namespace tavrix {
 
-using Lines = std::vector<std::string>;
-
-// The characters the key events of a trace type: Shift picks the upper
-// character of a key, Ctrl+key shows as "^" + key, Alt with keypad digits
-// gives the character of the code, Enter and Tab show as \n and \t, other
-// keys as "[vk]".
-inline std::string TypedText(const Lines& lines) {
-  std::map<std::pair<int, bool>, char> keyToCharacter;
-  for (int ch = 32; ch < 127; ++ch) {
-    const int scan = UsKeyScan(static_cast<unsigned char>(ch));
-    keyToCharacter.emplace(std::make_pair(scan & 0xFF, (scan >> 8) == 1), static_cast<char>(ch));
-  }
-  std::string typed;
-  bool shift = false, ctrl = false, alt = false;
-  std::string altDigits;
-  for (const std::string& line : lines) {
-    int vk = 0;
-    char direction[8] = {};
-    if (std::sscanf(line.c_str(), "key %d %7s", &vk, direction) != 2) continue;
-    const bool down = std::string(direction) == "down";
-    if (vk == 16) { shift = down; continue; }
-    if (vk == 17) { ctrl = down; continue; }
-    if (vk == 18) {
-      if (!down && !altDigits.empty()) typed += static_cast<char>(std::stoi(altDigits) & 0xFF);
-      altDigits.clear();
-      alt = down;
-      continue;
-    }
-    if (!down) continue;
-    if (alt && vk >= 96 && vk <= 105) {
-      altDigits += static_cast<char>('0' + vk - 96);
-      continue;
-    }
-    std::string key;
-    if (vk == 13) {
-      key = "\n";
-    } else if (vk == 9) {
-      key = "\t";
-    } else {
-      const auto found = keyToCharacter.find({vk, shift});
-      key = found != keyToCharacter.end() ? std::string(1, found->second) : "[" + std::to_string(vk) + "]";
-    }
-    typed += ctrl ? "^" + key : key;
-  }
-  return typed;
-}
-
-// Only the lines that are not key events.
-inline Lines OtherLines(const Lines& lines) {
-  Lines others;
-  for (const auto& line : lines) {
-    if (line.rfind("key ", 0) != 0) others.push_back(line);
-  }
-  return others;
-}
+using test_support::Lines;
+using test_support::OtherLines;
+using test_support::TypedText;
 
 // A host that notes what the player asked of the main window.
 class NotingHost : public PlayerHost {
@@ -99,7 +45,7 @@ class NotingHost : public PlayerHost {
   SimTrace& trace_;
 };
 
-class PlayerTest : public ::testing::Test {
+class PlayerTest : public ::testing::Test, protected test_support::SimWorld {
  protected:
   Lines Play(std::string_view text) {
     player.IntoProgram(text);
@@ -115,8 +61,6 @@ class PlayerTest : public ::testing::Test {
     });
   }
 
-  SimDesktop desktop;
-  SimUi ui{desktop.Trace()};
   NotingHost host{desktop.Trace()};
   RecordingCommands commands{[this](std::string line) { desktop.Trace().Add(std::move(line)); }};
   Player player{desktop, ui, host, commands};

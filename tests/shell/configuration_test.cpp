@@ -8,12 +8,12 @@
 
 #include "shell/config/ini_profile_file.h"
 #include "shell/config/memory_profile_file.h"
-#include "tests/shell/temp_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace tavrix {
 namespace {
 
-using testing::TempFolder;
+using test_support::ScratchFolder;
 
 const std::string kProgramFolder = "C:\\PROGRAM FILES\\TAVRIX";
 const std::string kDefaultFile = "C:\\PROGRAM FILES\\TAVRIX\\TAVRX.TVX";
@@ -167,7 +167,7 @@ Configuration EveryFieldChanged() {
 }
 
 TEST(ConfigurationTest, MissingFileGivesEveryDefaultAndTheDefaultMacroFile) {
-  TempFolder folder;
+  ScratchFolder folder;
   IniProfileFile profile(folder / "TAVRX.INI");
   Configuration loaded = EveryFieldChanged();
   loaded.Load(profile, kProgramFolder, NoFileExists);
@@ -189,7 +189,7 @@ TEST(ConfigurationTest, SaveWritesEveryKeyInFileOrder) {
 }
 
 TEST(ConfigurationTest, SaveThenLoadGivesTheSameValuesThroughAFileOnDisk) {
-  TempFolder folder;
+  ScratchFolder folder;
   const Configuration saved = EveryFieldChanged();
   {
     IniProfileFile profile(folder / "TAVRX.INI");
@@ -201,9 +201,9 @@ TEST(ConfigurationTest, SaveThenLoadGivesTheSameValuesThroughAFileOnDisk) {
   EXPECT_EQ(loaded, saved);
 
   // Saving again over the existing file changes nothing in it.
-  const std::string firstText = testing::ReadFileText(folder / "TAVRX.INI");
+  const std::string firstText = test_support::ReadFileText(folder / "TAVRX.INI");
   loaded.Save(profile);
-  EXPECT_EQ(testing::ReadFileText(folder / "TAVRX.INI"), firstText);
+  EXPECT_EQ(test_support::ReadFileText(folder / "TAVRX.INI"), firstText);
 }
 
 TEST(ConfigurationTest, SaveKeepsTheUsersOwnSectionsAndKeys) {

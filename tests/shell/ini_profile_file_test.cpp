@@ -6,17 +6,17 @@
 #include <filesystem>
 #include <string>
 
-#include "tests/shell/temp_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace tavrix {
 namespace {
 
-using testing::ReadFileText;
-using testing::TempFolder;
-using testing::WriteFileText;
+using test_support::ReadFileText;
+using test_support::ScratchFolder;
+using test_support::WriteFileText;
 
 TEST(IniProfileFileTest, MissingFileGivesDefaultsAndIsCreatedByTheFirstWrite) {
-  TempFolder folder;
+  ScratchFolder folder;
   IniProfileFile profile(folder / "TAVRX.INI");
   EXPECT_EQ(profile.GetString("Misc", "Use Tray", "No"), "No");
   EXPECT_EQ(profile.GetString("Misc", "Use Tray", "Yes   "), "Yes") << "trailing blanks of the default go";
@@ -30,7 +30,7 @@ TEST(IniProfileFileTest, MissingFileGivesDefaultsAndIsCreatedByTheFirstWrite) {
 }
 
 TEST(IniProfileFileTest, WritingKeepsTheUsersOtherSectionsAndComments) {
-  TempFolder folder;
+  ScratchFolder folder;
   WriteFileText(folder / "TAVRX.INI",
                 "; edited by hand\n[Misc]\nUse Tray=No\nMy Own Key=42\n\n[Someone Else]\nUse Tray=Maybe\n");
   IniProfileFile profile(folder / "TAVRX.INI");
@@ -40,7 +40,7 @@ TEST(IniProfileFileTest, WritingKeepsTheUsersOtherSectionsAndComments) {
 }
 
 TEST(IniProfileFileTest, SeesChangesMadeByOthersWhileRunning) {
-  TempFolder folder;
+  ScratchFolder folder;
   const auto path = folder / "TAVRX.INI";
   WriteFileText(path, "[Misc]\nShow Date=No\n");
   IniProfileFile profile(path);
@@ -55,7 +55,7 @@ TEST(IniProfileFileTest, SeesChangesMadeByOthersWhileRunning) {
 }
 
 TEST(IniProfileFileTest, AFailedWriteIsIgnored) {
-  TempFolder folder;
+  ScratchFolder folder;
   IniProfileFile profile(folder / "no such folder" / "TAVRX.INI");
   profile.WriteString("Misc", "Use Tray", "Yes");  // must neither throw nor create the folder
   EXPECT_FALSE(std::filesystem::exists(folder / "no such folder"));

@@ -5,18 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "activation/activation_dispatcher.h"
 #include "activation/foreground_tracking.h"
-#include "platform/sim/sim_desktop.h"
-#include "platform/sim/sim_ui.h"
 #include "playback/player.h"
 #include "shell/config/memory_profile_file.h"
 #include "shell/main_window.h"
@@ -24,12 +18,18 @@
 #include "store/macro_index.h"
 #include "store/macro_record.h"
 #include "store/recording_hook_library.h"
-
-#include <unistd.h>
+#include "tests/support/record_builder.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/sim_world.h"
 
 namespace tavrix::testing {
 
-using Lines = std::vector<std::string>;
+using test_support::Lines;
+using test_support::LinesStartingWith;
+using test_support::Macro;
+using test_support::ScratchFolder;
+using test_support::TypedLetters;
+using test_support::WriteMacroFile;
 
 // What the main window asked of its real window, one line per call.
 class RecordingHost : public MainWindowHost {
@@ -95,45 +95,11 @@ class FailingHookLibrary : public RecordingHookLibrary {
   std::string failing_;
 };
 
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    static std::atomic<int> counter{0};
-    path_ = std::filesystem::temp_directory_path() /
-            ("tavrix-mainwin-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-  }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
-  std::string Path() const { return path_.string(); }
-
- private:
-  std::filesystem::path path_;
-};
-
 // --- Macro records ------------------------------------------------------------
-
-inline MacroRecord Macro(const std::string& nick, std::uint16_t activation, const std::string& text,
-                         std::int16_t scope = kScopeGlobal, const std::string& scopeName = "") {
-  MacroRecord r;
-  r.SetNickName(nick);
-  r.SetActivation(activation);
-  r.SetScope(scope);
-  r.SetScopeName(scopeName);
-  r.SetActive(1);
-  r.SetTopMostOnly(0);
-  r.SetIconName("MAIN");
-  r.SetMacroText(text);
-  return r;
-}
 
 inline MacroRecord SystemEntry(int digit, std::uint16_t code) {
   static const char* const names[] = {"", "Open Tavrix", "Start / Stop Capture", "Resume Pause", "Menu"};
-  return Macro(names[digit], code, "", kScopeSystem, std::string(1, static_cast<char>('0' + digit)));
+  return test_support::SystemMacro(digit, names[digit], code, 0);
 }
 
 inline MacroRecord StartUpMacro(const std::string& nick, const std::string& text, std::int16_t scope = kScopeGlobal,
@@ -141,11 +107,6 @@ inline MacroRecord StartUpMacro(const std::string& nick, const std::string& text
   MacroRecord r = Macro(nick, kTimedActivation, text, scope, scopeName);
   r.SetSchedKind(kScheduleAtStartUp);
   return r;
-}
-
-inline void WriteMacroFile(const std::string& path, const std::vector<MacroRecord>& records) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  for (const MacroRecord& r : records) out.write(reinterpret_cast<const char*>(r.bytes().data()), kMacroRecordSize);
 }
 
 // Hot key codes used below.
@@ -172,29 +133,9 @@ inline std::vector<MacroRecord> WithSystemEntries(const std::vector<MacroRecord>
   return records;
 }
 
-// The lower-case letters and digits the key-down events of a trace type.
-inline std::string TypedLetters(const Lines& lines) {
-  std::string typed;
-  for (const std::string& line : lines) {
-    int vk = 0;
-    char direction[8] = {};
-    if (std::sscanf(line.c_str(), "key %d %7s", &vk, direction) != 2 || std::string(direction) != "down") continue;
-    if (vk >= 'A' && vk <= 'Z') typed += static_cast<char>(vk - 'A' + 'a');
-    if (vk >= '0' && vk <= '9') typed += static_cast<char>(vk);
-  }
-  return typed;
-}
-
-inline Lines LinesStartingWith(const Lines& lines, const std::string& prefix) {
-  Lines found;
-  for (const auto& line : lines)
-    if (line.rfind(prefix, 0) == 0) found.push_back(line);
-  return found;
-}
-
 // --- The rig ------------------------------------------------------------------
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ::testing::Test, protected test_support::SimWorld {
  protected:
   // A main window over `records` (written to TAVRX.TVX in the scratch
   // folder), loaded and created with `switches`.
@@ -213,7 +154,6 @@ class MainWindowTest : public ::testing::Test {
   }
 
   SharedMacroTable& Table() { return window->Index().table(); }
-  Lines Trace() const { return desktop.Trace().Lines(); }
   Lines Messages() const { return LinesStartingWith(Trace(), "message "); }
   std::vector<std::string> CallNames() const {
     std::vector<std::string> names;
@@ -222,8 +162,6 @@ class MainWindowTest : public ::testing::Test {
   }
 
   ScratchFolder folder;
-  SimDesktop desktop;
-  SimUi ui{desktop.Trace()};
   FailingHookLibrary hooks;
   RecordingHost host;
   Configuration configuration;

@@ -1,4 +1,5 @@
-// A fresh folder below the system's temporary folder, removed afterwards.
+// A fresh folder below the system's temporary folder for one test, removed
+// with everything in it afterwards, and whole-file reads and writes.
 #pragma once
 
 #include <atomic>
@@ -6,29 +7,33 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <system_error>
 
 #include <unistd.h>
 
-namespace tavrix::testing {
+namespace tavrix::test_support {
 
-class TempFolder {
+class ScratchFolder {
  public:
-  TempFolder() {
+  ScratchFolder() {
     static std::atomic<int> counter{0};
     path_ = std::filesystem::temp_directory_path() /
-            ("tavrix-shell-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+            ("tavrix-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
     std::filesystem::remove_all(path_);
     std::filesystem::create_directories(path_);
   }
-  ~TempFolder() {
+  ~ScratchFolder() {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
   }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
 
   const std::filesystem::path& path() const { return path_; }
   std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+  // The same, as the strings the program's interfaces take.
+  std::string Path() const { return path_.string(); }
+  std::string File(const std::string& name) const { return (path_ / name).string(); }
 
  private:
   std::filesystem::path path_;
@@ -44,4 +49,4 @@ inline void WriteFileText(const std::filesystem::path& path, const std::string& 
   out << text;
 }
 
-}  // namespace tavrix::testing
+}  // namespace tavrix::test_support
