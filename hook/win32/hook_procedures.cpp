@@ -1,6 +1,6 @@
 #include "hook/win32/hook_procedures.h"
 
-#include "hook/hot_key_decider.h"
+#include "hook/hook_pipeline.h"
 #include "hook/hot_key_lookup.h"
 #include "base/private_messages.h"
 #include "base/virtual_keys.h"
@@ -12,7 +12,7 @@ namespace {
 
 // Touched only on the hook thread: the procedures and the thread's own
 // messages run there one at a time.
-HotKeyDecider decider;
+HookPipeline pipeline;
 HWND threadWindow = nullptr;
 DWORD lastEvent = 0;
 DWORD lastKey = 0;
@@ -28,19 +28,31 @@ HWND focusWindow() {
   return GetForegroundWindow();
 }
 
-// Posts only: the hook must never wait for another thread.
-void carryOut(const HookOutcome& outcome) {
+// Posts only: the hook must never wait for another thread. True when the
+// event is to go no further.
+bool carryOut(const HookOutcome& outcome) {
   if (outcome.macroEnded) libraryState().macroEnded();
-  if (outcome.post) {
-    const HookPost& post = *outcome.post;
-    const LPARAM lParam =
-        post.focusWindowAsLParam ? reinterpret_cast<LPARAM>(focusWindow()) : 0;
+  HWND focus = nullptr;
+  for (const HookPost& post : outcome.posts) {
+    if (post.focusWindowAsLParam && focus == nullptr) focus = focusWindow();
+    const LPARAM lParam = post.focusWindowAsLParam ? reinterpret_cast<LPARAM>(focus)
+                                                   : static_cast<LPARAM>(post.lParam);
     PostMessageW(reinterpret_cast<HWND>(static_cast<UINT_PTR>(post.window)), post.message,
                  static_cast<WPARAM>(post.wParam), lParam);
   }
   if (outcome.sendMenuBlocker && threadWindow != nullptr) {
     PostMessageW(threadWindow, kMenuBlockerRequest, 0, 0);
   }
+  if (outcome.verdict == HookVerdict::Replace) {
+    // The system gets the replacement instead, sent as the library's own
+    // input so that no stage decides it a second time.
+    const InputEvent& key = outcome.replacement;
+    if (key.isKey() && threadWindow != nullptr) {
+      PostMessageW(threadWindow, kReplacementKeyRequest, key.vk, key.up ? 1 : 0);
+    }
+    return true;
+  }
+  return outcome.swallowed();
 }
 
 std::uint8_t buttonOf(WPARAM message, bool& up) {
@@ -61,11 +73,9 @@ LRESULT CALLBACK keyboardHookProc(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION) {
     lastEvent = lastKey = GetTickCount();
     const auto* info = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-    const KeyEvent event{static_cast<std::uint16_t>(info->vkCode), (info->flags & LLKHF_UP) != 0,
-                         isMarked(info->dwExtraInfo)};
-    const HookOutcome outcome = decider.onKey(event, libraryState().hookSettings());
-    carryOut(outcome);
-    if (outcome.swallow) return 1;
+    const InputEvent event = InputEvent::key(static_cast<std::uint16_t>(info->vkCode),
+                                             (info->flags & LLKHF_UP) != 0, isMarked(info->dwExtraInfo));
+    if (carryOut(pipeline.decide(event, libraryState().hookSettings()))) return 1;
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -77,11 +87,8 @@ LRESULT CALLBACK mouseHookProc(int code, WPARAM wParam, LPARAM lParam) {
     const std::uint8_t button = buttonOf(wParam, up);
     if (button != 0) {
       const auto* info = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
-      const HookOutcome outcome =
-          decider.onButton(ButtonEvent{button, up, isMarked(info->dwExtraInfo)},
-                           libraryState().hookSettings());
-      carryOut(outcome);
-      if (outcome.swallow) return 1;
+      const InputEvent event = InputEvent::click(button, up, isMarked(info->dwExtraInfo));
+      if (carryOut(pipeline.decide(event, libraryState().hookSettings()))) return 1;
     }
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
@@ -110,19 +117,23 @@ HHOOK installInputHook(HookKind kind) {
 
 void startProcedures(HWND window) {
   hotKeyLookup();
-  decider = HotKeyDecider{};
+  pipeline = HookPipeline{};
   threadWindow = window;
   lastEvent = lastKey = GetTickCount();
 }
 
 void resyncKeyState(bool capsLock) {
-  decider.keys().resyncModifiers(systemKeyDown);
-  decider.forgetReleasedSwallows(systemKeyDown);
-  if (capsLock) decider.keys().setCapsLock((GetKeyState(VK_CAPITAL) & 1) != 0);
+  pipeline.keys().resyncModifiers(systemKeyDown);
+  pipeline.forgetReleasedSwallows(systemKeyDown);
+  if (capsLock) pipeline.keys().setCapsLock((GetKeyState(VK_CAPITAL) & 1) != 0);
 }
 
 DWORD lastEventSeen() { return lastEvent; }
 DWORD lastKeySeen() { return lastKey; }
+
+void sendReplacementKey(WPARAM vk, LPARAM up) {
+  keybd_event(static_cast<BYTE>(vk), 0, up != 0 ? KEYEVENTF_KEYUP : 0, kSyntheticInputMarker);
+}
 
 void sendMenuBlocker() {
   keybd_event(static_cast<BYTE>(vk::kUnassigned), 0, 0, kSyntheticInputMarker);

@@ -34,4 +34,10 @@ DWORD lastKeySeen();
 inline constexpr UINT kMenuBlockerRequest = WM_APP + 4;
 void sendMenuBlocker();
 
+// Posted to the thread window by a procedure whose pipeline replaced a key:
+// wParam the virtual key, lParam 1 for a release. Sent marked, outside the
+// hook.
+inline constexpr UINT kReplacementKeyRequest = WM_APP + 6;
+void sendReplacementKey(WPARAM vk, LPARAM up);
+
 }  // namespace tavrix::hook

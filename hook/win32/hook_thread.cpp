@@ -133,6 +133,9 @@ LRESULT CALLBACK threadWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     case kMenuBlockerRequest:
       sendMenuBlocker();
       return 0;
+    case kReplacementKeyRequest:
+      sendReplacementKey(wParam, lParam);
+      return 0;
     case WM_TIMER:
       if (wParam == kForegroundPollTimer) pollForeground();
       if (wParam == kInputHookPollTimer) pollInputHooks(*context);

@@ -1,0 +1,37 @@
+// The hooks' features in the order they see an event. Adding a feature to
+// the hooks is adding its stage here; nothing else in the pipeline or in the
+// library changes. An event a stage swallows goes no further, an event it
+// replaces goes on as the replacement.
+#include "hook/hook_pipeline.h"
+#include "hook/stages/caps_lock_stage.h"
+#include "hook/stages/hot_key_stage.h"
+#include "hook/stages/own_input_stage.h"
+
+namespace tavrix::hook {
+
+HookStages standardStages() {
+  HookStages stages;
+  // The program's own keys and the abort key come first: nothing after this
+  // acts on what a macro types.
+  stages.push_back(std::make_unique<OwnInputStage>());
+
+  // Key swap belongs here, not yet built: it rewrites the user's character
+  // key (HookVerdict::Replace) before anything else reads it, so hot keys,
+  // capture and Wordlets all see the key the user gets.
+
+  stages.push_back(std::make_unique<CapsLockStage>());
+
+  // Capture belongs here, not yet built: while a capture records it posts
+  // the recorded text (message 3, one character each) and, for a stop key,
+  // the end (message 4); it runs before hot keys so that it sees them too.
+
+  stages.push_back(std::make_unique<HotKeyStage>());
+
+  // Wordlet characters belong here, not yet built: while macros have
+  // Wordlets, each character the user types (never a swallowed hot key, which
+  // ends above) is posted as message 6 with the Caps Lock state.
+
+  return stages;
+}
+
+}  // namespace tavrix::hook
