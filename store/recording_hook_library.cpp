@@ -17,6 +17,7 @@ void RecordingHookLibrary::Take(TableBytes table, hook::PublishCall call, std::u
   for (const hook::ByteRange& range : hook::fieldsTakenBy(call, macro)) {
     std::copy_n(table.begin() + range.offset, range.size, copy_.bytes().begin() + range.offset);
   }
+  state_.publish(call, table.data(), macro);
 }
 
 std::size_t RecordingHookLibrary::CountOf(const std::string& name) const {

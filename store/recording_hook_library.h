@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "hook/library_state.h"
 #include "hook/table_fields.h"
 #include "store/hook_library.h"
 #include "store/shared_macro_table.h"
@@ -49,6 +50,9 @@ class RecordingHookLibrary : public HookLibrary {
   std::size_t CountOf(const std::string& name) const;
   // The library's copy of the table.
   const SharedMacroTable& copy() const { return copy_; }
+  // The real library's table copy and the state its hooks decide from, fed
+  // by the same calls (the simulated closed loop runs the hooks on it).
+  hook::LibraryState& libraryState() { return state_; }
   // Handles of the hooks installed and not yet removed.
   const std::set<HookHandle>& installedHooks() const { return installed_; }
 
@@ -58,6 +62,7 @@ class RecordingHookLibrary : public HookLibrary {
   void Take(TableBytes table, hook::PublishCall call, std::uint16_t macro = 0);
 
   std::vector<Call> calls_;
+  hook::LibraryState state_;
   SharedMacroTable copy_;
   std::set<HookHandle> installed_;
   HookHandle nextHandle_ = 0x1000;

@@ -146,15 +146,39 @@ void SimDesktop::OpenDueWindows() {
 // --- Input ---------------------------------------------------------------------
 
 void SimDesktop::SendKey(std::uint8_t vk, bool up) {
+  if (trace_.Enabled()) trace_.Add("key " + std::to_string(vk) + (up ? " up" : " down"));
+  if (PassesHook(SimInputEvent{true, vk, 0, up, true})) TakeKey(vk, up);
+}
+
+void SimDesktop::UserKey(std::uint8_t vk, bool up) {
+  if (trace_.Enabled()) trace_.Add("user key " + std::to_string(vk) + (up ? " up" : " down"));
+  if (PassesHook(SimInputEvent{true, vk, 0, up, false})) TakeKey(vk, up);
+}
+
+void SimDesktop::UserClick(std::uint8_t button, bool up) {
+  if (trace_.Enabled()) trace_.Add("user click " + std::to_string(button) + (up ? " up" : " down"));
+  PassesHook(SimInputEvent{false, 0, button, up, false});
+}
+
+bool SimDesktop::PassesHook(const SimInputEvent& event) { return !inputHook_ || inputHook_(event); }
+
+void SimDesktop::TakeKey(std::uint8_t vk, bool up) {
   if (!up && vk == VkCapital) capsLock_ = !capsLock_;
   keysDown_[vk] = !up;
-  if (trace_.Enabled()) trace_.Add("key " + std::to_string(vk) + (up ? " up" : " down"));
 }
 
 void SimDesktop::SendMouse(std::uint32_t flags, std::int32_t x, std::int32_t y, std::int32_t data) {
-  if (!trace_.Enabled()) return;
-  trace_.Add("mouse " + std::to_string(flags) + " " + std::to_string(x) + " " + std::to_string(y) + " " +
-             std::to_string(data));
+  if (trace_.Enabled()) {
+    trace_.Add("mouse " + std::to_string(flags) + " " + std::to_string(x) + " " + std::to_string(y) + " " +
+               std::to_string(data));
+  }
+  // The button bits of mouse_event: left down 0x2, up 0x4; right 0x8, 0x10;
+  // middle 0x20, 0x40.
+  for (std::uint8_t button = 1; button <= 3; ++button) {
+    const std::uint32_t downBit = 0x2u << (2 * (button - 1));
+    if ((flags & downBit) != 0) PassesHook(SimInputEvent{false, 0, button, false, true});
+    if ((flags & (downBit << 1)) != 0) PassesHook(SimInputEvent{false, 0, button, true, true});
+  }
 }
 
 std::int16_t SimDesktop::KeyScan(unsigned char ch) { return UsKeyScan(ch); }

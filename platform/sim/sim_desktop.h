@@ -10,7 +10,8 @@
 // "setpos <title> <left> <top>", "setsize <title> <width> <height>",
 // "quit <title>", "launch <program> <parameters>", "open <address>",
 // "sound <file> wait|nowait", "beep", "chdir <folder>", "delete <file>",
-// "copy <source> <target>", "rename <old> <new>".
+// "copy <source> <target>", "rename <old> <new>", and for the user's own
+// input "user key <vk> down|up", "user click <button> down|up".
 #pragma once
 
 #include <array>
@@ -25,6 +26,15 @@
 #include "platform/sim/sim_trace.h"
 
 namespace tavrix {
+
+// One key or mouse button event as the system's input hooks see it.
+struct SimInputEvent {
+  bool key = true;
+  std::uint8_t vk = 0;      // keys
+  std::uint8_t button = 0;  // clicks: 1 left, 2 right, 3 middle
+  bool up = false;
+  bool marked = false;      // sent by the program (Desktop), not by the user
+};
 
 struct SimWindow {
   WindowId id = 0;
@@ -69,6 +79,13 @@ class SimDesktop : public Desktop {
   // Runs whenever the application processes its messages (and inside waits):
   // the place where a test delivers an abort or other events mid-playback.
   void SetMessageHandler(std::function<void()> handler) { messageHandler_ = std::move(handler); }
+  // Every key and click, the program's and the user's, passes `hook` before
+  // it takes effect, as the system's input hooks do; false swallows it (a
+  // swallowed key never reaches the key state).
+  void SetInputHook(std::function<bool(const SimInputEvent&)> hook) { inputHook_ = std::move(hook); }
+  // The user presses or releases a key or mouse button.
+  void UserKey(std::uint8_t vk, bool up);
+  void UserClick(std::uint8_t button, bool up);
 
   // --- Looking at the result ------------------------------------------------
   const SimWindow* Window(WindowId window) const;
@@ -139,6 +156,8 @@ class SimDesktop : public Desktop {
   void RemoveWindow(WindowId window);
   void MoveToBack(WindowId window);
   void OpenDueWindows();
+  bool PassesHook(const SimInputEvent& event);
+  void TakeKey(std::uint8_t vk, bool up);
 
   SimTrace trace_;
   SimClock clock_;
@@ -158,6 +177,7 @@ class SimDesktop : public Desktop {
   std::string clipboard_;
   std::string currentFolder_;
   std::function<void()> messageHandler_;
+  std::function<bool(const SimInputEvent&)> inputHook_;
 };
 
 }  // namespace tavrix
