@@ -96,13 +96,8 @@ void ActivationDispatcher::HandlePaused(std::uint16_t code, bool capsLockBit) {
 }
 
 int ActivationDispatcher::SystemActivationDigitOf(std::uint16_t code) const {
-  const SharedMacroTable& table = file_.index().table();
-  const int count = file_.index().Count();
-  for (int n = 1; n <= count; ++n) {
-    if (table.Scope(n) != kScopeSystem || table.Active(n) == 0 || table.Activation(n) != code) continue;
-    if (const int digit = SystemActivationDigit(table.ScopeName(n)); digit != 0) return digit;
-  }
-  return 0;
+  const int n = SystemActivationUsing(file_.index(), code);
+  return n == 0 ? 0 : SystemActivationDigit(file_.index().table().ScopeName(n));
 }
 
 bool ActivationDispatcher::IsSystemActivation(std::uint16_t code, int digit) const {

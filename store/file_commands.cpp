@@ -25,16 +25,6 @@ bool FileExists(const std::string& path) {
   return !path.empty() && std::filesystem::exists(path, error);
 }
 
-// The list without `removed`, every later number one lower.
-std::vector<std::uint16_t> Renumbered(const std::vector<std::uint16_t>& list, int removed) {
-  std::vector<std::uint16_t> result;
-  for (const std::uint16_t number : list) {
-    if (number == removed) continue;
-    result.push_back(number > removed ? static_cast<std::uint16_t>(number - 1) : number);
-  }
-  return result;
-}
-
 }  // namespace
 
 std::string FileTitle(const std::string& path) {
@@ -81,16 +71,14 @@ bool MacroFileCommands::DoClear(int selected) {
     return false;
   }
 
-  // Popup menus that list the macro lose it, and every later number moves
-  // down with the records. The originals are kept in case the removal fails.
-  std::vector<std::pair<int, MacroRecord>> menus;
+  // A popup menu that lists the macro loses it; the record delete renumbers
+  // every list in the same step as it moves the records down.
   bool listed = false;
-  for (int k = 1; k <= index.Count(); ++k) {
+  for (int k = 1; k <= index.Count() && !listed; ++k) {
     MacroRecord menu;
     if (index.table().Scope(k) != kScopePopupMenu || !file_.ReadRecord(k, menu)) continue;
     const std::vector<std::uint16_t> list = menu.PopupMenuList();
-    listed = listed || std::find(list.begin(), list.end(), selected) != list.end();
-    menus.emplace_back(k, menu);
+    listed = std::find(list.begin(), list.end(), selected) != list.end();
   }
   if (listed && !ui_.AskYesNo(kDeleteTitle,
                               "This macro is contained in a \"Popup Menu\".  It will be removed from the \"Popup "
@@ -102,28 +90,12 @@ bool MacroFileCommands::DoClear(int selected) {
 
   const bool wasTimed = index.table().Activation(selected) == kTimedActivation;
   const bool wasPopup = index.table().Scope(selected) == kScopePopupMenu;
-  std::vector<std::pair<int, MacroRecord>> changedMenus;
-  bool renumbered = true;
-  for (const auto& [k, original] : menus) {
-    const std::vector<std::uint16_t> list = original.PopupMenuList();
-    const std::vector<std::uint16_t> updated = Renumbered(list, selected);
-    if (updated == list) continue;
-    MacroRecord menu = original;
-    menu.SetPopupMenuList(updated);
-    if (!file_.SaveRecord(k, menu)) {
-      renumbered = false;
-      break;
-    }
-    changedMenus.emplace_back(k, original);
-  }
-
   if (wasPopup) listener_.RemovePopupTrayIcons();
-  const bool removed = renumbered && file_.DeleteRecord(selected);
-  if (!removed) {
-    // Put the menus back as they were, so no popup menu points at the
-    // wrong macro.
-    for (const auto& [k, original] : changedMenus) file_.SaveRecord(k, original);
-    if (renumbered) ui_.ShowMessage(kErrorTitle, "The macro could not be removed from the macro file.");
+  if (!file_.DeleteRecord(selected)) {
+    // The file and the index are as they were; so are the tray icons.
+    if (wasPopup) listener_.BuildPopupTrayIcons();
+    listener_.ReleaseFileLock(false);
+    return false;
   }
   file_.Reload();
   RebuildKeySwapState();
@@ -132,8 +104,8 @@ bool MacroFileCommands::DoClear(int selected) {
   if (wasTimed) listener_.RearmScheduler();
   if (wasPopup) listener_.BuildPopupTrayIcons();
   listener_.SelectAfterRemove(selected);
-  listener_.ReleaseFileLock(removed || !changedMenus.empty());
-  return removed;
+  listener_.ReleaseFileLock(true);
+  return true;
 }
 
 void MacroFileCommands::DoNew() {
@@ -198,7 +170,11 @@ void MacroFileCommands::DoLastFiles(const std::string& previous, const std::stri
 }
 
 void MacroFileCommands::RebuildKeySwapState() {
-  GetSwapFile(file_.Path(), swapTables_);
+  if (GetSwapFile(file_.Path(), swapTables_) == SwapFileResult::NotCreated &&
+      swapFailureReported_ != file_.Path()) {
+    swapFailureReported_ = file_.Path();
+    ui_.ShowMessage(kErrorTitle, SwapFileNotCreatedMessage(file_.Path()));
+  }
   listener_.KeySwapStateChanged();
 }
 

@@ -57,7 +57,8 @@ class MacroFileCommands {
   // Opens recent file k (1..5).
   void OpenSaveFile(int k);
   void DoLastFiles(const std::string& previous, const std::string& next);
-  // Loads or creates the current file's key-swap file into the tables.
+  // Loads or creates the current file's key-swap file into the tables. A
+  // key-swap file that cannot be created is reported once per macro file.
   void RebuildKeySwapState();
 
  private:
@@ -72,6 +73,7 @@ class MacroFileCommands {
   FileCommandListener& listener_;
   SwapTables swapTables_;
   RecentFiles recent_;
+  std::string swapFailureReported_;
 };
 
 }  // namespace tavrix

@@ -34,14 +34,18 @@ void InitSwapKeys(SwapTables tables) { std::copy(kAlphabet.begin(), kAlphabet.en
 bool LoadSwapKeys(const std::string& path, SwapTables tables) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
-  char bytes[kSwapTablesSize];
-  in.read(bytes, kSwapTablesSize);
+  char bytes[kSwapTablesSize + 1];
+  in.read(bytes, kSwapTablesSize + 1);
   if (in.gcount() != static_cast<std::streamsize>(kSwapTablesSize)) return false;
   std::copy(bytes, bytes + kSwapTablesSize, tables.begin());
   return true;
 }
 
 bool SaveSwapKeys(const std::string& path, ConstSwapTables tables) {
+  // Only a key-swap file is ever overwritten, never a file of another kind
+  // that happens to have its name.
+  std::error_code error;
+  if (std::filesystem::exists(path, error) && std::filesystem::file_size(path, error) != kSwapTablesSize) return false;
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   if (!out) return false;
   out.write(reinterpret_cast<const char*>(tables.data()), kSwapTablesSize);
@@ -54,16 +58,24 @@ bool SwapsInUse(ConstSwapTables tables) {
   return false;
 }
 
-void GetSwapFile(const std::string& macroPath, SwapTables tables) {
+SwapFileResult GetSwapFile(const std::string& macroPath, SwapTables tables) {
   const std::string path = SwapFileName(macroPath);
   std::error_code error;
-  if (std::filesystem::exists(path, error) || error) {
-    // An existing file that cannot be read is left as it is.
-    LoadSwapKeys(path, tables);
-    return;
+  const auto status = std::filesystem::status(path, error);
+  if (status.type() != std::filesystem::file_type::not_found) {
+    // An existing file that is not exactly the 93 bytes is left as it is
+    // (it may be a macro file of that name).
+    if (LoadSwapKeys(path, tables)) return SwapFileResult::Loaded;
+    InitSwapKeys(tables);
+    return SwapFileResult::Unusable;
   }
   InitSwapKeys(tables);
-  SaveSwapKeys(path, tables);
+  return SaveSwapKeys(path, tables) ? SwapFileResult::Created : SwapFileResult::NotCreated;
+}
+
+std::string SwapFileNotCreatedMessage(const std::string& macroPath) {
+  return "The key-swap file \"" + SwapFileName(macroPath) +
+         "\" could not be created.  Keys are not remapped for this macro file.";
 }
 
 }  // namespace tavrix

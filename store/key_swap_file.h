@@ -23,15 +23,26 @@ std::string_view SwapAlphabet();
 std::string SwapFileName(const std::string& macroPath);
 
 void InitSwapKeys(SwapTables tables);
-// Reads the first 93 bytes of the file; false (tables unchanged) when it
-// cannot be opened or is shorter.
+// Reads the file when it holds exactly 93 bytes; false (tables unchanged)
+// when it cannot be opened or has any other size.
 bool LoadSwapKeys(const std::string& path, SwapTables tables);
-// Creates or overwrites the file with the 93 bytes; false when it cannot.
+// Creates or overwrites the file with the 93 bytes; false when it cannot, or
+// when the file exists with another size (then it is left as it is).
 bool SaveSwapKeys(const std::string& path, ConstSwapTables tables);
 // Whether any character produces something other than itself.
 bool SwapsInUse(ConstSwapTables tables);
+enum class SwapFileResult {
+  Loaded,      // the key-swap file's tables
+  Created,     // none existed: unchanged tables, saved to a new key-swap file
+  NotCreated,  // none existed and none could be created: unchanged tables
+  Unusable,    // a file that is not 93 bytes (another macro file, say), left as it is: unchanged tables
+};
 // The key-swap state of a macro file: its key-swap file is loaded; a missing
-// one is created with unchanged tables (which the tables then hold).
-void GetSwapFile(const std::string& macroPath, SwapTables tables);
+// one is created with unchanged tables. The tables never keep what they held
+// before: anything that does not load gives the unchanged tables.
+SwapFileResult GetSwapFile(const std::string& macroPath, SwapTables tables);
+// What the user is told when the key-swap file of a macro file could not be
+// created.
+std::string SwapFileNotCreatedMessage(const std::string& macroPath);
 
 }  // namespace tavrix

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -16,10 +17,12 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kErrorTitle = "Error";
+constexpr const char* kWarningTitle = "Warning";
 constexpr const char* kSaveFailed = "Saving of keystrokes failed.";
 constexpr const char* kNewFileFailed = "New file could not be created.";
 constexpr const char* kMaximumReached = "Maximum number of hot keys has been reached.  Add not allowed.";
-constexpr std::streamoff kRecord = static_cast<std::streamoff>(kMacroRecordSize);
+constexpr const char* kNotRemoved = "The macro could not be removed from the macro file.";
+constexpr std::uint64_t kRecord = kMacroRecordSize;
 
 const std::array<SystemActivation, 4> kSystemActivations{{
     {"Activate Tavrix", 262},
@@ -30,12 +33,27 @@ const std::array<SystemActivation, 4> kSystemActivations{{
 
 std::string Quoted(const std::string& path) { return "\"" + path + "\""; }
 
-// The size of an open stream, or -1.
-std::streamoff StreamSize(std::istream& in) {
-  in.seekg(0, std::ios::end);
-  const std::streamoff size = in.tellg();
-  in.seekg(0, std::ios::beg);
-  return in ? size : -1;
+bool IsKeySwapFileName(const std::string& path) {
+  if (path.size() < 4) return false;
+  std::string last = path.substr(path.size() - 4);
+  for (char& c : last) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return last == ".TVS";
+}
+
+// The list without `removed`, every later number one lower.
+std::vector<std::uint16_t> Renumbered(const std::vector<std::uint16_t>& list, int removed) {
+  std::vector<std::uint16_t> result;
+  for (const std::uint16_t number : list) {
+    if (number == removed) continue;
+    result.push_back(number > removed ? static_cast<std::uint16_t>(number - 1) : number);
+  }
+  return result;
+}
+
+MacroRecord RecordAt(const std::string& bytes, std::uint64_t n) {
+  MacroRecord record;
+  std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>((n - 1) * kRecord), kRecord, record.bytes().begin());
+  return record;
 }
 
 }  // namespace
@@ -45,8 +63,11 @@ const SystemActivation& SystemActivationFor(int digit) {
   return kSystemActivations[static_cast<std::size_t>(digit - 1)];
 }
 
-MacroFile::MacroFile(MacroIndex& index, HookLibrary& hooks, Ui& ui, Clock now)
-    : index_(index), hooks_(hooks), ui_(ui), now_(std::move(now)) {}
+std::string MacroFile::CutOffTailFile(const std::string& macroPath) { return macroPath + ".CUT"; }
+std::string MacroFile::ReplacementFile(const std::string& macroPath) { return macroPath + ".NEW"; }
+
+MacroFile::MacroFile(MacroIndex& index, HookLibrary& hooks, Ui& ui, Clock now, FileAccess& access)
+    : index_(index), hooks_(hooks), ui_(ui), now_(std::move(now)), access_(access) {}
 
 bool MacroFile::CheckCanChange() {
   switch (state_) {
@@ -71,9 +92,9 @@ bool MacroFile::ReadRecord(int n, MacroRecord& buffer) const {
   std::ifstream in(path_, std::ios::binary);
   if (!in) return false;
   MacroRecord::Bytes bytes;
-  in.seekg((n - 1) * kRecord);
-  in.read(reinterpret_cast<char*>(bytes.data()), kRecord);
-  if (in.gcount() != kRecord) return false;
+  in.seekg(static_cast<std::streamoff>((n - 1) * kRecord));
+  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(kRecord));
+  if (in.gcount() != static_cast<std::streamsize>(kRecord)) return false;
   buffer.bytes() = bytes;
   return true;
 }
@@ -81,85 +102,101 @@ bool MacroFile::ReadRecord(int n, MacroRecord& buffer) const {
 // A file that stopped being a whole number of records after it was loaded
 // (changed behind our back) is damaged from now on: the user is told, and the
 // change is refused.
-bool MacroFile::StillWholeRecords(std::streamoff size) {
+bool MacroFile::StillWholeRecords(std::uint64_t size) {
   if (size % kRecord == 0) return true;
   MarkDamaged();
   CheckCanChange();
   return false;
 }
 
+std::unique_ptr<LockedFile> MacroFile::OpenForChange() {
+  std::unique_ptr<LockedFile> file = access_.Open(path_, LockedOpen::Change);
+  if (!file) ui_.ShowMessage(kErrorTitle, kSaveFailed);
+  return file;
+}
+
 bool MacroFile::SaveRecord(int n, const MacroRecord& record) {
   if (!CheckCanChange()) return false;
-  std::fstream file(path_, std::ios::in | std::ios::out | std::ios::binary);
-  if (!file) {
+  const std::unique_ptr<LockedFile> file = OpenForChange();
+  return file && SaveRecordIn(*file, n, record);
+}
+
+bool MacroFile::SaveRecordIn(LockedFile& file, int n, const MacroRecord& record) {
+  const std::optional<std::uint64_t> size = file.Size();
+  if (!size) {
     ui_.ShowMessage(kErrorTitle, kSaveFailed);
     return false;
   }
-  const std::streamoff size = StreamSize(file);
-  if (size < 0) {
-    ui_.ShowMessage(kErrorTitle, kSaveFailed);
-    return false;
-  }
-  if (!StillWholeRecords(size)) return false;
-  const std::streamoff records = size / kRecord;
-  std::streamoff position;
+  if (!StillWholeRecords(*size)) return false;
+  const std::uint64_t records = *size / kRecord;
   if (n == -1) {
-    // Appending never overwrites: even if another copy of the program has
-    // changed the file meanwhile, the new record goes after all others.
-    n = index_.Count();
-    position = size;
-    if (records >= kMaxMacros) {
+    if (index_.Count() < 1) {  // an append whose caller did not raise the count
+      ui_.ShowMessage(kErrorTitle, kSaveFailed);
+      return false;
+    }
+    if (records >= static_cast<std::uint64_t>(kMaxMacros)) {
       ui_.ShowMessage(kErrorTitle, kMaximumReached);
       return false;
     }
-  } else {
-    position = (n - 1) * kRecord;
+    return Append(file, *size, record);
   }
   if (n > kMaxMacros) {
     ui_.ShowMessage(kErrorTitle, kMaximumReached);
     return false;
   }
-  if (n < 1) {  // an append whose caller did not raise the count
+  if (n < 1 || static_cast<std::uint64_t>(n) > records + 1) {  // would leave a gap of undefined records
     ui_.ShowMessage(kErrorTitle, kSaveFailed);
     return false;
   }
-  if (position > size) {  // would leave a gap of undefined records
+  if (static_cast<std::uint64_t>(n) == records + 1) return Append(file, *size, record);
+  if (!file.WriteAt((n - 1) * kRecord, record.bytes().data(), kRecord) || !file.Flush()) {
     ui_.ShowMessage(kErrorTitle, kSaveFailed);
     return false;
   }
-  file.seekp(position);
-  file.write(reinterpret_cast<const char*>(record.bytes().data()), kRecord);
-  file.flush();
-  if (!file) {
-    ui_.ShowMessage(kErrorTitle, kSaveFailed);
-    return false;
-  }
-  file.close();
   index_.TakeRecord(n, record);
   hooks_.TvxUpItem(index_.table().bytes(), static_cast<std::uint16_t>(n));
+  lastSaved_ = n;
+  return true;
+}
+
+// Appending never overwrites: the record goes after every record the file
+// holds now, even when another copy appended some since the load. A write
+// that fails half-way is cut back, so the file stays whole records.
+bool MacroFile::Append(LockedFile& file, std::uint64_t size, const MacroRecord& record) {
+  if (!file.WriteAt(size, record.bytes().data(), kRecord) || !file.Flush()) {
+    file.Truncate(size);
+    file.Flush();
+    ui_.ShowMessage(kErrorTitle, kSaveFailed);
+    return false;
+  }
+  const int n = static_cast<int>(size / kRecord) + 1;
+  lastSaved_ = n;
+  if (n == index_.Count()) {
+    index_.TakeRecord(n, record);
+    hooks_.TvxUpItem(index_.table().bytes(), static_cast<std::uint16_t>(n));
+    return true;
+  }
+  // The file changed behind our back: the index follows the file.
+  index_.Clear();
+  ReadRecordsIntoIndex(file, size + kRecord, Mode::Program);
+  std::array<bool, 5> present{};
+  CanonicalSystemNickNames(present);
+  hooks_.TvxUpNumKeys(index_.table().bytes());
   return true;
 }
 
 bool MacroFile::SetActiveOnDisk(int n, std::uint8_t value) {
   if (!CheckCanChange()) return false;
-  std::fstream file(path_, std::ios::in | std::ios::out | std::ios::binary);
-  if (!file) {
-    ui_.ShowMessage(kErrorTitle, kSaveFailed);
-    return false;
-  }
-  const std::streamoff size = StreamSize(file);
-  if (size <= 0) return false;
-  if (!StillWholeRecords(size)) return false;
-  if (n < 1 || n > size / kRecord) return false;
+  const std::unique_ptr<LockedFile> file = OpenForChange();
+  if (!file) return false;
+  const std::optional<std::uint64_t> size = file->Size();
+  if (!size || *size == 0) return false;
+  if (!StillWholeRecords(*size)) return false;
+  if (n < 1 || static_cast<std::uint64_t>(n) > *size / kRecord) return false;
   MacroRecord record;
-  file.seekg((n - 1) * kRecord);
-  file.read(reinterpret_cast<char*>(record.bytes().data()), kRecord);
-  if (file.gcount() != kRecord) return false;
+  if (!file->ReadAt((n - 1) * kRecord, record.bytes().data(), kRecord)) return false;
   record.SetActive(value);
-  file.seekp((n - 1) * kRecord);
-  file.write(reinterpret_cast<const char*>(record.bytes().data()), kRecord);
-  file.flush();
-  if (!file) {
+  if (!file->WriteAt((n - 1) * kRecord, record.bytes().data(), kRecord) || !file->Flush()) {
     ui_.ShowMessage(kErrorTitle, kSaveFailed);
     return false;
   }
@@ -168,33 +205,44 @@ bool MacroFile::SetActiveOnDisk(int n, std::uint8_t value) {
 
 bool MacroFile::DeleteRecord(int n) {
   if (!CheckCanChange()) return false;
-  std::uintmax_t newSize = 0;
-  {
-    std::fstream file(path_, std::ios::in | std::ios::out | std::ios::binary);
-    if (!file) return false;
-    const std::streamoff size = StreamSize(file);
-    if (size < 0) return false;
-    if (!StillWholeRecords(size)) return false;
-    const std::streamoff records = size / kRecord;
-    if (n < 1 || n > records) return false;
-    // Every later record moves one place down.
-    std::vector<char> later(static_cast<std::size_t>((records - n) * kRecord));
-    file.seekg(n * kRecord);
-    file.read(later.data(), static_cast<std::streamsize>(later.size()));
-    if (file.gcount() != static_cast<std::streamsize>(later.size())) return false;
-    file.seekp((n - 1) * kRecord);
-    file.write(later.data(), static_cast<std::streamsize>(later.size()));
-    file.flush();
-    if (!file) {
-      ui_.ShowMessage(kErrorTitle, kSaveFailed);
-      return false;
-    }
-    newSize = static_cast<std::uintmax_t>((records - 1) * kRecord);
+  const std::unique_ptr<LockedFile> file = OpenForChange();
+  if (!file) return false;
+  const std::optional<std::uint64_t> size = file->Size();
+  if (!size) return false;
+  if (!StillWholeRecords(*size)) return false;
+  const std::uint64_t records = *size / kRecord;
+  if (n < 1 || static_cast<std::uint64_t>(n) > records) return false;
+  std::string bytes(static_cast<std::size_t>(*size), '\0');
+  if (!file->ReadAt(0, bytes.data(), bytes.size())) {
+    ui_.ShowMessage(kErrorTitle, kNotRemoved);
+    return false;
   }
-  std::error_code error;
-  fs::resize_file(path_, newSize, error);  // drops the now duplicated last record
-  if (error) {
-    ui_.ShowMessage(kErrorTitle, kSaveFailed);
+
+  std::string remaining;
+  remaining.reserve(bytes.size() - kRecord);
+  for (std::uint64_t k = 1; k <= records; ++k) {
+    if (k == static_cast<std::uint64_t>(n)) continue;
+    MacroRecord record = RecordAt(bytes, k);
+    if (record.Scope() == kScopePopupMenu) {
+      const std::vector<std::uint16_t> list = record.PopupMenuList();
+      const std::vector<std::uint16_t> updated = Renumbered(list, n);
+      if (updated != list) record.SetPopupMenuList(updated);
+    }
+    remaining.append(reinterpret_cast<const char*>(record.bytes().data()), kRecord);
+  }
+
+  // The new file is written whole beside the old one and takes its place in
+  // one step, still under the lock: a failure or a crash at any moment leaves
+  // either the old file or the new one, never a mixture.
+  const std::string replacement = ReplacementFile(path_);
+  bool replaced = access_.WriteWholeFile(replacement, remaining);
+  if (replaced) {
+    file->PrepareForReplace();
+    replaced = access_.Replace(replacement, path_);
+  }
+  if (!replaced) {
+    access_.Remove(replacement);
+    ui_.ShowMessage(kErrorTitle, kNotRemoved);
     return false;
   }
   return true;
@@ -203,11 +251,6 @@ bool MacroFile::DeleteRecord(int n) {
 void MacroFile::LoadFile(const std::string& path) { Load(path, Mode::Program); }
 bool MacroFile::LoadReadOnly(const std::string& path) { return Load(path, Mode::ReadOnly); }
 
-bool MacroFile::CreateMissingFile() {
-  std::ofstream created(path_, std::ios::binary);
-  return static_cast<bool>(created);
-}
-
 bool MacroFile::Load(const std::string& path, Mode mode) {
   path_ = path;
   state_ = MacroFileState::Ready;
@@ -215,49 +258,57 @@ bool MacroFile::Load(const std::string& path, Mode mode) {
 
   std::error_code error;
   const fs::file_status status = fs::status(path_, error);
-  if (status.type() == fs::file_type::not_found) {
-    if (mode == Mode::ReadOnly) return false;
-    if (!CreateMissingFile()) {
-      ui_.ShowMessage(kErrorTitle, kNewFileFailed);
-      hooks_.TvxUpNumKeys(index_.table().bytes());
-      return false;
-    }
+  const bool missing = status.type() == fs::file_type::not_found;
+  if (missing && mode == Mode::ReadOnly) return false;
+  if (missing && IsKeySwapFileName(path_)) {
+    // That name belongs to the key-swap file of the macro file beside it.
+    state_ = MacroFileState::Unreadable;
     hooks_.TvxUpNumKeys(index_.table().bytes());
-    CheckSystemActivations(mode);
-    return true;
+    ui_.ShowMessage(kErrorTitle, "Invalid file type selected.");
+    return false;
   }
 
   // Anything that exists is never emptied or recreated, even when it cannot
-  // be read now.
-  std::ifstream in(path_, std::ios::binary);
-  const std::uintmax_t size = fs::is_regular_file(status) ? fs::file_size(path_, error) : 0;
-  if (!fs::is_regular_file(status) || error || !in) {
-    state_ = MacroFileState::Unreadable;
+  // be read now; a missing file is created without ever emptying one that
+  // another copy has just made. The whole load, the system activations
+  // included, holds the lock, so two copies loading a new file at the same
+  // moment add the system activations once.
+  bool created = false;
+  std::unique_ptr<LockedFile> file =
+      access_.Open(path_, mode == Mode::ReadOnly ? LockedOpen::Read : LockedOpen::ChangeOrCreate, &created);
+  // A file we may read but not write loads all the same; its changes fail
+  // when they are made.
+  if (!file && !missing && mode == Mode::Program) file = access_.Open(path_, LockedOpen::Read);
+  const std::optional<std::uint64_t> size = file ? file->Size() : std::nullopt;
+  if (!size) {
     hooks_.TvxUpNumKeys(index_.table().bytes());
+    if (missing && !fs::exists(path_, error)) {
+      ui_.ShowMessage(kErrorTitle, kNewFileFailed);
+      return false;
+    }
+    state_ = MacroFileState::Unreadable;
     ui_.ShowMessage(kErrorTitle, "The macro file " + Quoted(path_) +
                                      " could not be opened.  Tavrix will not change this file until it can be opened.");
     return false;
   }
-  ReadRecordsIntoIndex(in, size);
-  in.close();
+  ReadRecordsIntoIndex(*file, *size, mode);
   hooks_.TvxUpNumKeys(index_.table().bytes());
-  CheckSystemActivations(mode);
+  CheckSystemActivations(file.get(), mode);
   return state_ == MacroFileState::Ready;
 }
 
-void MacroFile::ReadRecordsIntoIndex(std::istream& in, std::uintmax_t size) {
-  const std::uintmax_t wholeRecords = size / kMacroRecordSize;
-  const bool partial = size % kMacroRecordSize != 0;
-  const int toLoad = static_cast<int>(std::min<std::uintmax_t>(wholeRecords, kMaxMacros));
+bool MacroFile::ReadRecordsIntoIndex(LockedFile& file, std::uint64_t size, Mode mode) {
+  const std::uint64_t wholeRecords = size / kRecord;
+  const bool partial = size % kRecord != 0;
+  const int toLoad = static_cast<int>(std::min<std::uint64_t>(wholeRecords, kMaxMacros));
 
-  std::vector<std::uint8_t> data(static_cast<std::size_t>(toLoad) * kMacroRecordSize);
-  in.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(data.size()));
-  const int loaded = static_cast<int>(static_cast<std::size_t>(in.gcount()) / kMacroRecordSize);
+  std::vector<std::uint8_t> data(static_cast<std::size_t>(toLoad) * kRecord);
+  int loaded = toLoad;
+  if (!data.empty() && !file.ReadAt(0, data.data(), data.size())) loaded = 0;
 
   MacroRecord record;
   for (int n = 1; n <= loaded; ++n) {
-    std::copy_n(data.begin() + static_cast<std::ptrdiff_t>((n - 1) * kMacroRecordSize), kMacroRecordSize,
-                record.bytes().begin());
+    std::copy_n(data.begin() + static_cast<std::ptrdiff_t>((n - 1) * kRecord), kRecord, record.bytes().begin());
     index_.SetCount(n);
     index_.TakeRecord(n, record);
     hooks_.TvxUpItem(index_.table().bytes(), static_cast<std::uint16_t>(n));
@@ -268,22 +319,46 @@ void MacroFile::ReadRecordsIntoIndex(std::istream& in, std::uintmax_t size) {
     ui_.ShowMessage(kErrorTitle, "The macro file " + Quoted(path_) + " could not be read completely.  Only the first " +
                                      std::to_string(loaded) +
                                      " macros were loaded.  Tavrix will not change this file until it can be read.");
-  } else if (partial) {
+  } else if (wholeRecords > static_cast<std::uint64_t>(kMaxMacros)) {
+    MarkDamaged();
+    ui_.ShowMessage(kErrorTitle, "The macro file " + Quoted(path_) +
+                                     " holds more than 500 macros.  Only the first 500 were loaded.  Tavrix will "
+                                     "not change this file until it is repaired.");
+  } else if (partial && (mode == Mode::ReadOnly || !MoveCutOffTail(file, size))) {
     MarkDamaged();
     ui_.ShowMessage(kErrorTitle, "The macro file " + Quoted(path_) +
                                      " is damaged: its size is not a whole number of macros.  Only the first " +
                                      std::to_string(loaded) +
                                      " macros were loaded.  Tavrix will not change this file until it is repaired.");
-  } else if (wholeRecords > static_cast<std::uintmax_t>(kMaxMacros)) {
-    MarkDamaged();
-    ui_.ShowMessage(kErrorTitle, "The macro file " + Quoted(path_) +
-                                     " holds more than 500 macros.  Only the first 500 were loaded.  Tavrix will "
-                                     "not change this file until it is repaired.");
   }
+  return state_ == MacroFileState::Ready;
 }
 
-void MacroFile::CheckSystemActivations(Mode mode) {
-  std::array<bool, 5> present{};
+// The bytes after the last whole record are what a crash in the middle of an
+// append leaves. They go to the end of the side file (kept, never thrown
+// away), the macro file is cut back to its whole records, and the user is
+// told. When the side file cannot be written the macro file stays as it is.
+bool MacroFile::MoveCutOffTail(LockedFile& file, std::uint64_t size) {
+  const std::uint64_t whole = size - size % kRecord;
+  std::string tail(static_cast<std::size_t>(size - whole), '\0');
+  if (!file.ReadAt(whole, tail.data(), tail.size())) return false;
+  const std::string side = CutOffTailFile(path_);
+  {
+    std::ofstream out(side, std::ios::binary | std::ios::app);
+    if (!out) return false;
+    out.write(tail.data(), static_cast<std::streamsize>(tail.size()));
+    out.flush();
+    if (!out) return false;
+  }
+  if (!file.Truncate(whole) || !file.Flush()) return false;
+  ui_.ShowMessage(kWarningTitle, "The macro file " + Quoted(path_) + " ended in a cut-off macro of " +
+                                     std::to_string(tail.size()) + " bytes.  Those bytes were moved to the end of " +
+                                     Quoted(side) + " and the " + std::to_string(whole / kRecord) +
+                                     " whole macros were loaded.");
+  return true;
+}
+
+void MacroFile::CanonicalSystemNickNames(std::array<bool, 5>& present) {
   SharedMacroTable& table = index_.table();
   for (int n = 1; n <= index_.Count(); ++n) {
     if (table.Scope(n) != kScopeSystem) continue;
@@ -294,37 +369,52 @@ void MacroFile::CheckSystemActivations(Mode mode) {
     const char* canonical = SystemActivationFor(digit).nickName;
     if (index_.NickName(n) != canonical) index_.SetNickName(n, canonical);
   }
-  if (mode == Mode::ReadOnly || state_ != MacroFileState::Ready) return;
-  for (int digit = 1; digit <= 4; ++digit) {
-    if (!present[static_cast<std::size_t>(digit)] && !AddSystemActivation(digit)) return;
-  }
 }
 
-bool MacroFile::AddSystemActivation(int digit) {
+// The missing system activations are added all together or not at all: the
+// room for every one of them is checked first, and a save that fails cuts
+// the file back to where it was.
+void MacroFile::CheckSystemActivations(LockedFile* file, Mode mode) {
+  std::array<bool, 5> present{};
+  CanonicalSystemNickNames(present);
+  if (mode == Mode::ReadOnly || state_ != MacroFileState::Ready || file == nullptr) return;
+  const int missing = static_cast<int>(std::count(present.begin() + 1, present.end(), false));
+  if (missing == 0) return;
   const int count = index_.Count();
-  if (count >= kMaxMacros) {
-    ui_.ShowMessage(kErrorTitle, "The macro file " + Quoted(path_) +
-                                     " already holds 500 macros, so the system activations could not be added.");
-    return false;
+  if (count + missing > kMaxMacros) {
+    ui_.ShowMessage(kErrorTitle, "The macro file " + Quoted(path_) + " holds " + std::to_string(count) +
+                                     " macros, so the " + std::to_string(missing) +
+                                     " missing system activations could not be added.");
+    return;
   }
-  const SystemActivation& system = SystemActivationFor(digit);
-  MacroRecord record;
-  record.SetNickName(system.nickName);
-  record.SetScopeName(std::string(1, static_cast<char>('0' + digit)));
-  record.SetWordletText("");
-  record.SetActivation(system.hotKey);
-  record.SetScope(kScopeSystem);
-  record.SetActive(1);
-  record.SetReserved98(0);
-  record.ClearMacroText();
-  record.SetLastModified(ToDateTimeValue(now_()));
+  const std::optional<std::uint64_t> sizeBefore = file->Size();
+  if (!sizeBefore) return;
+  for (int digit = 1; digit <= 4; ++digit) {
+    if (present[static_cast<std::size_t>(digit)]) continue;
+    const SystemActivation& system = SystemActivationFor(digit);
+    MacroRecord record;
+    record.SetNickName(system.nickName);
+    record.SetScopeName(std::string(1, static_cast<char>('0' + digit)));
+    record.SetWordletText("");
+    record.SetActivation(system.hotKey);
+    record.SetScope(kScopeSystem);
+    record.SetActive(1);
+    record.SetReserved98(0);
+    record.ClearMacroText();
+    record.SetLastModified(ToDateTimeValue(now_()));
 
-  index_.SetCount(count + 1);
-  hooks_.TvxUpNumKeys(index_.table().bytes());
-  if (SaveRecord(count + 1, record)) return true;
-  index_.SetCount(count);  // nothing was appended
-  hooks_.TvxUpNumKeys(index_.table().bytes());
-  return false;
+    const int n = index_.Count() + 1;
+    index_.SetCount(n);
+    hooks_.TvxUpNumKeys(index_.table().bytes());
+    if (SaveRecordIn(*file, n, record)) continue;
+    // None of them, then: the file and the index as before.
+    file->Truncate(*sizeBefore);
+    file->Flush();
+    for (int k = count + 1; k <= n; ++k) index_.TakeRecord(k, MacroRecord{});
+    index_.SetCount(count);
+    hooks_.TvxUpNumKeys(index_.table().bytes());
+    return;
+  }
 }
 
 }  // namespace tavrix

@@ -3,18 +3,30 @@
 // and closes it again; every change is mirrored into the index and published
 // to the hook library in the same step.
 //
-// A file that is not a whole number of records, holds more than 500 of them,
-// or exists but cannot be read is loaded as far as it safely can be and then
-// left alone: every change to it is refused until it has been repaired (or
-// can be read), so that no macro in it is ever lost or overwritten.
+// Every change holds the file's lock (FileAccess) from its reading of the
+// size to the end of its write, so two copies of the program, or the program
+// and the tavrix tool, never interleave their changes. An append that fails
+// is cut back to the old size; a removal writes the new file beside the old
+// one and replaces it in one step.
+//
+// A file that ends in a cut-off record (a crash in the middle of an append)
+// is loaded whole record by whole record; the cut-off bytes are moved into
+// the side file named by CutOffTailFile() and changes go on. A file that
+// holds more than 500 records, or exists but cannot be read, is loaded as far
+// as it safely can be and then left alone: every change to it is refused
+// until it has been repaired (or can be read), so that no macro in it is ever
+// lost or overwritten.
 #pragma once
 
+#include <array>
 #include <functional>
+#include <memory>
 #include <ios>
 #include <string>
 
 #include "platform/desktop.h"
 #include "platform/ui.h"
+#include "store/file_access.h"
 #include "store/hook_library.h"
 #include "store/macro_index.h"
 #include "store/macro_record.h"
@@ -39,7 +51,7 @@ const SystemActivation& SystemActivationFor(int digit);
 
 class MacroFile {
  public:
-  MacroFile(MacroIndex& index, HookLibrary& hooks, Ui& ui, Clock now);
+  MacroFile(MacroIndex& index, HookLibrary& hooks, Ui& ui, Clock now, FileAccess& access = SystemFileAccess());
 
   MacroIndex& index() { return index_; }
   const MacroIndex& index() const { return index_; }
@@ -50,16 +62,23 @@ class MacroFile {
   // Reads record n into `buffer`; false (buffer untouched) when the file
   // cannot be opened or holds no record n.
   bool ReadRecord(int n, MacroRecord& buffer) const;
-  // Writes record n in place, or with n = -1 appends it as macro number
-  // MacroCount (the caller has raised the count already), and mirrors it into
-  // the index and the library (`TvxUpItem`). False when refused or failed;
-  // the user has been told why.
+  // Writes record n in place, or with n = -1 appends it after the last
+  // record (the caller has raised the count already), and mirrors it into the
+  // index and the library (`TvxUpItem`). When another copy appended records
+  // since the load, the appended one gets the number after theirs and the
+  // index is read again from the file. False when refused or failed (an
+  // append is then cut back); the user has been told why.
   bool SaveRecord(int n, const MacroRecord& record);
+  // The macro number the last successful SaveRecord wrote.
+  int LastSavedNumber() const { return lastSaved_; }
   // Rewrites only the active flag of record n; nothing when the file is
   // empty. The caller updates the table itself.
   bool SetActiveOnDisk(int n, std::uint8_t value);
-  // Removes record n, moving every later record one place down. The caller
-  // reloads the file afterwards.
+  // Removes record n: every later record moves one place down and every
+  // popup-menu list loses n and has its later numbers lowered. The new file
+  // is written beside the macro file and replaces it in one step; on failure
+  // the file and the index are exactly as they were and the user is told.
+  // The caller reloads the file after a success.
   bool DeleteRecord(int n);
   // Makes `path` the file, rebuilds the index from it (creating a missing
   // file) and adds any missing system activation.
@@ -73,22 +92,35 @@ class MacroFile {
   // Whether changes are allowed; shows why not when they are refused.
   bool CheckCanChange();
 
+  // Where a load puts the bytes of a cut-off last record: the macro file's
+  // name followed by ".CUT" ("C:\TAVRX.TVX" gives "C:\TAVRX.TVX.CUT").
+  // Later cut-off tails are added to its end.
+  static std::string CutOffTailFile(const std::string& macroPath);
+  // The file a removal writes before it replaces the macro file.
+  static std::string ReplacementFile(const std::string& macroPath);
+
  private:
   enum class Mode { Program, ReadOnly };
   bool Load(const std::string& path, Mode mode);
-  bool CreateMissingFile();
-  void ReadRecordsIntoIndex(std::istream& in, std::uintmax_t size);
-  void CheckSystemActivations(Mode mode);
-  bool AddSystemActivation(int digit);
+  std::unique_ptr<LockedFile> OpenForChange();
+  // The whole records of the open file into the index, then its tail.
+  bool ReadRecordsIntoIndex(LockedFile& file, std::uint64_t size, Mode mode);
+  bool MoveCutOffTail(LockedFile& file, std::uint64_t size);
+  void CanonicalSystemNickNames(std::array<bool, 5>& present);
+  void CheckSystemActivations(LockedFile* file, Mode mode);
+  bool Append(LockedFile& file, std::uint64_t size, const MacroRecord& record);
+  bool SaveRecordIn(LockedFile& file, int n, const MacroRecord& record);
   void MarkDamaged();
-  bool StillWholeRecords(std::streamoff size);
+  bool StillWholeRecords(std::uint64_t size);
 
   MacroIndex& index_;
   HookLibrary& hooks_;
   Ui& ui_;
   Clock now_;
+  FileAccess& access_;
   std::string path_;
   MacroFileState state_ = MacroFileState::Ready;
+  int lastSaved_ = 0;
 };
 
 }  // namespace tavrix

@@ -48,4 +48,13 @@ void MacroIndex::Clear() {
   }
 }
 
+int SystemActivationUsing(const MacroIndex& index, std::uint16_t code) {
+  const SharedMacroTable& table = index.table();
+  for (int n = 1; n <= index.Count(); ++n) {
+    if (table.Scope(n) != kScopeSystem || table.Active(n) == 0 || table.Activation(n) != code) continue;
+    if (SystemActivationDigit(table.ScopeName(n)) != 0) return n;
+  }
+  return 0;
+}
+
 }  // namespace tavrix

@@ -41,4 +41,9 @@ class MacroIndex {
   std::array<std::string, kMaxMacros + 1> wordlets_;
 };
 
+// The macro number of the first active SYSTEM activation (a digit "1".."4"
+// in its scope name) on hot key `code`, 0 when there is none. Such a code
+// always runs the system activation, whatever other macro shares it.
+int SystemActivationUsing(const MacroIndex& index, std::uint16_t code);
+
 }  // namespace tavrix

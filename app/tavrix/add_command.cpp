@@ -138,10 +138,17 @@ int RunAdd(const Arguments& args, std::ostream& out, std::ostream& err) {
   }
   StoreSession session(err);
   session.file.LoadFile(request.file);
-  if (session.ui.MessageCount() > 0 || session.file.State() != MacroFileState::Ready) return 1;
+  if (session.ui.ErrorCount() > 0 || session.file.State() != MacroFileState::Ready) return 1;
 
   MacroIndex& index = session.index;
   const int count = index.Count();
+  // A SYSTEM activation always wins its hot key: a macro on it would never play.
+  if (const int system = SystemActivationUsing(index, *request.activation); system != 0) {
+    session.ui.ShowMessage("Error", "The hot key \"" + HotKeyName(*request.activation) +
+                                        "\" is used by the SYSTEM macro \"" + index.NickName(system) +
+                                        "\".  Hot Key cannot be added.");
+    return 1;
+  }
   if (count >= kMaxMacros) {
     session.ui.ShowMessage("Error", "Maximum number of hot keys has been reached.  Add not allowed.");
     return 1;
@@ -150,7 +157,8 @@ int RunAdd(const Arguments& args, std::ostream& out, std::ostream& err) {
   index.SetCount(count + 1);
   session.hooks.TvxUpNumKeys(index.table().bytes());
   if (!session.file.SaveRecord(-1, record)) return 1;
-  out << count + 1 << "\n";
+  // Its real place in the file: another copy may have appended meanwhile.
+  out << session.file.LastSavedNumber() << "\n";
   return 0;
 }
 

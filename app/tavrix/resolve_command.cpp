@@ -16,7 +16,8 @@ namespace tavrix::tool {
 namespace {
 
 const std::string Usage = std::string("resolve FILE CODE ") + DesktopOptionsUsage +
-                          "   the macro number hot key CODE (0..719) plays on that desktop, 0 for none";
+                          "   the macro number hot key CODE (0..719) runs on that desktop (a SYSTEM macro's when one has "
+                          "the code), 0 for none";
 
 std::optional<int> HotKeyCode(const std::string& text) {
   if (text.empty() || text.size() > 3) return std::nullopt;
@@ -96,6 +97,12 @@ int Resolve(const Arguments& arguments, std::ostream& out, std::ostream& err) {
   SetUpDesktop(desktop, desktopOptions);
   SharedMacroTable& table = session.index.table();
   PublishPrograms(desktop, table);
+  // As a hot key does: a SYSTEM activation on the code runs before any
+  // scope is looked at.
+  if (const int system = SystemActivationUsing(session.index, static_cast<std::uint16_t>(*code)); system != 0) {
+    out << system << "\n";
+    return 0;
+  }
   WindowId target = desktop.ForegroundWindow();
   out << GetMacro(table, desktop, *code, target) << "\n";
   return 0;

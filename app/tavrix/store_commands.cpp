@@ -25,10 +25,13 @@ int RunNew(const Arguments& args, std::ostream&, std::ostream& err) {
   }
   StoreSession session(err);
   session.file.LoadFile(args[0]);
-  if (session.ui.MessageCount() > 0 || session.file.State() != MacroFileState::Ready) return 1;
+  if (session.ui.ErrorCount() > 0 || session.file.State() != MacroFileState::Ready) return 1;
   // The program reads or creates the key-swap file beside it at start-up too.
   std::array<std::uint8_t, kSwapTablesSize> swapTables{};
-  GetSwapFile(args[0], swapTables);
+  if (GetSwapFile(args[0], swapTables) == SwapFileResult::NotCreated) {
+    session.ui.ShowMessage("Error", SwapFileNotCreatedMessage(args[0]));
+    return 1;
+  }
   return 0;
 }
 

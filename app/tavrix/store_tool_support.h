@@ -1,6 +1,6 @@
 // What the store commands of the tool share: a console Ui (messages to the
-// error stream, every question answered No), the wall clock, and the index,
-// library and macro file wired as the program wires them.
+// error stream, every question answered No unless told Yes), the wall clock,
+// and the index, library and macro file wired as the program wires them.
 #pragma once
 
 #include <chrono>
@@ -22,8 +22,8 @@ class ConsoleUi : public Ui {
 
   void ShowMessage(const std::string& caption, const std::string& text) override { Print(caption, text); }
   bool AskYesNo(const std::string& caption, const std::string& text) override {
-    Print(caption, text + " (answered No)");
-    return false;
+    Print(caption, text + (answerYes_ ? " (answered Yes)" : " (answered No)"));
+    return answerYes_;
   }
   void DoAMessage(const std::string& caption, const std::string& text) override { Print(caption, text); }
   bool ShowPause(const PauseRequest&) override { return false; }
@@ -32,14 +32,20 @@ class ConsoleUi : public Ui {
   std::optional<std::string> AskFileName(const FileDialogRequest&) override { return std::nullopt; }
 
   int MessageCount() const { return messages_; }
+  // Messages titled "Error": a warning alone does not stop a command.
+  int ErrorCount() const { return errors_; }
+  void AnswerYes(bool yes) { answerYes_ = yes; }
 
  private:
   void Print(const std::string& caption, const std::string& text) {
     ++messages_;
+    if (caption == "Error") ++errors_;
     err_ << "tavrix: " << caption << ": " << text << "\n";
   }
   std::ostream& err_;
   int messages_ = 0;
+  int errors_ = 0;
+  bool answerYes_ = false;
 };
 
 inline LocalDateTime LocalNow() {

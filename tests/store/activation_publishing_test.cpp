@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
 #include <set>
 
 #include "store/key_swap_file.h"
@@ -134,16 +135,51 @@ TEST(KeySwapFile, MissingFileIsCreatedWithUnchangedTablesAndAnExistingOneIsLoade
   EXPECT_TRUE(SwapsInUse(loaded));
 }
 
-TEST(KeySwapFile, AShortFileIsNeitherLoadedNorOverwritten) {
+struct UnusableSwapFile {
+  const char* name;
+  std::string contents;
+};
+
+// A key-swap file that is not exactly the 93 bytes gives the unchanged
+// tables (never the tables of the file loaded before) and is never
+// overwritten: it may be a macro file of that name.
+class KeySwapFileNot93Bytes : public ::testing::TestWithParam<UnusableSwapFile> {};
+
+TEST_P(KeySwapFileNot93Bytes, GivesUnchangedTablesAndIsLeftAlone) {
   ScratchFolder folder;
-  { std::ofstream(folder.File("S.TVS"), std::ios::binary) << "ABC"; }
+  const std::string contents = GetParam().contents;
+  { std::ofstream(folder.File("S.TVS"), std::ios::binary) << contents; }
   std::array<std::uint8_t, 93> tables{};
   InitSwapKeys(tables);
-  tables[5] = 0;  // F gives nothing
-  GetSwapFile(folder.File("S.TVX"), tables);
-  EXPECT_EQ(tables[5], 0);
-  EXPECT_EQ(ReadBytes(folder.File("S.TVS")), "ABC");
+  tables[5] = 0;  // F gave nothing in the file loaded before
+  EXPECT_EQ(GetSwapFile(folder.File("S.TVX"), tables), SwapFileResult::Unusable);
+  EXPECT_EQ(tables[5], 'F');
+  EXPECT_FALSE(SwapsInUse(tables));
+  EXPECT_FALSE(SaveSwapKeys(folder.File("S.TVS"), tables));
+  EXPECT_EQ(ReadBytes(folder.File("S.TVS")), contents);
   EXPECT_FALSE(LoadSwapKeys(folder.File("none.TVS"), tables));
+}
+
+std::string MacroFileBytes() {
+  ScratchFolder folder;
+  StoreRig rig;
+  rig.file.LoadFile(folder.File("K.TVS.TVX"));
+  return ReadBytes(folder.File("K.TVS.TVX"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, KeySwapFileNot93Bytes,
+                         ::testing::Values(UnusableSwapFile{"Short", "ABC"},
+                                           UnusableSwapFile{"OneByteTooMany", std::string(94, 'A')},
+                                           UnusableSwapFile{"AMacroFile", MacroFileBytes()}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(KeySwapFile, AMacroFileIsNeverCreatedUnderAKeySwapFileName) {
+  ScratchFolder folder;
+  StoreRig rig;
+  rig.file.LoadFile(folder.File("K.tvs"));
+  EXPECT_FALSE(std::filesystem::exists(folder.File("K.tvs")));
+  EXPECT_EQ(rig.Messages(), std::vector<std::string>{"message Error: Invalid file type selected."});
+  EXPECT_NE(rig.file.State(), MacroFileState::Ready);
 }
 
 }  // namespace

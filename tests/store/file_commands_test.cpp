@@ -138,6 +138,7 @@ TEST(DoClear, ADamagedFileIsRefusedBeforeAsking) {
   CommandRig rig;
   const std::string path = folder.File("D.TVX");
   WriteFile(path, {HotKeyMacro("a", 1), HotKeyMacro("b", 2)}, 10);
+  std::filesystem::create_directory(MacroFile::CutOffTailFile(path));  // the tail cannot be kept aside
   rig.file.LoadFile(path);
   rig.trace.Clear();
   EXPECT_FALSE(rig.commands.DoClear(1));

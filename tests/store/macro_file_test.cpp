@@ -174,10 +174,13 @@ class DamagedMacroFile : public ::testing::Test {
   ScratchFolder folder;
 };
 
+// A cut-off last record whose bytes cannot be kept in the side file (here a
+// folder has its name) leaves the file as it is.
 TEST_F(DamagedMacroFile, SizeNotAWholeNumberOfRecords) {
   StoreRig rig;
   const std::string path = folder.File("TORN.TVX");
   WriteFile(path, {HotKeyMacro("one", 1), HotKeyMacro("two", 2)}, 100);
+  std::filesystem::create_directory(MacroFile::CutOffTailFile(path));
   rig.file.LoadFile(path);
   EXPECT_EQ(rig.file.State(), MacroFileState::Damaged);
   EXPECT_EQ(rig.index.Count(), 2);

@@ -1,6 +1,6 @@
 #!/bin/sh
-# The tavrix tool's store commands end to end: new, add, list, dump, and the
-# refusals that must leave the file as it was.
+# The tavrix tool's store commands end to end: new, add, list, dump, remove,
+# and the refusals that must leave the file as it was.
 set -u
 tool="$1"
 work=$(mktemp -d)
@@ -46,12 +46,56 @@ head -c 5001 /dev/zero | tr '\0' y > long.txt
 "$tool" dump M.TVX 8 2>/dev/null && fail "dump of a missing macro"
 [ "$(cksum < M.TVX)" = "$before" ] || fail "a refused command changed the file"
 
+# A cut-off last record: its bytes go to M.TVX.CUT and changes go on.
 printf 'xyz' >> M.TVX
-before=$(cksum < M.TVX)
-"$tool" add M.TVX --hotkey Ctrl+B --text x 2>err.txt && fail "add to a damaged file"
+"$tool" add M.TVX --hotkey Ctrl+B --text x > number.txt 2>err.txt || fail "add after a cut-off record"
+[ "$(cat number.txt)" = 8 ] || fail "add after a cut-off record printed $(cat number.txt)"
+[ "$(cat M.TVX.CUT)" = xyz ] || fail "the cut-off bytes were not kept in M.TVX.CUT"
+grep -q "^tavrix: Warning: .*ended in a cut-off macro of 3 bytes" err.txt || fail "cut-off record without a warning"
+[ $(($(wc -c < M.TVX) % 5165)) = 0 ] || fail "the macro file is not whole records after the cut"
+
+# When the cut-off bytes cannot be kept aside the file is left alone.
+mkdir D.TVX.CUT
+cp M.TVX D.TVX && printf 'xyz' >> D.TVX
+before=$(cksum < D.TVX)
+"$tool" add D.TVX --hotkey Ctrl+B --text x 2>err.txt && fail "add to a damaged file"
 grep -q "is damaged" err.txt || fail "damaged file without a message"
-"$tool" list M.TVX > /dev/null 2>&1 && fail "list of a damaged file exits 0"
-[ "$(cksum < M.TVX)" = "$before" ] || fail "a damaged file was changed"
+"$tool" list D.TVX > /dev/null 2>&1 && fail "list of a damaged file exits 0"
+[ "$(cksum < D.TVX)" = "$before" ] || fail "a damaged file was changed"
+
+# A hot key that a SYSTEM macro has is refused, and resolves to that macro.
+before=$(cksum < M.TVX)
+"$tool" add M.TVX --hotkey Ctrl+Alt+Shift+W --text x 2>err.txt && fail "add on a SYSTEM hot key"
+grep -qx 'tavrix: Error: The hot key "Ctrl+Alt+Shift+W" is used by the SYSTEM macro "Activate Tavrix".  Hot Key cannot be added.' err.txt \
+  || fail "SYSTEM hot key refusal: $(cat err.txt)"
+[ "$(cksum < M.TVX)" = "$before" ] || fail "a refused add changed the file"
+"$tool" add M.TVX --hotkey Ctrl+Alt+Shift+Z --scope window:Notepad --text x 2>/dev/null && fail "add on the fourth SYSTEM hot key"
+[ "$("$tool" resolve M.TVX 262)" = 1 ] || fail "resolve of a SYSTEM hot key"
+
+# remove: questions on stderr, No unless --yes, SYSTEM macros refused.
+before=$(cksum < M.TVX)
+"$tool" remove M.TVX 5 > out.txt 2>err.txt && fail "remove answered No exits 0"
+grep -qx 'tavrix: Delete: Are you sure you want to remove "Ctrl+Alt+A"? (answered No)' err.txt || fail "remove question: $(cat err.txt)"
+"$tool" remove M.TVX 1 --yes 2>err.txt && fail "remove of a SYSTEM macro"
+grep -qx "tavrix: Error: A SYSTEM macro cannot be removed." err.txt || fail "SYSTEM removal message: $(cat err.txt)"
+"$tool" remove M.TVX 99 --yes 2>err.txt && fail "remove of no macro"
+[ "$(cksum < M.TVX)" = "$before" ] || fail "a refused remove changed the file"
+"$tool" remove M.TVX 5 --yes > out.txt 2>err.txt || fail "remove --yes: $(cat err.txt)"
+[ ! -s out.txt ] || fail "remove printed on stdout"
+grep -qx 'tavrix: Delete: Are you sure you want to remove "Ctrl+Alt+A"? (answered Yes)' err.txt || fail "remove --yes question"
+[ "$("$tool" list M.TVX | cut -f3 | sed -n 5p)" = "" ] || fail "macro 6 did not move to 5"
+[ "$(wc -c < M.TVX)" = $((7 * 5165)) ] || fail "remove left $(wc -c < M.TVX) bytes"
+ls M.TVX.NEW 2>/dev/null && fail "remove left its replacement file"
+
+# A name that belongs to a key-swap file is never made a macro file.
+"$tool" new K.TVS 2>err.txt && fail "new K.TVS"
+[ ! -e K.TVS ] || fail "new K.TVS created a macro file"
+
+# A key-swap file that cannot be created is reported and new fails.
+mkdir ro && "$tool" new ro/R.TVX && rm ro/R.TVS && ln -s "$work/nowhere/R.TVS" ro/R.TVS
+"$tool" new ro/R.TVX 2>err.txt && fail "new without its key-swap file exits 0"
+grep -qx 'tavrix: Error: The key-swap file "ro/R.TVS" could not be created.  Keys are not remapped for this macro file.' err.txt \
+  || fail "key-swap file failure: $(cat err.txt)"
 
 [ "$failures" = 0 ] && echo "all tool checks passed"
 exit "$failures"

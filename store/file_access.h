@@ -1,0 +1,59 @@
+// What the macro file needs from the operating system beyond plain reading:
+// opening a file under a lock that every other copy of the program (and the
+// tavrix tool) respects, flushing written bytes to the disk, and replacing a
+// file by another in one step. The portable core uses only this interface;
+// file_access_posix.cpp and win32/file_access_win32.cpp implement it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace tavrix {
+
+// An open file whose lock is held until the object is destroyed.
+class LockedFile {
+ public:
+  virtual ~LockedFile() = default;
+  virtual std::optional<std::uint64_t> Size() = 0;
+  // Exactly `size` bytes at `offset`; false when fewer could be read.
+  virtual bool ReadAt(std::uint64_t offset, void* data, std::size_t size) = 0;
+  // All `size` bytes at `offset`; false when any of them could not be written.
+  virtual bool WriteAt(std::uint64_t offset, const void* data, std::size_t size) = 0;
+  // Waits until everything written has reached the disk.
+  virtual bool Flush() = 0;
+  virtual bool Truncate(std::uint64_t size) = 0;
+  // Lets the file be replaced (FileAccess::Replace) while the lock is still
+  // held. Where the system refuses to replace an open file, this closes the
+  // file; nothing may be read or written after it.
+  virtual void PrepareForReplace() {}
+};
+
+enum class LockedOpen {
+  Read,            // an existing file, for reading; others may read at the same time
+  Change,          // an existing file, for reading and writing, alone
+  ChangeOrCreate,  // as Change; a missing file is created empty, an existing one is never emptied
+};
+
+class FileAccess {
+ public:
+  virtual ~FileAccess() = default;
+  // Opens `path` and waits (bounded) for its lock. Nothing when the file is
+  // missing (Read, Change), cannot be opened or created, or the lock does
+  // not come. `created` tells whether this call made the file.
+  virtual std::unique_ptr<LockedFile> Open(const std::string& path, LockedOpen how, bool* created = nullptr) = 0;
+  // Creates or empties `path`, writes `bytes` and flushes them to the disk.
+  virtual bool WriteWholeFile(const std::string& path, const std::string& bytes) = 0;
+  // Puts `from` in the place of `to` in one step: afterwards `to` holds
+  // either all of its old bytes or all of the new ones. False leaves both as
+  // they were.
+  virtual bool Replace(const std::string& from, const std::string& to) = 0;
+  virtual void Remove(const std::string& path) = 0;
+};
+
+// The operating system's file access.
+FileAccess& SystemFileAccess();
+
+}  // namespace tavrix
