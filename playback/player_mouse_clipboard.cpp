@@ -1,5 +1,6 @@
 // Mouse buttons, wheel and pointer moves; clipboard copy, paste and filling.
 #include <cmath>
+#include <limits>
 
 #include "platform/desktop.h"
 #include "base/virtual_keys.h"
@@ -30,7 +31,20 @@ ButtonFlags FlagsOf(MouseButtonId button) {
   return kLeft;
 }
 
-std::int32_t Scaled(int pixels, double scale) { return static_cast<std::int32_t>(std::trunc(pixels * scale)); }
+// A position in the 0..65535 units of an absolute move. A tiny screen makes
+// the scale large, so a far position (<MMS:99999,99999> on a screen 1 pixel
+// wide) can pass the 32-bit range: it stops at the range's end, which lies
+// past the screen's edge as the position does.
+std::int32_t Scaled(int pixels, double scale) {
+  const double units = std::trunc(static_cast<double>(pixels) * scale);
+  if (!(units >= static_cast<double>(std::numeric_limits<std::int32_t>::min()))) {
+    return units > 0 ? std::numeric_limits<std::int32_t>::max() : std::numeric_limits<std::int32_t>::min();
+  }
+  if (units >= static_cast<double>(std::numeric_limits<std::int32_t>::max())) {
+    return std::numeric_limits<std::int32_t>::max();
+  }
+  return static_cast<std::int32_t>(units);
+}
 
 }  // namespace
 

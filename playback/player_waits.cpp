@@ -10,7 +10,9 @@ namespace {
 
 // Whole milliseconds of a duration given in milliseconds, truncated. The
 // small allowance keeps a value such as 0.57 s from becoming 569 ms through
-// binary rounding.
+// binary rounding. A wait longer than 32 bits can count (<SPEED:99999>
+// with <DELAY:99.99>, about 116 days) waits the longest 32-bit wait,
+// 49.7 days, instead of wrapping round to a short one; the abort key ends it.
 std::uint32_t WholeMilliseconds(double milliseconds) {
   const double whole = std::floor(milliseconds + 1e-6);
   if (!(whole > 0)) return 0;

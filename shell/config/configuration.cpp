@@ -95,7 +95,9 @@ void ForEachKey(Config& config, Visitor& visit) {
   const std::string network = "Network";
   visit.YesNo(network, "Network Mode", config.networkMode);
   visit.YesNo(network, "Auto Sync", config.autoSync);
-  visit.Number(network, "Sync Minutes", config.syncMinutes, 1, 98);
+  // 0 is what the network options dialog writes to switch automatic
+  // synchronisation off; the dialog's minutes have no upper bound of ours.
+  visit.Number(network, "Sync Minutes", config.syncMinutes, 0, kNoLimit);
 
   VisitFont(visit, "Print List Font", config.printListFont, FontStyles::BoldAndItalic);
 

@@ -94,7 +94,7 @@ struct Configuration {
   // [Network]
   bool networkMode = false;
   bool autoSync = true;
-  std::int32_t syncMinutes = 10;  // 1..98
+  std::int32_t syncMinutes = 10;  // 0 or more; 0 with "Auto Sync" off
 
   // [Print List Font]: bold and italic only
   FontSettings printListFont{0, "Arial", 10};

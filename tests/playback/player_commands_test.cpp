@@ -29,6 +29,29 @@ TEST_F(PlayerMouse, ScreenMovesScaleTo65535) {
             (Lines{"mouse 32769 0 0 0", "mouse 32769 32767 32767 0", "mouse 32769 65535 65535 0"}));
 }
 
+struct FarMove {
+  int width, height;
+  const char* text;
+  Lines expected;
+};
+
+// Far positions on tiny screens stop at the end of the 32-bit range instead
+// of converting an out-of-range number.
+TEST_F(PlayerMouse, FarMovesOnTinyScreensStopAtTheRangesEnd) {
+  desktop.AddWindow("Front", "", Rect{-99999, -99999, 10, 10});
+  const FarMove cases[] = {
+      {1, 1, "<MMS:99999,99999>", {"mouse 32769 2147483647 2147483647 0"}},
+      {3, 2, "<MMS:99999,00001>", {"mouse 32769 2147483647 32767 0"}},
+      {4, 4, "<MMS:99999,99999>", {"mouse 32769 1638358616 1638358616 0"}},
+      {1, 1, "<MMW:00000,00001>", {"mouse 32769 -2147483648 -2147483648 0"}},
+  };
+  for (const FarMove& c : cases) {
+    desktop.SetScreenSize(c.width, c.height);
+    desktop.Trace().Clear();
+    EXPECT_EQ(Play(c.text), c.expected) << c.width << "x" << c.height << " " << c.text;
+  }
+}
+
 TEST_F(PlayerMouse, TheScreenSizeIsReadAtTheStartOfEachPlayback) {
   desktop.SetScreenSize(800, 600);
   EXPECT_EQ(Play("<MMS:00400,00300>"), (Lines{"mouse 32769 32767 32767 0"}));

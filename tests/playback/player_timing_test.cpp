@@ -52,6 +52,12 @@ TEST_F(PlayerTiming, SettingsDoNotOutliveAPlayback) {
   EXPECT_EQ(OtherLines(Play("a<LCLK><MSD:0010>")), (Lines{"mouse 2 0 0 0", "mouse 4 0 0 0", "wait 10"}));
 }
 
+TEST_F(PlayerTiming, WaitsLongerThan32BitsWaitTheLongest32BitWait) {
+  EXPECT_EQ(Play("<SPEED:99999><DELAY:99.99>"), (Lines{"wait 4294967295"}));
+  desktop.Trace().Clear();
+  EXPECT_EQ(Play("<SPEED:99999><MSD:9999>"), (Lines{"wait 999890001"}));  // still within the range
+}
+
 TEST_F(PlayerTiming, TheClockMovesWithTheWaits) {
   desktop.SetClock(LocalDateTime{2024, 5, 1, 23, 59, 59, 0});
   Play("<DELAY:02.00>");
