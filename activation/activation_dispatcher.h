@@ -29,9 +29,12 @@ inline constexpr const char* kPauseBusyText =
     "cancelled or resumed.";
 
 // How long a macro started by a hot key waits for the hot key's modifiers to
-// be released before its first key, at most, and in steps of.
+// be released before its first key, at most, and in steps of. The user lets
+// go a few milliseconds after the key, so the step is what the first
+// character waits on top of that: keep it at the finest the system's waits
+// offer.
 inline constexpr std::uint32_t kModifierReleaseLimitMs = 2000;
-inline constexpr std::uint32_t kModifierReleaseStepMs = 10;
+inline constexpr std::uint32_t kModifierReleaseStepMs = 1;
 
 // How long the in-use mark may stay set without the library clearing it.
 inline constexpr std::uint32_t kClearTimerMs = 15000;

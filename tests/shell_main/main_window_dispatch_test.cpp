@@ -266,7 +266,8 @@ TEST_F(DispatchTest, TypingWaitsUntilTheHotKeysModifiersAreReleased) {
 
   const Lines lines = Trace();
   ASSERT_GE(lines.size(), 4u);
-  EXPECT_EQ(Lines(lines.begin(), lines.begin() + 4), (Lines{"wait 10", "wait 10", "wait 10", "key 17 up"}));
+  const std::string step = "wait " + std::to_string(kModifierReleaseStepMs);
+  EXPECT_EQ(Lines(lines.begin(), lines.begin() + 4), (Lines{step, step, step, "key 17 up"}));
   EXPECT_EQ(TypedLetters(lines), "a");
 }
 
