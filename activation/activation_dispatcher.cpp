@@ -92,7 +92,7 @@ void ActivationDispatcher::HandlePaused(std::uint16_t code, bool capsLockBit) {
     player_.PostVKey(kVkCapital, false);
     player_.PostVKey(kVkCapital, true);
   }
-  ui_.ResumePause();
+  player_.ResumePause();
 }
 
 int ActivationDispatcher::SystemActivationDigitOf(std::uint16_t code) const {

@@ -12,7 +12,9 @@
 #include "platform/sim/sim_ui.h"
 #include "playback/desktop_playback_commands.h"
 #include "playback/macro_text_recognizer.h"
+#include "playback/pause_box.h"
 #include "playback/player.h"
+#include "playback/repeat_prompt.h"
 
 namespace {
 
@@ -38,8 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   desktop.AddFile("a", "x<TFILE:a>y");
   desktop.AddWindow("Untitled - Notepad", "NOTEPAD.EXE");
   tavrix::SimUi ui(desktop.Trace());
-  ui.SetDefaultPauseAnswer(size % 2 == 0);
-  ui.SetDefaultRepeatCount(3);
+  ui.AnswerFormAlways(tavrix::TPauseMacro::kName, ui.Answer(size % 2 == 0 ? "ResumeButton" : "AbortButton"));
+  ui.AnswerFormAlways(tavrix::TRepeatPrompt::kName, ui.Answer("OkButton", {{"CountEdit", "3"}}));
   tavrix::PlayerHost host;
   tavrix::DesktopPlaybackCommands commands(desktop);
   tavrix::Player player(desktop, ui, host, commands);

@@ -1,22 +1,16 @@
-// Everything modal that a person answers. The real boxes live in
-// platform/win32 (and the subsystems' win32/ folders); platform/sim answers
-// from a script that a test sets up in advance.
+// Everything modal that a person answers: message boxes, questions, file
+// dialogs and the forms (platform/form.h). The Windows side lives in
+// platform/win32; platform/sim answers from a script that a test sets up in
+// advance.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
-namespace tavrix {
+#include "platform/form.h"
 
-// What the pause box needs to show itself (`TPauseMacro`).
-struct PauseRequest {
-  int left = 0;
-  int top = 0;
-  std::string caption;   // "Pause" or "Pause (<hot key name>)"
-  std::string nickname;  // the playing macro's nickname
-  std::string message;   // empty for the basic pause
-};
+namespace tavrix {
 
 // A common open or save file dialog.
 struct FileDialogRequest {
@@ -38,13 +32,12 @@ class Ui {
   // The top-most message window (`DoAMessage`); a second one is dropped while
   // one is open.
   virtual void DoAMessage(const std::string& caption, const std::string& text) = 0;
-  // The pause box, modal; true for Resume, false for Abort or closing it.
-  virtual bool ShowPause(const PauseRequest& request) = 0;
-  // Closes an open pause box as if Resume had been clicked.
-  virtual void ResumePause() = 0;
-  // The repeat prompt (`TRepeatPrompt`), modal: the count the user entered
-  // (the prompt itself refuses text that is not a whole number).
-  virtual std::uint16_t AskRepeatCount() = 0;
+  // Shows any form modally until one of its handlers closes it; its modal
+  // result (Cancel when the program quits meanwhile).
+  virtual ModalResult RunForm(Form& form) = 0;
+  // Closes `form` with `result` when it is open, as if a handler had closed
+  // it (a hot key that resumes a paused macro).
+  virtual void EndForm(Form& form, ModalResult result) = 0;
   // An open or save dialog: the chosen path, or nothing when cancelled.
   virtual std::optional<std::string> AskFileName(const FileDialogRequest& request) = 0;
 };

@@ -43,6 +43,9 @@ class Player {
   void DoMacro(std::string_view text);
   // The hook library's abort message: honoured at the next step.
   void RequestAbort() { state_.abortRequested = true; }
+  // Closes an open pause box as if Resume had been clicked (the paused
+  // macro's hot key or the system activation that resumes a pause).
+  void ResumePause();
 
   // --- Pieces the command implementations share ---------------------------
   // One key event (no extended-key flag for any key).
@@ -122,6 +125,7 @@ class Player {
   PlaybackCommands& commands_;
   PlaybackState state_;
   Run* run_ = nullptr;
+  Form* openPause_ = nullptr;
 };
 
 }  // namespace tavrix

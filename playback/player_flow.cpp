@@ -1,7 +1,9 @@
 // Repeat blocks, counters, pauses, the repeat prompt and text files.
 #include <algorithm>
 
+#include "playback/pause_box.h"
 #include "playback/player.h"
+#include "playback/repeat_prompt.h"
 
 namespace tavrix {
 
@@ -9,13 +11,6 @@ namespace {
 
 constexpr std::string_view EndRepeatLiteral = "<ENDREP>";
 constexpr char CtrlZ = 26;
-constexpr int PauseBoxWidth = 224;
-constexpr int PauseBoxHeight = 94;  // without a message
-
-// Height of the pause box's message label: 19 pixels a line of 30 characters.
-int PauseMessageHeight(std::string_view message) {
-  return message.empty() ? 0 : static_cast<int>(message.size() / 30) * 19 + 19;
-}
 
 }  // namespace
 
@@ -71,18 +66,13 @@ std::string Player::PauseCaption() const {
 }
 
 Player::Step Player::DoPause(const MacroElement& element) {
-  PauseRequest request;
-  if (element.kind == ElementKind::Pause) {
-    request.top = (state_.screenHeight - PauseBoxHeight) / 2;
-    request.left = (state_.screenWidth - PauseBoxWidth) / 2;
-  } else {
-    request.message = std::string(element.text);
-    request.top = std::min(element.number,
-                           state_.screenHeight - PauseMessageHeight(request.message) - PauseBoxHeight);
-    request.left = std::min(element.number2, state_.screenWidth - PauseBoxWidth);
+  std::string message;
+  std::optional<Point> place;
+  if (element.kind != ElementKind::Pause) {
+    message = std::string(element.text);
+    place = Point{element.number2, element.number};
   }
-  request.caption = PauseCaption();
-  request.nickname = state_.nickname;
+  TPauseMacro box(PauseCaption(), state_.nickname, message, place, state_.screenWidth, state_.screenHeight);
 
   state_.pauseShown = true;
   const bool tray = host_.InTrayMode();
@@ -97,14 +87,16 @@ Player::Step Player::DoPause(const MacroElement& element) {
   }
 
   state_.paused = true;
-  const bool resume = ui_.ShowPause(request);
+  openPause_ = &box;
+  ui_.RunForm(box);
+  openPause_ = nullptr;
   state_.paused = false;
   if (tray) {
     host_.ShowTaskbarWindow(false);
   } else if (state_.targetWindow != 0) {
     desktop_.BringToForeground(state_.targetWindow);
   }
-  if (resume) return Step::Continue;
+  if (box.Resumed()) return Step::Continue;
 
   RestoreCapsLock();
   if (!tray) {
@@ -114,6 +106,10 @@ Player::Step Player::DoPause(const MacroElement& element) {
     if (target != 0) desktop_.BringToForeground(target);
   }
   return Step::Stop;
+}
+
+void Player::ResumePause() {
+  if (openPause_ != nullptr) ui_.EndForm(*openPause_, ModalResult::Ok);
 }
 
 std::uint16_t Player::DoRepPrompt() {
@@ -126,7 +122,9 @@ std::uint16_t Player::DoRepPrompt() {
     if (host_.ProgramMinimized()) host_.RestoreProgram();
     host_.ShowMainWindow();
   }
-  const std::uint16_t count = ui_.AskRepeatCount();
+  TRepeatPrompt prompt;
+  ui_.RunForm(prompt);
+  const std::uint16_t count = prompt.count;
   if (tray) {
     host_.ShowTaskbarWindow(false);
   } else {

@@ -13,7 +13,9 @@
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_ui.h"
 #include "playback/desktop_playback_commands.h"
+#include "playback/pause_box.h"
 #include "playback/player.h"
+#include "playback/repeat_prompt.h"
 #include "store/macro_record.h"
 
 namespace tavrix::tool {
@@ -221,8 +223,8 @@ int Play(const Arguments& arguments, std::ostream& out, std::ostream& err) {
   desktop.SetCapsLock(options.caps);
   desktop.SetReadsRealFiles(true);
   SimUi ui(desktop.Trace());
-  ui.SetDefaultPauseAnswer(options.resume);
-  ui.SetDefaultRepeatCount(options.repeat);
+  ui.AnswerFormAlways(TPauseMacro::kName, ui.Answer(options.resume ? "ResumeButton" : "AbortButton"));
+  ui.AnswerFormAlways(TRepeatPrompt::kName, ui.Answer("OkButton", {{"CountEdit", std::to_string(options.repeat)}}));
   ToolHost host;
   DesktopPlaybackCommands commands(desktop, [&](const std::string& path) {
     desktop.Trace().Add("swap " + EscapeTraceText(path));

@@ -26,9 +26,13 @@ class ConsoleUi : public Ui {
     return answerYes_;
   }
   void DoAMessage(const std::string& caption, const std::string& text) override { Print(caption, text); }
-  bool ShowPause(const PauseRequest&) override { return false; }
-  void ResumePause() override {}
-  std::uint16_t AskRepeatCount() override { return 1; }
+  // No form is answered: each closes as with its close box.
+  ModalResult RunForm(Form& form) override {
+    form.PressCloseBox();
+    if (!form.Closed()) form.modalResult = ModalResult::Cancel;
+    return form.modalResult;
+  }
+  void EndForm(Form&, ModalResult) override {}
   std::optional<std::string> AskFileName(const FileDialogRequest&) override { return std::nullopt; }
 
   int MessageCount() const { return messages_; }

@@ -528,7 +528,7 @@ void MainForm::ShowTrayMenu() {
 
 void MainForm::OnAppDeactivate() {
   if (main_ == nullptr || closing_ || shutDown_ || !main_->TrayMode()) return;
-  if (dispatchDepth_ > 0 || services_.ui.PauseOpen() || services_.ui.MessageOpen()) return;
+  if (dispatchDepth_ > 0 || services_.ui.FormOpen()) return;
   if (main_->Paused() || main_->PopupShown()) return;
   if (!IsWindowVisible(window_)) return;
   if (IsIconic(window_)) RestoreWindow();

@@ -1,5 +1,7 @@
 #include "platform/sim/sim_ui.h"
 
+#include <algorithm>
+
 namespace tavrix {
 
 namespace {
@@ -12,7 +14,52 @@ T TakeOr(std::deque<T>& queue, const T& fallback) {
   return value;
 }
 
+constexpr int kSimCharacterWidth = 6;
+constexpr int kSimLineHeight = 13;
+
 }  // namespace
+
+SimUi::SimUi(SimTrace& trace)
+    : trace_(trace), measure_([](std::string_view text) {
+        return TextSize{static_cast<int>(text.size()) * kSimCharacterWidth, kSimLineHeight};
+      }) {}
+
+void SimUi::AnswerForm(const std::string& formName, FormScript script) {
+  formScripts_[formName].push_back(std::move(script));
+}
+
+void SimUi::AnswerFormAlways(const std::string& formName, FormScript script) {
+  alwaysScripts_[formName] = std::move(script);
+}
+
+SimUi::FormScript SimUi::Answer(std::string click, std::vector<std::pair<std::string, std::string>> texts) {
+  return [this, click = std::move(click), texts = std::move(texts)](Form& form) {
+    for (const auto& [name, text] : texts) {
+      if (Control* control = form.Find(name)) control->text = text;
+    }
+    if (Control* control = form.Find(click)) Click(form, *control);
+  };
+}
+
+FormReply SimUi::Click(Form& form, Control& control) {
+  FormReply reply = form.Click(control);
+  if (reply.kind == FormReply::Kind::Refuse) ShowMessage(reply.caption, reply.message);
+  return reply;
+}
+
+SimUi::FormScript SimUi::ScriptFor(const std::string& formName) {
+  auto queued = formScripts_.find(formName);
+  if (queued != formScripts_.end() && !queued->second.empty()) return TakeOr(queued->second, FormScript());
+  auto always = alwaysScripts_.find(formName);
+  return always != alwaysScripts_.end() ? always->second : FormScript();
+}
+
+std::vector<SimUi::ShownForm> SimUi::Shown(const std::string& formName) const {
+  std::vector<ShownForm> named;
+  std::copy_if(shown_.begin(), shown_.end(), std::back_inserter(named),
+               [&](const ShownForm& form) { return form.name == formName; });
+  return named;
+}
 
 void SimUi::ShowMessage(const std::string& caption, const std::string& text) {
   trace_.Add("message " + EscapeTraceText(caption) + ": " + EscapeTraceText(text));
@@ -27,17 +74,32 @@ void SimUi::DoAMessage(const std::string& caption, const std::string& text) {
   trace_.Add("message " + EscapeTraceText(caption) + ": " + EscapeTraceText(text));
 }
 
-bool SimUi::ShowPause(const PauseRequest& request) {
-  trace_.Add("pause " + std::to_string(request.left) + " " + std::to_string(request.top) + " " +
-             EscapeTraceText(request.message));
-  pauses_.push_back(request);
-  if (whilePaused_) whilePaused_();
-  return TakeOr(pauseAnswers_, defaultPauseAnswer_);
+ModalResult SimUi::RunForm(Form& form) {
+  form.modalResult = ModalResult::None;
+  form.FormShow(measure_);
+  std::string line = "form " + form.Name() + " \"" + EscapeTraceText(form.caption) + "\"";
+  if (form.position) line += " at " + std::to_string(form.position->left) + "," + std::to_string(form.position->top);
+  trace_.Add(line);
+  ShownForm seen{form.Name(), form.caption, form.position, form.clientWidth, form.clientHeight, {}};
+  for (const Control* control : form.Controls()) seen.texts[control->name] = control->text;
+  shown_.push_back(std::move(seen));
+
+  openForms_.push_back(&form);
+  if (FormScript script = ScriptFor(form.Name())) script(form);
+  if (!form.Closed()) {
+    const FormReply reply = form.PressCloseBox();
+    if (reply.kind == FormReply::Kind::Refuse) ShowMessage(reply.caption, reply.message);
+  }
+  if (!form.Closed()) form.modalResult = ModalResult::Cancel;
+  openForms_.pop_back();
+  return form.modalResult;
 }
 
-std::uint16_t SimUi::AskRepeatCount() {
-  trace_.Add("prompt");
-  return TakeOr(repeatCounts_, defaultRepeatCount_);
+void SimUi::EndForm(Form& form, ModalResult result) {
+  ++endFormRequests_;
+  if (std::find(openForms_.begin(), openForms_.end(), &form) != openForms_.end() && !form.Closed()) {
+    form.modalResult = result;
+  }
 }
 
 std::optional<std::string> SimUi::AskFileName(const FileDialogRequest& request) {

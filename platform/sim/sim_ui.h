@@ -1,14 +1,16 @@
 // The modal boxes of the simulated desktop: every box answers at once from a
 // script the test sets up beforehand and writes one line to the trace:
-// "pause <left> <top> <message>", "prompt", "message <caption>: <text>",
-// "question <caption>: <text>", "filedialog <title>".
+// "form <name> \"<caption>\"" (with " at <left>,<top>" for a placed form),
+// "message <caption>: <text>" (also for a form's refusal), "question
+// <caption>: <text>", "filedialog <title>".
 #pragma once
 
-#include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/sim/sim_trace.h"
@@ -18,45 +20,64 @@ namespace tavrix {
 
 class SimUi : public Ui {
  public:
-  explicit SimUi(SimTrace& trace) : trace_(trace) {}
+  // What a user does with a form while it is open. A form the script leaves
+  // open is closed with its close box (and with Cancel if that refuses).
+  using FormScript = std::function<void(Form&)>;
 
-  // --- Scripted answers: each queued answer is used once, in order; when the
-  // queue is empty the default answers. --------------------------------------
-  void QueuePauseAnswer(bool resume) { pauseAnswers_.push_back(resume); }
-  void SetDefaultPauseAnswer(bool resume) { defaultPauseAnswer_ = resume; }
-  void QueueRepeatCount(std::uint16_t count) { repeatCounts_.push_back(count); }
-  void SetDefaultRepeatCount(std::uint16_t count) { defaultRepeatCount_ = count; }
+  // What a form looked like when it showed (after its FormShow).
+  struct ShownForm {
+    std::string name;
+    std::string caption;
+    std::optional<Point> position;
+    int clientWidth = 0;
+    int clientHeight = 0;
+    std::map<std::string, std::string> texts;  // control name -> text
+  };
+
+  explicit SimUi(SimTrace& trace);
+
+  // --- Scripted answers --------------------------------------------------------
+  // A script for the next form of that name; queued scripts are used once, in
+  // order, and then the one set with AnswerFormAlways (if any).
+  void AnswerForm(const std::string& formName, FormScript script);
+  void AnswerFormAlways(const std::string& formName, FormScript script);
+  // A script that types `texts` into the named controls and clicks the
+  // control named `click`.
+  FormScript Answer(std::string click, std::vector<std::pair<std::string, std::string>> texts = {});
+  // A click as the user makes it; a refusal shows its message in the trace.
+  FormReply Click(Form& form, Control& control);
   void QueueYesNo(bool yes) { yesNoAnswers_.push_back(yes); }
   void SetDefaultYesNo(bool yes) { defaultYesNo_ = yes; }
   void QueueFileName(std::optional<std::string> path) { fileNames_.push_back(std::move(path)); }
-  // Runs while a pause box is open, before it answers.
-  void SetWhilePaused(std::function<void()> action) { whilePaused_ = std::move(action); }
+  // The font forms are laid out in: by default 6 pixels a character, 13 high.
+  void SetTextMeasure(TextMeasure measure) { measure_ = std::move(measure); }
 
   // --- What was shown ---------------------------------------------------------
-  const std::vector<PauseRequest>& Pauses() const { return pauses_; }
-  int ResumeRequests() const { return resumeRequests_; }
+  const std::vector<ShownForm>& Shown() const { return shown_; }
+  std::vector<ShownForm> Shown(const std::string& formName) const;
+  int EndFormRequests() const { return endFormRequests_; }
 
   // --- Ui ------------------------------------------------------------------------
   void ShowMessage(const std::string& caption, const std::string& text) override;
   bool AskYesNo(const std::string& caption, const std::string& text) override;
   void DoAMessage(const std::string& caption, const std::string& text) override;
-  bool ShowPause(const PauseRequest& request) override;
-  void ResumePause() override { ++resumeRequests_; }
-  std::uint16_t AskRepeatCount() override;
+  ModalResult RunForm(Form& form) override;
+  void EndForm(Form& form, ModalResult result) override;
   std::optional<std::string> AskFileName(const FileDialogRequest& request) override;
 
  private:
+  FormScript ScriptFor(const std::string& formName);
+
   SimTrace& trace_;
-  std::deque<bool> pauseAnswers_;
-  bool defaultPauseAnswer_ = true;
-  std::deque<std::uint16_t> repeatCounts_;
-  std::uint16_t defaultRepeatCount_ = 1;
+  std::map<std::string, std::deque<FormScript>> formScripts_;
+  std::map<std::string, FormScript> alwaysScripts_;
+  TextMeasure measure_;
+  std::vector<Form*> openForms_;
   std::deque<bool> yesNoAnswers_;
   bool defaultYesNo_ = false;
   std::deque<std::optional<std::string>> fileNames_;
-  std::function<void()> whilePaused_;
-  std::vector<PauseRequest> pauses_;
-  int resumeRequests_ = 0;
+  std::vector<ShownForm> shown_;
+  int endFormRequests_ = 0;
 };
 
 }  // namespace tavrix

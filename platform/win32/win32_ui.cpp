@@ -1,10 +1,9 @@
 #include "platform/win32/win32_ui.h"
 
 #include "platform/win32/file_dialog.h"
+#include "platform/on_top_message.h"
 #include "platform/win32/foreground_handover.h"
-#include "platform/win32/on_top_message.h"
-#include "platform/win32/pause_box.h"
-#include "platform/win32/repeat_prompt.h"
+#include "platform/win32/form_window.h"
 #include "platform/win32/windows_api.h"
 
 namespace tavrix {
@@ -40,32 +39,24 @@ bool Win32Ui::AskYesNo(const std::string& caption, const std::string& text) {
 void Win32Ui::DoAMessage(const std::string& caption, const std::string& text) {
   if (messageOpen_) return;  // one at a time: later ones are dropped
   messageOpen_ = true;
-  {
-    ModalHandover handover(trayMode_, mainWindow_, taskbarWindow_);
-    TOnTopMessage box;
-    box.ShowModal(caption, text, HwndOf(mainWindow_));
-  }
+  TOnTopMessage box(caption, text);
+  RunForm(box);
   messageOpen_ = false;
 }
 
-bool Win32Ui::ShowPause(const PauseRequest& request) {
-  if (openPause_ != nullptr) return false;
+ModalResult Win32Ui::RunForm(Form& form) {
   ModalHandover handover(trayMode_, mainWindow_, taskbarWindow_);
-  TPauseMacro box(request);
-  openPause_ = &box;
-  const bool resumed = box.ShowModal(HwndOf(mainWindow_));
-  openPause_ = nullptr;
-  return resumed;
+  FormWindow window(form);
+  openForms_.push_back(&window);
+  const ModalResult result = window.ShowModal(HwndOf(mainWindow_));
+  openForms_.pop_back();
+  return result;
 }
 
-void Win32Ui::ResumePause() {
-  if (openPause_ != nullptr) openPause_->Resume();
-}
-
-std::uint16_t Win32Ui::AskRepeatCount() {
-  ModalHandover handover(trayMode_, mainWindow_, taskbarWindow_);
-  TRepeatPrompt prompt;
-  return prompt.ShowModal(HwndOf(mainWindow_));
+void Win32Ui::EndForm(Form& form, ModalResult result) {
+  for (FormWindow* window : openForms_) {
+    if (&window->form() == &form) window->End(result);
+  }
 }
 
 std::optional<std::string> Win32Ui::AskFileName(const FileDialogRequest& request) {

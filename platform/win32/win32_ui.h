@@ -1,13 +1,16 @@
-// The Ui of the real Windows: message boxes, the pause box, the repeat
-// prompt, the top-most message and the common file dialogs.
+// The Ui of the real Windows: message boxes, the forms (through one binding,
+// platform/win32/form_window.*), the top-most message and the common file
+// dialogs.
 #pragma once
+
+#include <vector>
 
 #include "platform/desktop.h"
 #include "platform/ui.h"
 
 namespace tavrix {
 
-class TPauseMacro;
+class FormWindow;
 
 class Win32Ui : public Ui {
  public:
@@ -19,15 +22,15 @@ class Win32Ui : public Ui {
   void SetTrayMode(bool trayMode) { trayMode_ = trayMode; }
   void SetTaskbarWindow(WindowId window) { taskbarWindow_ = window; }
 
-  bool PauseOpen() const { return openPause_ != nullptr; }
+  // Whether a form of the program is open.
+  bool FormOpen() const { return !openForms_.empty(); }
   bool MessageOpen() const { return messageOpen_; }
 
   void ShowMessage(const std::string& caption, const std::string& text) override;
   bool AskYesNo(const std::string& caption, const std::string& text) override;
   void DoAMessage(const std::string& caption, const std::string& text) override;
-  bool ShowPause(const PauseRequest& request) override;
-  void ResumePause() override;
-  std::uint16_t AskRepeatCount() override;
+  ModalResult RunForm(Form& form) override;
+  void EndForm(Form& form, ModalResult result) override;
   std::optional<std::string> AskFileName(const FileDialogRequest& request) override;
 
  private:
@@ -38,7 +41,7 @@ class Win32Ui : public Ui {
   WindowId mainWindow_ = 0;
   WindowId taskbarWindow_ = 0;
   bool trayMode_ = false;
-  TPauseMacro* openPause_ = nullptr;
+  std::vector<FormWindow*> openForms_;
   bool messageOpen_ = false;
 };
 

@@ -50,7 +50,7 @@ TEST_F(OtherCommandsTest, FailingFileCommandsAreSilentAndPlaybackGoesOn) {
   EXPECT_TRUE(Typed(kKeyA));
   EXPECT_EQ(desktop.File("x.txt"), std::nullopt);
   EXPECT_EQ(desktop.File("y.txt"), std::nullopt);
-  EXPECT_TRUE(ui.Pauses().empty());
+  EXPECT_TRUE(ui.Shown().empty());
 }
 
 TEST_F(OtherCommandsTest, ACopyOrRenameWithoutItsSecondFileDoesNothing) {

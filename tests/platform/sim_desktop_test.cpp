@@ -198,24 +198,57 @@ TEST(SimDesktop, TraceCanBeTurnedOff) {
   EXPECT_TRUE(desktop.IsKeyDown(65));
 }
 
+// A small form with a refusing Ok button, as a dialog of the program is built.
+class NameForm : public Form {
+ public:
+  NameForm() : Form("TNameForm", "Name", 200, 80) {
+    position = Point{30, 40};
+    okButton.onClick = [this] {
+      if (nameEdit.text.empty()) return FormReply::Refuse("Error", "A name, please.", nameEdit);
+      return FormReply::Close(ModalResult::Ok);
+    };
+  }
+  Edit nameEdit{*this, "NameEdit", {8, 8, 100, 21}};
+  Button okButton{*this, "OkButton", {8, 40, 75, 25}, "&Ok", ButtonRole::Default};
+  Button cancelButton{*this, "CancelButton", {100, 40, 75, 25}, "&Cancel", ButtonRole::Cancel};
+};
+
 TEST(SimUi, AnswersFromItsScriptThenFromTheDefault) {
   SimTrace trace;
   SimUi ui(trace);
-  ui.QueuePauseAnswer(false);
-  ui.QueueRepeatCount(7);
+  NameForm form;
+  ui.AnswerForm("TNameForm", ui.Answer("OkButton"));                        // refused, then the close box
+  ui.AnswerForm("TNameForm", ui.Answer("OkButton", {{"NameEdit", "Ann"}}));  // accepted
+  ui.AnswerFormAlways("TNameForm", ui.Answer("CancelButton"));
   ui.QueueYesNo(true);
-  EXPECT_FALSE(ui.ShowPause(PauseRequest{400, 337, "Pause (Ctrl+A)", "Nick", "Hello\nthere"}));
-  EXPECT_TRUE(ui.ShowPause(PauseRequest{}));
-  EXPECT_EQ(ui.AskRepeatCount(), 7);
-  EXPECT_EQ(ui.AskRepeatCount(), 1);
+  EXPECT_EQ(ui.RunForm(form), ModalResult::Cancel);
+  EXPECT_EQ(ui.RunForm(form), ModalResult::Ok);
+  EXPECT_EQ(form.nameEdit.text, "Ann");
+  EXPECT_EQ(ui.RunForm(form), ModalResult::Cancel);
   EXPECT_TRUE(ui.AskYesNo("Delete", "Sure?"));
   EXPECT_FALSE(ui.AskYesNo("Delete", "Sure?"));
   ui.DoAMessage("Macro Abort", "Tavrix macro has been aborted.");
-  ASSERT_EQ(ui.Pauses().size(), 2u);
-  EXPECT_EQ(ui.Pauses()[0].caption, "Pause (Ctrl+A)");
-  EXPECT_EQ(trace.Lines(), (Lines{"pause 400 337 Hello\\x0Athere", "pause 0 0 ", "prompt", "prompt",
+  ASSERT_EQ(ui.Shown("TNameForm").size(), 3u);
+  EXPECT_EQ(ui.Shown()[1].caption, "Name");
+  EXPECT_EQ(ui.Shown()[2].texts.at("NameEdit"), "Ann");
+  EXPECT_EQ(trace.Lines(), (Lines{"form TNameForm \"Name\" at 30,40", "message Error: A name, please.",
+                                  "form TNameForm \"Name\" at 30,40", "form TNameForm \"Name\" at 30,40",
                                   "question Delete: Sure?", "question Delete: Sure?",
                                   "message Macro Abort: Tavrix macro has been aborted."}));
+}
+
+TEST(SimUi, EndFormClosesTheFormItsScriptKeepsOpen) {
+  SimTrace trace;
+  SimUi ui(trace);
+  NameForm form;
+  NameForm other;
+  ui.AnswerFormAlways("TNameForm", [&](Form& shown) {
+    ui.EndForm(other, ModalResult::Ok);  // not open: nothing
+    ui.EndForm(shown, ModalResult::Ok);
+  });
+  EXPECT_EQ(ui.RunForm(form), ModalResult::Ok);
+  EXPECT_EQ(ui.EndFormRequests(), 2);
+  EXPECT_FALSE(other.Closed());
 }
 
 TEST(SimUi, FileDialogAnswersAndCancels) {

@@ -49,10 +49,10 @@ TEST(PlayCommand, CapsFlagPressesCapsLockBeforeAndAfter) {
 }
 
 TEST(PlayCommand, AnswersPausesAndPrompts) {
-  EXPECT_EQ(RunPlay({"--answer", "abort", "--text", "<PAUSE>a"}).out, "pause 400 337 \n");
-  EXPECT_EQ(RunPlay({"--text", "<PAUSE:010,020Go on>a"}).out, "pause 20 10 Go on\nkey 65 down\nkey 65 up\n");
+  EXPECT_EQ(RunPlay({"--answer", "abort", "--text", "<PAUSE>a"}).out, "form TPauseMacro \"Pause (Ctrl+A)\" at 400,337\n");
+  EXPECT_EQ(RunPlay({"--text", "<PAUSE:010,020Go on>a"}).out, "form TPauseMacro \"Pause (Ctrl+A)\" at 20,10\nkey 65 down\nkey 65 up\n");
   EXPECT_EQ(RunPlay({"--repeat", "2", "--text", "<PROMPTREP>b<ENDREP>"}).out,
-            "prompt\nkey 66 down\nkey 66 up\nkey 66 down\nkey 66 up\n");
+            "form TRepeatPrompt \"Macro Repeat\"\nkey 66 down\nkey 66 up\nkey 66 down\nkey 66 up\n");
 }
 
 TEST(PlayCommand, PlaysATextFile) {
@@ -83,7 +83,7 @@ TEST(PlayCommand, PlaysAMacroOfAMacroFile) {
   }
   const Result r = RunPlay({"--file", path, "--macro", "2"});
   EXPECT_EQ(r.code, 0);
-  EXPECT_EQ(r.out, "pause 400 337 \nkey 50 down\nkey 50 up\n");
+  EXPECT_EQ(r.out, "form TPauseMacro \"Pause (Ctrl+F)\" at 400,337\nkey 50 down\nkey 50 up\n");
   const Result missing = RunPlay({"--file", path, "--macro", "3"});
   EXPECT_EQ(missing.code, 1);
   EXPECT_EQ(missing.out, "");

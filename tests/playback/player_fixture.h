@@ -10,7 +10,9 @@
 
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_ui.h"
+#include "playback/pause_box.h"
 #include "playback/player.h"
+#include "playback/repeat_prompt.h"
 #include "playback/recording_commands.h"
 #include "tests/support/sim_world.h"
 
@@ -47,6 +49,17 @@ class NotingHost : public PlayerHost {
 
 class PlayerTest : public ::testing::Test, protected test_support::SimWorld {
  protected:
+  // Unless a test says otherwise, the user resumes every pause and answers
+  // every repeat prompt with 1.
+  PlayerTest() {
+    ui.AnswerFormAlways(TPauseMacro::kName, ui.Answer("ResumeButton"));
+    ui.AnswerFormAlways(TRepeatPrompt::kName, ui.Answer("OkButton", {{"CountEdit", "1"}}));
+  }
+  void AnswerPause(bool resume) { ui.AnswerForm(TPauseMacro::kName, ui.Answer(resume ? "ResumeButton" : "AbortButton")); }
+  void AnswerPrompt(const std::string& count) {
+    ui.AnswerForm(TRepeatPrompt::kName, ui.Answer("OkButton", {{"CountEdit", count}}));
+  }
+  std::vector<SimUi::ShownForm> Pauses() const { return ui.Shown(TPauseMacro::kName); }
   Lines Play(std::string_view text) {
     player.IntoProgram(text);
     return desktop.Trace().Lines();

@@ -5,6 +5,9 @@
 namespace tavrix {
 namespace {
 
+// The trace line of a basic pause box of hot key 0 on a 1024 x 768 screen.
+const std::string kPauseShown = "form TPauseMacro \"Pause (Ctrl+Shift+0)\" at 400,337";
+
 using PlayerPause = PlayerTest;
 using PlayerAbort = PlayerTest;
 using PlayerEnd = PlayerTest;
@@ -13,48 +16,51 @@ TEST_F(PlayerPause, BasicPauseIsCentredOnTheScreen) {
   Play("<PAUSE>");
   desktop.SetScreenSize(801, 601);
   Play("<PAUSE>");
-  ASSERT_EQ(ui.Pauses().size(), 2u);
-  EXPECT_EQ(ui.Pauses()[0].left, 400);
-  EXPECT_EQ(ui.Pauses()[0].top, 337);
-  EXPECT_EQ(ui.Pauses()[1].left, 288);
-  EXPECT_EQ(ui.Pauses()[1].top, 253);
-  EXPECT_EQ(ui.Pauses()[1].message, "");
+  ASSERT_EQ(Pauses().size(), 2u);
+  EXPECT_EQ(Pauses()[0].position->left, 400);
+  EXPECT_EQ(Pauses()[0].position->top, 337);
+  EXPECT_EQ(Pauses()[1].position->left, 288);
+  EXPECT_EQ(Pauses()[1].position->top, 253);
+  EXPECT_EQ(Pauses()[1].texts["MessageLabel"], "");
 }
 
 TEST_F(PlayerPause, MessagePauseStaysOnTheScreen) {
   const std::string message(65, 'm');
   Play("<PAUSE:999,999" + message + ">");
-  ASSERT_EQ(ui.Pauses().size(), 1u);
-  EXPECT_EQ(ui.Pauses()[0].top, 768 - 151);
-  EXPECT_EQ(ui.Pauses()[0].left, 1024 - 224);
-  EXPECT_EQ(ui.Pauses()[0].message, message);
+  ASSERT_EQ(Pauses().size(), 1u);
+  EXPECT_EQ(Pauses()[0].position->top, 768 - 151);
+  EXPECT_EQ(Pauses()[0].position->left, 1024 - 224);
+  EXPECT_EQ(Pauses()[0].texts["MessageLabel"], message);
 }
 
 TEST_F(PlayerPause, MessagePauseAtItsOwnPlaceWhenItFits) {
   Play("<PAUSE:010,020Hello>");
-  EXPECT_EQ(ui.Pauses()[0].top, 10);
-  EXPECT_EQ(ui.Pauses()[0].left, 20);
+  EXPECT_EQ(Pauses()[0].position->top, 10);
+  EXPECT_EQ(Pauses()[0].position->left, 20);
   desktop.Trace().Clear();
   Play("<PAUSE:700,000>");  // an empty message takes no room
-  EXPECT_EQ(ui.Pauses()[1].top, 674);
+  EXPECT_EQ(Pauses()[1].position->top, 674);
 }
 
 TEST_F(PlayerPause, CaptionNamesTheHotKeyExceptForTimedMacrosAndWordlets) {
   player.SetMacro("Greeting", 42);
   Play("<PAUSE>");
-  EXPECT_EQ(ui.Pauses()[0].caption, "Pause (Ctrl+Shift+42)");
-  EXPECT_EQ(ui.Pauses()[0].nickname, "Greeting");
+  EXPECT_EQ(Pauses()[0].caption, "Pause (Ctrl+Shift+42)");
+  EXPECT_EQ(Pauses()[0].texts["NicknameLabel"], "Greeting");
   player.SetMacro("Timed", TimedMacroActivation);
   Play("<PAUSE>");
-  EXPECT_EQ(ui.Pauses()[1].caption, "Pause");
+  EXPECT_EQ(Pauses()[1].caption, "Pause");
   player.SetMacro("Word", WordletActivation);
   Play("<PAUSE>");
-  EXPECT_EQ(ui.Pauses()[2].caption, "Pause");
+  EXPECT_EQ(Pauses()[2].caption, "Pause");
 }
 
 TEST_F(PlayerPause, ThePausedFlagIsSetOnlyWhileTheBoxIsOpen) {
   bool pausedWhileOpen = false;
-  ui.SetWhilePaused([&] { pausedWhileOpen = player.Paused(); });
+  ui.AnswerForm(TPauseMacro::kName, [&](Form& box) {
+    pausedWhileOpen = player.Paused();
+    ui.Answer("ResumeButton")(box);
+  });
   Play("<PAUSE>");
   EXPECT_TRUE(pausedWhileOpen);
   EXPECT_FALSE(player.Paused());
@@ -65,7 +71,7 @@ TEST_F(PlayerPause, ResumeGoesOnAndTheEndStepsReturnTheFocus) {
   player.State().targetWindow = target;
   const Lines lines = Play("a<PAUSE>b");
   EXPECT_EQ(TypedText(lines), "ab");
-  EXPECT_EQ(OtherLines(lines), (Lines{"host main window shown", "pause 400 337 ", "foreground Untitled - Notepad",
+  EXPECT_EQ(OtherLines(lines), (Lines{"host main window shown", kPauseShown, "foreground Untitled - Notepad",
                                       "host main window shown", "foreground Untitled - Notepad"}));
 }
 
@@ -81,7 +87,7 @@ TEST_F(PlayerPause, AMinimisedProgramIsRestoredForThePauseAndMinimisedAgain) {
   host.minimized = true;
   Play("<PAUSE>x");
   EXPECT_EQ(OtherLines(desktop.Trace().Lines()),
-            (Lines{"host restore", "host main window shown", "pause 400 337 ", "host main window shown",
+            (Lines{"host restore", "host main window shown", kPauseShown, "host main window shown",
                    "host minimize"}));
   EXPECT_TRUE(player.State().programWasMinimized);
 }
@@ -89,27 +95,27 @@ TEST_F(PlayerPause, AMinimisedProgramIsRestoredForThePauseAndMinimisedAgain) {
 TEST_F(PlayerPause, InTrayModeTheTaskbarWindowIsShownForThePause) {
   host.trayMode = true;
   player.State().targetWindow = desktop.AddWindow("Target");
-  EXPECT_EQ(OtherLines(Play("<PAUSE>")), (Lines{"host taskbar shown", "pause 400 337 ", "host taskbar hidden"}));
+  EXPECT_EQ(OtherLines(Play("<PAUSE>")), (Lines{"host taskbar shown", kPauseShown, "host taskbar hidden"}));
 }
 
 TEST_F(PlayerPause, AbortStopsThePlaybackWithoutAMessage) {
   player.State().targetWindow = desktop.AddWindow("Target");
-  ui.QueuePauseAnswer(false);
+  AnswerPause(false);
   const Lines lines = Play("a<PAUSE>b");
   EXPECT_EQ(TypedText(lines), "a");
-  EXPECT_EQ(OtherLines(lines), (Lines{"host main window shown", "pause 400 337 ", "foreground Target",
+  EXPECT_EQ(OtherLines(lines), (Lines{"host main window shown", kPauseShown, "foreground Target",
                                       "host main window shown", "foreground Target"}));
 }
 
 TEST_F(PlayerPause, AbortInsideARepeatPassEndsTheWholePlayback) {
-  ui.QueuePauseAnswer(true);
-  ui.QueuePauseAnswer(false);
+  AnswerPause(true);
+  AnswerPause(false);
   EXPECT_EQ(Typed("<REPEAT:0005>x<PAUSE>y<ENDREP>z"), "xyx");
 }
 
 TEST_F(PlayerPause, AbortInsideATextFileEndsTheWholePlayback) {
   desktop.AddFile("inner.txt", "a<PAUSE>b");
-  ui.QueuePauseAnswer(false);
+  AnswerPause(false);
   EXPECT_EQ(Typed("<TFILE:inner.txt>c"), "a");
 }
 
@@ -156,7 +162,7 @@ TEST_F(PlayerAbort, ModifiersAlreadyReleasedAreLeftAlone) {
 }
 
 TEST_F(PlayerAbort, AnAbortedPauseReleasesModifiersToo) {
-  ui.QueuePauseAnswer(false);
+  AnswerPause(false);
   const Lines lines = Play("<SHFD><PAUSE>x");
   EXPECT_EQ(lines.back(), "key 16 up");
   EXPECT_FALSE(desktop.IsKeyDown(16));
@@ -175,7 +181,7 @@ TEST_F(PlayerAbort, CapsLockIsRestoredAfterAnAbort) {
 TEST_F(PlayerAbort, CapsLockIsRestoredOnceAfterAnAbortedPause) {
   desktop.SetCapsLock(true);
   player.State().capsLockToggled = true;
-  ui.QueuePauseAnswer(false);
+  AnswerPause(false);
   const Lines lines = Play("<PAUSE>");
   int presses = 0;
   for (const auto& line : lines) presses += line == "key 20 down";

@@ -47,36 +47,36 @@ TEST_F(PlayerRepeat, AStartTagInsideABodyIsSkippedDuringThePasses) {
 }
 
 TEST_F(PlayerRepeat, ThePromptAsksForTheCount) {
-  ui.QueueRepeatCount(3);
+  AnswerPrompt("3");
   const Lines lines = Play("<PROMPTREP>x<I><ENDREP>");
   EXPECT_EQ(TypedText(lines), "x1x2x3");
-  EXPECT_EQ(OtherLines(lines), (Lines{"host main window shown", "prompt", "host main window shown"}));
+  EXPECT_EQ(OtherLines(lines), (Lines{"host main window shown", "form TRepeatPrompt \"Macro Repeat\"", "host main window shown"}));
 }
 
 TEST_F(PlayerRepeat, ThePromptIsShownInsidePassesToo) {
-  ui.QueueRepeatCount(2);
-  ui.QueueRepeatCount(9);
-  ui.QueueRepeatCount(9);
+  AnswerPrompt("2");
+  AnswerPrompt("9");
+  AnswerPrompt("9");
   const Lines lines = Play("<PROMPTREP>a<PROMPTREP>b<ENDREP>");
   // Pass 1 asks and skips; the last pass asks again and starts a block "b"
   // of nine.
   EXPECT_EQ(TypedText(lines), "ababbbbbbbbb");
   int prompts = 0;
-  for (const auto& line : lines) prompts += line == "prompt";
+  for (const auto& line : lines) prompts += line == "form TRepeatPrompt \"Macro Repeat\"";
   EXPECT_EQ(prompts, 3);
 }
 
 TEST_F(PlayerRepeat, ThePromptGivesTheFocusBackToTheWindowInFront) {
   desktop.AddWindow("Untitled - Notepad");
-  ui.QueueRepeatCount(1);
+  AnswerPrompt("1");
   EXPECT_EQ(OtherLines(Play("<PROMPTREP><ENDREP>")),
-            (Lines{"host main window shown", "prompt", "host main window shown", "foreground Untitled - Notepad"}));
+            (Lines{"host main window shown", "form TRepeatPrompt \"Macro Repeat\"", "host main window shown", "foreground Untitled - Notepad"}));
 }
 
 TEST_F(PlayerRepeat, ThePromptInTrayModeShowsTheTaskbarWindow) {
   host.trayMode = true;
   host.minimized = true;
-  EXPECT_EQ(OtherLines(Play("<PROMPTREP><ENDREP>")), (Lines{"host taskbar shown", "prompt", "host taskbar hidden"}));
+  EXPECT_EQ(OtherLines(Play("<PROMPTREP><ENDREP>")), (Lines{"host taskbar shown", "form TRepeatPrompt \"Macro Repeat\"", "host taskbar hidden"}));
 }
 
 TEST_F(PlayerRepeat, ShiftBeforeACounterStaysDownUntilTheNextKeyOfTheOuterText) {

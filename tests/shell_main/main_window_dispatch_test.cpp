@@ -43,7 +43,7 @@ TEST_F(DispatchTest, BusyStatesOnlyShowTheirMessage) {
 
 TEST_F(DispatchTest, DuringAPauseOnlyResumeAndTheMacrosOwnKeyResume) {
   ASSERT_TRUE(Start(WithSystemEntries({Macro("Paused one", kCtrlA, "a<PAUSE>b"), Macro("Other", kCtrlB, "z")})));
-  ui.SetWhilePaused([this] {
+  WhilePaused([this] {
     EXPECT_TRUE(window->Paused());
     window->OnActivation(kCtrlB, 0);                           // refused
     window->OnActivation(kCtrlA, 0);                           // its own key: resumes
@@ -52,7 +52,7 @@ TEST_F(DispatchTest, DuringAPauseOnlyResumeAndTheMacrosOwnKeyResume) {
   window->OnActivation(kCtrlA, 0);
 
   EXPECT_EQ(Messages(), (Lines{kPauseMessage}));
-  EXPECT_EQ(ui.ResumeRequests(), 2);
+  EXPECT_EQ(ui.EndFormRequests(), 2);
   EXPECT_EQ(TypedLetters(Trace()), "ab");
   // Caps Lock went back as the hot key found it before the resume.
   EXPECT_EQ(LinesStartingWith(Trace(), "key 20 "), (Lines{"key 20 down", "key 20 up"}));
@@ -61,17 +61,17 @@ TEST_F(DispatchTest, DuringAPauseOnlyResumeAndTheMacrosOwnKeyResume) {
 
 TEST_F(DispatchTest, ADirectRunPlaysEvenWhilePaused) {
   ASSERT_TRUE(Start(WithSystemEntries({Macro("Paused one", kCtrlA, "a<PAUSE>b"), Macro("Direct", kCtrlB, "xy")})));
-  ui.SetWhilePaused([this] { window->OnActivation(kActivationDirectMacroBit | (kFirst + 1), 0); });
+  WhilePaused([this] { window->OnActivation(kActivationDirectMacroBit | (kFirst + 1), 0); });
   window->OnActivation(kCtrlA, 0);
   EXPECT_EQ(TypedLetters(Trace()), "axyb");
   EXPECT_TRUE(Messages().empty());
 
   // After the direct run the paused macro is still the one its key resumes.
   desktop.Trace().Clear();
-  ui.SetWhilePaused([this] { window->OnActivation(kCtrlA, 0); });
-  const int before = ui.ResumeRequests();
+  WhilePaused([this] { window->OnActivation(kCtrlA, 0); });
+  const int before = ui.EndFormRequests();
   window->OnActivation(kActivationDirectMacroBit | kFirst, 0);
-  EXPECT_EQ(ui.ResumeRequests(), before + 1);
+  EXPECT_EQ(ui.EndFormRequests(), before + 1);
 }
 
 TEST_F(DispatchTest, DirectRunOfANumberBeyondTheFileDoesNothing) {
@@ -101,7 +101,7 @@ TEST_F(DispatchTest, SystemActivationOneOpensTheProgram) {
 
 TEST_F(DispatchTest, OpeningTheProgramIsRefusedWhileBusy) {
   ASSERT_TRUE(Start(WithSystemEntries({Macro("Paused one", kCtrlA, "<PAUSE>")})));
-  ui.SetWhilePaused([this] { window->ActivateMe(); });
+  WhilePaused([this] { window->ActivateMe(); });
   window->OnActivation(kCtrlA, 0);
   window->Dispatcher().SetPopupShown(true);
   window->ActivateMe();

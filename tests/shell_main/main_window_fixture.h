@@ -5,12 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "activation/activation_dispatcher.h"
 #include "activation/foreground_tracking.h"
+#include "playback/pause_box.h"
 #include "playback/player.h"
 #include "shell/config/memory_profile_file.h"
 #include "shell/main_window.h"
@@ -151,6 +153,15 @@ class MainWindowTest : public ::testing::Test, protected test_support::SimWorld 
     configuration.currentFile = macroPath;
     window = std::make_unique<TMainWin>(TMainWin::Environment{
         desktop, ui, hooks, host, configuration, profile, folder.Path(), "TAVRXP.EXE", true, trayAllowed, false});
+  }
+
+  // While the pause box is open the user does `action`, then clicks Resume
+  // (which does nothing when the action resumed already).
+  void WhilePaused(std::function<void()> action) {
+    ui.AnswerFormAlways(TPauseMacro::kName, [this, action = std::move(action)](Form& box) {
+      action();
+      if (!box.Closed()) ui.Answer("ResumeButton")(box);
+    });
   }
 
   SharedMacroTable& Table() { return window->Index().table(); }

@@ -1,8 +1,12 @@
-// The program's own modal boxes made in code: the pause box, the repeat
-// prompt and the top-most message, answered by a timer as a user would.
+// The program's own forms as the one Windows binding builds them: the pause
+// box, the repeat prompt and the top-most message, answered by a timer as a
+// user would.
 #include <gtest/gtest.h>
 
-#include "platform/win32/pause_box.h"
+#include <cstring>
+
+#include "playback/pause_box.h"
+#include "playback/repeat_prompt.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_ui.h"
 #include "tests/win32/platform_test_support.h"
@@ -31,13 +35,18 @@ class UiBoxes : public ::testing::Test {
   Win32Ui ui_;
 };
 
-PauseRequest BasicPause() {
-  PauseRequest request;
-  request.left = 100;
-  request.top = 80;
-  request.caption = "Pause (Ctrl+F1)";
-  request.nickname = "My Macro";
-  return request;
+// A pause box at 100, 80 on the screen.
+struct BasicPause : TPauseMacro {
+  explicit BasicPause(std::string caption = "Pause (Ctrl+F1)", std::string message = "")
+      : TPauseMacro(std::move(caption), "My Macro", std::move(message), Point{100, 80}, 1024, 768) {}
+};
+
+bool ShowPause(Win32Ui& ui, TPauseMacro& box) { return ui.RunForm(box) == ModalResult::Ok; }
+
+std::uint16_t AskRepeatCount(Win32Ui& ui) {
+  TRepeatPrompt prompt;
+  ui.RunForm(prompt);
+  return prompt.count;
 }
 
 struct PauseSeen {
@@ -61,7 +70,7 @@ bool LookAtPause(const Win32Ui& ui, const char* caption, PauseSeen& seen, HWND& 
   GetWindowRect(box, &seen.rect);
   seen.topMost = IsTopMost(box);
   seen.inFront = GetForegroundWindow() == box;
-  seen.pauseOpen = ui.PauseOpen();
+  seen.pauseOpen = ui.FormOpen();
   seen.labels = FindChild(box, "Static", "Tavrix Pause") != nullptr && FindChild(box, "Static", "My Macro") != nullptr;
   seen.resume = FindChild(box, "Button", "&Resume");
   seen.abort = FindChild(box, "Button", "&Abort");
@@ -69,15 +78,16 @@ bool LookAtPause(const Win32Ui& ui, const char* caption, PauseSeen& seen, HWND& 
   return true;
 }
 
-TEST_F(UiBoxes, PauseBoxShowsInFrontAndResumePauseClosesItWithResume) {
+TEST_F(UiBoxes, PauseBoxShowsInFrontAndEndFormClosesItWithResume) {
   PauseSeen seen;
+  BasicPause pause;
   TimerScript user([&] {
     HWND box = nullptr;
     if (!LookAtPause(ui_, "Pause (Ctrl+F1)", seen, box)) return false;
-    ui_.ResumePause();  // as the hot key handler does while the box is open
+    ui_.EndForm(pause, ModalResult::Ok);  // as the hot key handler does while the box is open
     return true;
   });
-  EXPECT_TRUE(ui_.ShowPause(BasicPause()));
+  EXPECT_TRUE(ShowPause(ui_, pause));
   EXPECT_TRUE(user.finished());
   EXPECT_TRUE(seen.shown);
   EXPECT_EQ(seen.rect.left, 100);
@@ -88,7 +98,7 @@ TEST_F(UiBoxes, PauseBoxShowsInFrontAndResumePauseClosesItWithResume) {
   EXPECT_TRUE(seen.labels);
   EXPECT_NE(seen.resume, nullptr);
   EXPECT_NE(seen.abort, nullptr);
-  EXPECT_FALSE(ui_.PauseOpen());
+  EXPECT_FALSE(ui_.FormOpen());
   EXPECT_EQ(FindOwnWindow("Pause (Ctrl+F1)"), nullptr);
 }
 
@@ -99,7 +109,8 @@ TEST_F(UiBoxes, PauseBoxAbortAndTheCloseBoxBothStopTheMacro) {
     PostClick(FindChild(box, "Button", "&Abort"));
     return true;
   });
-  EXPECT_FALSE(ui_.ShowPause(BasicPause()));
+  BasicPause pause;
+  EXPECT_FALSE(ShowPause(ui_, pause));
   EXPECT_TRUE(clickAbort.finished());
 }
 
@@ -111,7 +122,8 @@ TEST_F(UiBoxes, PauseBoxCloseBoxStopsTheMacroAndResumeButtonContinuesIt) {
       PostMessageA(box, WM_CLOSE, 0, 0);
       return true;
     });
-    EXPECT_FALSE(ui_.ShowPause(BasicPause()));
+    BasicPause pause;
+    EXPECT_FALSE(ShowPause(ui_, pause));
     EXPECT_TRUE(closeIt.finished());
   }
   TimerScript clickResume([&] {
@@ -120,39 +132,38 @@ TEST_F(UiBoxes, PauseBoxCloseBoxStopsTheMacroAndResumeButtonContinuesIt) {
     PostClick(FindChild(box, "Button", "&Resume"));
     return true;
   });
-  EXPECT_TRUE(ui_.ShowPause(BasicPause()));
+  BasicPause pause;
+  EXPECT_TRUE(ShowPause(ui_, pause));
   EXPECT_TRUE(clickResume.finished());
 }
 
 TEST_F(UiBoxes, PauseBoxGrowsByTheMessageLabelAndKeepsTheButtonsAtTheBottom) {
   PauseSeen basic;
   {
+    BasicPause pause;
     TimerScript user([&] {
       HWND box = nullptr;
       if (!LookAtPause(ui_, "Pause (Ctrl+F1)", basic, box)) return false;
-      ui_.ResumePause();
+      ui_.EndForm(pause, ModalResult::Ok);
       return true;
     });
-    ui_.ShowPause(BasicPause());
+    ShowPause(ui_, pause);
   }
-  PauseRequest withMessage = BasicPause();
-  withMessage.caption = "Pause";
-  withMessage.message = std::string(65, 'm');  // three lines: 2 * 19 + 19
+  BasicPause withMessage("Pause", std::string(65, 'm'));  // three lines: 2 * 19 + 19
   PauseSeen seen;
   RECT messageRect{};
   RECT resumeRect{};
   TimerScript user([&] {
     HWND box = nullptr;
     if (!LookAtPause(ui_, "Pause", seen, box)) return false;
-    HWND label = FindChild(box, "Static", withMessage.message.c_str());
+    HWND label = FindChild(box, "Static", withMessage.messageLabel.text.c_str());
     if (label != nullptr) messageRect = ChildRect(label);
     if (seen.resume != nullptr) resumeRect = ChildRect(seen.resume);
-    ui_.ResumePause();
+    ui_.EndForm(withMessage, ModalResult::Ok);
     return true;
   });
-  EXPECT_TRUE(ui_.ShowPause(withMessage));
+  EXPECT_TRUE(ShowPause(ui_, withMessage));
   ASSERT_TRUE(seen.shown);
-  EXPECT_EQ(PauseMessageHeight(withMessage.message), 57);
   EXPECT_EQ(messageRect.bottom - messageRect.top, 57);
   EXPECT_EQ((seen.rect.bottom - seen.rect.top) - (basic.rect.bottom - basic.rect.top), 57);
   EXPECT_EQ(seen.rect.right - seen.rect.left, basic.rect.right - basic.rect.left);
@@ -166,44 +177,61 @@ TEST_F(UiBoxes, PauseBoxGrowsByTheMessageLabelAndKeepsTheButtonsAtTheBottom) {
   EXPECT_EQ(basic.rect.bottom - basic.rect.top, TPauseMacro::kBasicHeight);
 }
 
-TEST(PauseMessageHeight, IsOneNineteenPixelLinePerThirtyCharactersBegun) {
-  EXPECT_EQ(PauseMessageHeight(""), 0);
-  EXPECT_EQ(PauseMessageHeight("x"), 19);
-  EXPECT_EQ(PauseMessageHeight(std::string(29, 'x')), 19);
-  EXPECT_EQ(PauseMessageHeight(std::string(30, 'x')), 38);
-  EXPECT_EQ(PauseMessageHeight(std::string(65, 'x')), 57);
-}
-
 TEST_F(UiBoxes, AQuitWhilePausedEndsTheBoxAndStaysForTheMainLoop) {
   TimerScript quitter([&] {
     if (FindOwnWindow("Pause (Ctrl+F1)") == nullptr) return false;
     PostQuitMessage(3);
     return true;
   });
-  EXPECT_FALSE(ui_.ShowPause(BasicPause()));
+  BasicPause pause;
+  EXPECT_FALSE(ShowPause(ui_, pause));
   EXPECT_EQ(wintest::TakeQuit(), 3);
-  EXPECT_FALSE(ui_.PauseOpen());
+  EXPECT_FALSE(ui_.FormOpen());
 }
 
-TEST_F(UiBoxes, RepeatPromptAnswersTheNumberTyped) {
+// The width of a control's text in the font the control draws it with.
+int TextWidthIn(HWND control, const char* text) {
+  HDC dc = GetDC(control);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
+  SIZE size{};
+  GetTextExtentPoint32A(dc, text, static_cast<int>(strlen(text)), &size);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return size.cx;
+}
+
+TEST_F(UiBoxes, RepeatPromptAnswersTheNumberTypedAndShowsItsWholeLabel) {
   SIZE client{};
   bool focusInEdit = false;
+  RECT labelRect{};
+  RECT editRect{};
+  int labelTextWidth = 0;
   TimerScript user([&] {
     HWND prompt = FindOwnWindow("Macro Repeat");
     if (prompt == nullptr) return false;
     client = ClientSize(prompt);
     HWND edit = FindChild(prompt, "Edit");
     focusInEdit = edit != nullptr && GetFocus() == edit;
-    EXPECT_NE(FindChild(prompt, "Static", "Times To Repeat"), nullptr);
+    HWND label = FindChild(prompt, "Static", "Times To Repeat");
+    EXPECT_NE(label, nullptr);
+    if (label != nullptr) {
+      labelRect = ChildRect(label);
+      labelTextWidth = TextWidthIn(label, "Times To Repeat");
+    }
+    editRect = ChildRect(edit);
     SetWindowTextA(edit, "12");
     PostClick(FindChild(prompt, "Button", "&Ok"));
     return true;
   });
-  EXPECT_EQ(ui_.AskRepeatCount(), 12);
+  EXPECT_EQ(AskRepeatCount(ui_), 12);
   EXPECT_TRUE(user.finished());
-  EXPECT_EQ(client.cx, 167);
-  EXPECT_EQ(client.cy, 56);
+  EXPECT_GE(client.cx, 167);
+  EXPECT_GE(client.cy, 56);
   EXPECT_TRUE(focusInEdit);
+  // The label is one line as wide as its text, left of the edit.
+  EXPECT_GT(labelTextWidth, 0);
+  EXPECT_GE(labelRect.right - labelRect.left, labelTextWidth);
+  EXPECT_LE(labelRect.right, editRect.left);
 }
 
 TEST_F(UiBoxes, RepeatPromptTakesTheAnswerFromTheKeyboard) {
@@ -218,7 +246,7 @@ TEST_F(UiBoxes, RepeatPromptTakesTheAnswerFromTheKeyboard) {
     }
     return true;
   });
-  EXPECT_EQ(ui_.AskRepeatCount(), 25);
+  EXPECT_EQ(AskRepeatCount(ui_), 25);
   EXPECT_TRUE(user.finished());
 }
 
@@ -254,7 +282,7 @@ TEST_F(UiBoxes, RepeatPromptRefusesTextThatIsNotANumberAndStaysOpen) {
         return true;
     }
   });
-  EXPECT_EQ(ui_.AskRepeatCount(), 7);
+  EXPECT_EQ(AskRepeatCount(ui_), 7);
   EXPECT_TRUE(user.finished());
   EXPECT_TRUE(errorShown);
   EXPECT_TRUE(promptStayed);

@@ -2,6 +2,8 @@
 // the main window, the taskbar window and the window the user was in.
 #include <gtest/gtest.h>
 
+#include "playback/pause_box.h"
+#include "playback/repeat_prompt.h"
 #include "platform/win32/foreground_handover.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_ui.h"
@@ -41,6 +43,12 @@ struct PromptWatcher {
   }
 };
 
+std::uint16_t AskRepeatCount(Win32Ui& ui) {
+  TRepeatPrompt prompt;
+  ui.RunForm(prompt);
+  return prompt.count;
+}
+
 class Handover : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -60,7 +68,7 @@ TEST_F(Handover, OutsideTrayModeTheMainWindowStepsAsideAndTheUserGetsTheFocusBac
   ui_.SetMainWindow(main_.id());
   PromptWatcher user{main_.handle()};
   TimerScript script([&] { return user.Step(); });
-  EXPECT_EQ(ui_.AskRepeatCount(), 3);
+  EXPECT_EQ(AskRepeatCount(ui_), 3);
   ASSERT_TRUE(script.finished());
   EXPECT_FALSE(user.mainVisible);
   EXPECT_FALSE(user.mainEnabled);
@@ -93,7 +101,7 @@ TEST_F(Handover, InTrayModeOnlyTheTaskbarWindowShowsForTheTimeOfTheBox) {
   ui_.SetTaskbarWindow(taskbar.id());
   PromptWatcher user{main_.handle(), taskbar.handle()};
   TimerScript script([&] { return user.Step(); });
-  EXPECT_EQ(ui_.AskRepeatCount(), 3);
+  EXPECT_EQ(AskRepeatCount(ui_), 3);
   ASSERT_TRUE(script.finished());
   EXPECT_TRUE(user.taskbarVisible);
   EXPECT_FALSE(user.mainVisible);
@@ -105,17 +113,15 @@ TEST_F(Handover, InTrayModeOnlyTheTaskbarWindowShowsForTheTimeOfTheBox) {
 TEST_F(Handover, AfterAPauseTheFocusReturnsToTheWindowThatHadIt) {
   ui_.SetMainWindow(main_.id());
   bool pauseInFront = false;
+  TPauseMacro pause("Pause", "My Macro", "", std::nullopt, 1024, 768);
   TimerScript script([&] {
     HWND box = FindOwnWindow("Pause");
     if (box == nullptr) return false;
     pauseInFront = GetForegroundWindow() == box;
-    ui_.ResumePause();
+    ui_.EndForm(pause, ModalResult::Ok);
     return true;
   });
-  PauseRequest request;
-  request.caption = "Pause";
-  request.nickname = "My Macro";
-  EXPECT_TRUE(ui_.ShowPause(request));
+  EXPECT_EQ(ui_.RunForm(pause), ModalResult::Ok);
   EXPECT_TRUE(pauseInFront);
   EXPECT_EQ(GetForegroundWindow(), user_.handle());
   EXPECT_TRUE(IsWindowVisible(main_.handle()));
@@ -138,7 +144,7 @@ TEST_F(Handover, TheFocusGoesBackToAnotherProgramAfterThePrompt) {
   ui_.SetMainWindow(main_.id());
   PromptWatcher user{main_.handle()};
   TimerScript script([&] { return user.Step(); });
-  EXPECT_EQ(ui_.AskRepeatCount(), 3);
+  EXPECT_EQ(AskRepeatCount(ui_), 3);
   EXPECT_TRUE(user.promptInFront);
   EXPECT_EQ(GetForegroundWindow(), notepad);
   HWND edit = FindWindowExA(notepad, nullptr, "Edit", nullptr);

@@ -1,0 +1,246 @@
+// Forms as models. A dialog of the program is a portable class named as the
+// program names it (`TPauseMacro`, `TRepeatPrompt` ...). Its controls are
+// fields holding their values; its behaviour is handler methods that return
+// what happened (nothing, closed with a result, or refused with a message and
+// the field to put the focus on) instead of reaching for the system. `Ui`
+// shows any form through `RunForm`; the Windows side builds the window from
+// the controls (platform/win32/form_window.*), the simulated Ui runs a script
+// the test gives for the form's name.
+//
+// Adding a dialog takes one class in the subsystem that owns it, for example
+// editing/do_delay_form.h:
+//
+//   class TDoDelay2 : public Form {
+//    public:
+//     TDoDelay2() : Form("TDoDelay2", "Delay", 240, 90) {
+//       activeControl = &secondsEdit;
+//       okButton.onClick = [this] { return OkButtonClick(); };
+//     }
+//     Label secondsLabel{*this, "SecondsLabel", {8, 12, 80, 16}, "Seconds"};
+//     Edit secondsEdit{*this, "SecondsEdit", {96, 8, 60, 21}, 5};
+//     CheckBox scaledBox{*this, "ScaledBox", {8, 36, 120, 17}, "&Scaled"};
+//     Button okButton{*this, "OkButton", {40, 60, 75, 25}, "&Ok", ButtonRole::Default};
+//     Button cancelButton{*this, "CancelButton", {124, 60, 75, 25}, "&Cancel", ButtonRole::Cancel};
+//
+//     FormReply OkButtonClick() {
+//       if (!IsDelay(secondsEdit.text)) return FormReply::Refuse("Error", "Invalid delay.", secondsEdit);
+//       return FormReply::Close(ModalResult::Ok);
+//     }
+//   };
+//
+// then `TDoDelay2 form; if (ui.RunForm(form) == ModalResult::Ok) use(form.secondsEdit.text);`.
+// A native test sets the fields and calls the handlers (or `Click`); a test
+// of a caller scripts the answer with `SimUi::AnswerForm("TDoDelay2", ...)`.
+// A Cancel button needs no handler: it closes the form with Cancel.
+// Nothing changes on the Windows side.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavrix {
+
+class Control;
+class Form;
+
+// How a form was closed.
+enum class ModalResult { None, Ok, Cancel };
+
+// What a handler did.
+struct FormReply {
+  enum class Kind { Stay, Close, Refuse };
+
+  // Nothing more than the values the handler changed.
+  static FormReply Stay() { return {}; }
+  // The form closes with `result`.
+  static FormReply Close(ModalResult result) { return {Kind::Close, result, {}, {}, nullptr}; }
+  // The form stays open: the message box shows `message` with `caption`,
+  // then the focus goes to `focus`.
+  static FormReply Refuse(std::string caption, std::string message, const Control& focus) {
+    return {Kind::Refuse, ModalResult::None, std::move(caption), std::move(message), &focus};
+  }
+
+  Kind kind = Kind::Stay;
+  ModalResult result = ModalResult::None;
+  std::string caption;
+  std::string message;
+  const Control* focus = nullptr;
+};
+
+using Handler = std::function<FormReply()>;
+
+// A rectangle in client pixels of the form.
+struct Bounds {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  int Right() const { return left + width; }
+  int Bottom() const { return top + height; }
+};
+
+struct Point {
+  int left = 0;
+  int top = 0;
+};
+
+// The size of a text in the font the form's controls are drawn in.
+struct TextSize {
+  int width = 0;
+  int height = 0;
+};
+using TextMeasure = std::function<TextSize(std::string_view text)>;
+
+enum class ControlKind { Label, Edit, Button, CheckBox, RadioButton, ComboBox, ListBox, GroupBox };
+
+// One control of a form. Controls are fields of their form and register
+// with it as they are constructed, in tab order.
+class Control {
+ public:
+  virtual ~Control() = default;
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  const ControlKind kind;
+  const std::string name;
+  Bounds bounds;
+  // The caption of a label, button, check box, radio button or group box;
+  // the text of an edit or of an editable combo box.
+  std::string text;
+  bool enabled = true;
+  bool visible = true;
+  // A click on a button, check box or radio button (the value has already
+  // changed); none: a button without a handler closes the form when it is
+  // the Cancel button, and does nothing otherwise.
+  Handler onClick;
+  // The user changed the text of an edit or the choice of a combo or list box.
+  Handler onChange;
+
+ protected:
+  Control(Form& form, ControlKind kind, std::string name, Bounds bounds, std::string text);
+};
+
+class Label : public Control {
+ public:
+  Label(Form& form, std::string name, Bounds bounds, std::string text = {})
+      : Control(form, ControlKind::Label, std::move(name), bounds, std::move(text)) {}
+};
+
+class Edit : public Control {
+ public:
+  Edit(Form& form, std::string name, Bounds bounds, int maxLength = 0)
+      : Control(form, ControlKind::Edit, std::move(name), bounds, {}), maxLength(maxLength) {}
+  int maxLength;  // 0: no limit
+};
+
+// Enter presses the Default button, Escape the Cancel button.
+enum class ButtonRole { Plain, Default, Cancel, DefaultAndCancel };
+
+class Button : public Control {
+ public:
+  Button(Form& form, std::string name, Bounds bounds, std::string text, ButtonRole role = ButtonRole::Plain)
+      : Control(form, ControlKind::Button, std::move(name), bounds, std::move(text)), role(role) {}
+  ButtonRole role;
+  bool IsDefault() const { return role == ButtonRole::Default || role == ButtonRole::DefaultAndCancel; }
+  bool IsCancel() const { return role == ButtonRole::Cancel || role == ButtonRole::DefaultAndCancel; }
+};
+
+class CheckBox : public Control {
+ public:
+  CheckBox(Form& form, std::string name, Bounds bounds, std::string text)
+      : Control(form, ControlKind::CheckBox, std::move(name), bounds, std::move(text)) {}
+  bool checked = false;
+};
+
+// Radio buttons with the same group number exclude each other.
+class RadioButton : public Control {
+ public:
+  RadioButton(Form& form, std::string name, Bounds bounds, std::string text, int group = 0)
+      : Control(form, ControlKind::RadioButton, std::move(name), bounds, std::move(text)), group(group) {}
+  int group;
+  bool checked = false;
+};
+
+// A drop-down list; editable, the user may also type a text of its own.
+class ComboBox : public Control {
+ public:
+  ComboBox(Form& form, std::string name, Bounds bounds, bool editable = false)
+      : Control(form, ControlKind::ComboBox, std::move(name), bounds, {}), editable(editable) {}
+  bool editable;
+  std::vector<std::string> items;
+  int itemIndex = -1;  // -1: none chosen
+};
+
+class ListBox : public Control {
+ public:
+  ListBox(Form& form, std::string name, Bounds bounds)
+      : Control(form, ControlKind::ListBox, std::move(name), bounds, {}) {}
+  std::vector<std::string> items;
+  int itemIndex = -1;
+};
+
+class GroupBox : public Control {
+ public:
+  GroupBox(Form& form, std::string name, Bounds bounds, std::string text)
+      : Control(form, ControlKind::GroupBox, std::move(name), bounds, std::move(text)) {}
+};
+
+class Form {
+ public:
+  Form(std::string name, std::string caption, int clientWidth, int clientHeight);
+  virtual ~Form() = default;
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  // The class name of the dialog, e.g. "TRepeatPrompt".
+  const std::string& Name() const { return name_; }
+  const std::vector<Control*>& Controls() const { return controls_; }
+  Control* Find(std::string_view controlName) const;
+
+  std::string caption;
+  int clientWidth;
+  int clientHeight;
+  // The top left corner of the window on the screen; none: centred.
+  std::optional<Point> position;
+  bool topMost = false;
+  // Where the focus is when the form shows.
+  Control* activeControl = nullptr;
+  // Set when a handler closed the form.
+  ModalResult modalResult = ModalResult::None;
+  bool Closed() const { return modalResult != ModalResult::None; }
+
+  // Runs once before the window is made; lays the form out in the font its
+  // controls are drawn in.
+  virtual void FormShow(const TextMeasure& /*measure*/) {}
+  // The close box (or Alt+F4); by default it closes with Cancel.
+  virtual FormReply FormCloseQuery() { return FormReply::Close(ModalResult::Cancel); }
+
+  // --- What the user does, as the Ui implementations report it ---------------
+  // Runs `handler` (none: nothing happens); a reply that closes the form
+  // sets `modalResult`.
+  FormReply Run(const Handler& handler);
+  // The button's handler, after the window has changed the value; a Cancel
+  // button without a handler closes the form with Cancel.
+  FormReply Clicked(Control& control);
+  FormReply Changed(Control& control) { return Run(control.onChange); }
+  // Enter: the enabled Default button; Escape: the enabled Cancel button.
+  FormReply PressEnter();
+  FormReply PressEscape();
+  FormReply PressCloseBox() { return Run([this] { return FormCloseQuery(); }); }
+
+  // A click as a simulated user makes it: a check box toggles, a radio
+  // button is checked and the others of its group cleared, then Clicked.
+  FormReply Click(Control& control);
+
+ private:
+  friend class Control;
+  Button* ButtonWith(bool (Button::*role)() const) const;
+
+  std::string name_;
+  std::vector<Control*> controls_;
+};
+
+}  // namespace tavrix

@@ -1,0 +1,402 @@
+#include "platform/win32/form_window.h"
+
+#include "platform/win32/foreground_handover.h"
+#include "platform/win32/message_pump.h"
+
+namespace tavrix {
+namespace {
+
+constexpr char kClassName[] = "TavrixModalBox";
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT | WS_EX_APPWINDOW;
+constexpr int kFirstId = 100;
+// How long the modal loop sleeps at most between looks at its end flag.
+constexpr std::uint32_t kLoopWakeMs = 50;
+// A drop-down list opens this many items high.
+constexpr int kComboDropItems = 8;
+
+bool RegisterFormClass(WNDPROC procedure) {
+  static const bool registered = [procedure] {
+    WNDCLASSEXA c{};
+    c.cbSize = sizeof c;
+    c.lpfnWndProc = procedure;
+    c.hInstance = GetModuleHandleA(nullptr);
+    c.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    c.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    c.lpszClassName = kClassName;
+    return RegisterClassExA(&c) != 0;
+  }();
+  return registered;
+}
+
+// The font the user chose for message boxes (it follows the system's font
+// size), made once for the whole run.
+HFONT FormFont() {
+  static const HFONT font = [] {
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+      if (HFONT made = CreateFontIndirectA(&metrics.lfMessageFont)) return made;
+    }
+    return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  }();
+  return font;
+}
+
+struct ControlClass {
+  const char* className;
+  DWORD style;
+  DWORD exStyle;
+};
+
+ControlClass ClassOf(const Control& control) {
+  switch (control.kind) {
+    case ControlKind::Label:
+      return {"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+    case ControlKind::Edit:
+      return {"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::Button: {
+      const bool isDefault = static_cast<const Button&>(control).IsDefault();
+      return {"BUTTON", WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0};
+    }
+    case ControlKind::CheckBox:
+      return {"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0};
+    case ControlKind::RadioButton:
+      return {"BUTTON", WS_TABSTOP | BS_AUTORADIOBUTTON, 0};
+    case ControlKind::ComboBox: {
+      const bool editable = static_cast<const ComboBox&>(control).editable;
+      return {"COMBOBOX", WS_TABSTOP | WS_VSCROLL | (editable ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST),
+              0};
+    }
+    case ControlKind::ListBox:
+      return {"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY, WS_EX_CLIENTEDGE};
+    case ControlKind::GroupBox:
+      return {"BUTTON", BS_GROUPBOX, 0};
+  }
+  return {"STATIC", 0, 0};
+}
+
+// Radio buttons of one group sit together; a new group starts a new tab stop.
+bool StartsRadioGroup(const std::vector<Control*>& controls, std::size_t index) {
+  if (controls[index]->kind != ControlKind::RadioButton) return false;
+  if (index == 0 || controls[index - 1]->kind != ControlKind::RadioButton) return true;
+  return static_cast<const RadioButton*>(controls[index - 1])->group !=
+         static_cast<const RadioButton*>(controls[index])->group;
+}
+
+std::string WindowText(HWND window) {
+  const int length = GetWindowTextLengthA(window);
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  GetWindowTextA(window, text.data(), length + 1);
+  text.resize(static_cast<std::size_t>(length));
+  return text;
+}
+
+void SetTextIfChanged(HWND window, const std::string& text) {
+  if (WindowText(window) != text) SetWindowTextA(window, text.c_str());
+}
+
+UINT IconFor(const std::string& caption) {
+  if (caption.find("Error") != std::string::npos) return MB_ICONERROR;
+  if (caption == "Warning") return MB_ICONWARNING;
+  return MB_ICONINFORMATION;
+}
+
+}  // namespace
+
+TextSize MeasureFormText(std::string_view text) {
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, FormFont());
+  SIZE size{};
+  GetTextExtentPoint32A(dc, text.data(), static_cast<int>(text.size()), &size);
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  return TextSize{size.cx, metrics.tmHeight};
+}
+
+FormWindow::~FormWindow() {
+  if (window_ != nullptr && IsWindow(window_)) DestroyWindow(window_);
+}
+
+bool FormWindow::Create() {
+  if (!RegisterFormClass(&FormWindow::Procedure)) return false;
+  const DWORD exStyle = kExStyle | (form_.topMost ? WS_EX_TOPMOST : 0);
+  RECT frame{0, 0, form_.clientWidth, form_.clientHeight};
+  AdjustWindowRectEx(&frame, kStyle, FALSE, exStyle);
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+  int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  if (form_.position) {
+    left = form_.position->left;
+    top = form_.position->top;
+  }
+  window_ = CreateWindowExA(exStyle, kClassName, form_.caption.c_str(), kStyle, left, top, width, height, nullptr,
+                            nullptr, GetModuleHandleA(nullptr), this);
+  if (window_ == nullptr) return false;
+
+  const std::vector<Control*>& controls = form_.Controls();
+  controls_.clear();
+  itemsShown_.assign(controls.size(), {});
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    HWND control = CreateControl(*controls[i], kFirstId + static_cast<int>(i));
+    if (StartsRadioGroup(controls, i)) SetWindowLongA(control, GWL_STYLE, GetWindowLongA(control, GWL_STYLE) | WS_GROUP);
+    controls_.push_back(control);
+  }
+  CopyIn();
+  return true;
+}
+
+HWND FormWindow::CreateControl(const Control& control, int id) {
+  const ControlClass c = ClassOf(control);
+  const Bounds& b = control.bounds;
+  const int height = control.kind == ControlKind::ComboBox ? b.height * kComboDropItems : b.height;
+  HWND handle = CreateWindowExA(c.exStyle, c.className, control.kind == ControlKind::Edit ? "" : control.text.c_str(),
+                                WS_CHILD | c.style, b.left, b.top, b.width, height, window_,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+  if (handle == nullptr) return nullptr;
+  SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(FormFont()), FALSE);
+  if (control.kind == ControlKind::Edit) {
+    const int limit = static_cast<const Edit&>(control).maxLength;
+    if (limit > 0) SendMessageA(handle, EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
+  }
+  return handle;
+}
+
+// The form's values into the window; only what differs, so a handler that
+// runs while the user types does not move the caret.
+void FormWindow::CopyIn() {
+  copyingIn_ = true;
+  const std::vector<Control*>& controls = form_.Controls();
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    const Control& control = *controls[i];
+    HWND handle = controls_[i];
+    if (handle == nullptr) continue;
+    switch (control.kind) {
+      case ControlKind::CheckBox:
+        SendMessageA(handle, BM_SETCHECK, static_cast<const CheckBox&>(control).checked ? BST_CHECKED : BST_UNCHECKED, 0);
+        SetTextIfChanged(handle, control.text);
+        break;
+      case ControlKind::RadioButton:
+        SendMessageA(handle, BM_SETCHECK,
+                     static_cast<const RadioButton&>(control).checked ? BST_CHECKED : BST_UNCHECKED, 0);
+        SetTextIfChanged(handle, control.text);
+        break;
+      case ControlKind::ComboBox: {
+        const auto& combo = static_cast<const ComboBox&>(control);
+        if (itemsShown_[i] != combo.items) {
+          SendMessageA(handle, CB_RESETCONTENT, 0, 0);
+          for (const std::string& item : combo.items) SendMessageA(handle, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+          itemsShown_[i] = combo.items;
+        }
+        SendMessageA(handle, CB_SETCURSEL, static_cast<WPARAM>(combo.itemIndex), 0);
+        if (combo.editable && combo.itemIndex < 0) SetTextIfChanged(handle, combo.text);
+        break;
+      }
+      case ControlKind::ListBox: {
+        const auto& list = static_cast<const ListBox&>(control);
+        if (itemsShown_[i] != list.items) {
+          SendMessageA(handle, LB_RESETCONTENT, 0, 0);
+          for (const std::string& item : list.items) SendMessageA(handle, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+          itemsShown_[i] = list.items;
+        }
+        SendMessageA(handle, LB_SETCURSEL, static_cast<WPARAM>(list.itemIndex), 0);
+        break;
+      }
+      default:
+        SetTextIfChanged(handle, control.text);
+        break;
+    }
+    const Bounds& b = control.bounds;
+    const int height = control.kind == ControlKind::ComboBox ? b.height * kComboDropItems : b.height;
+    SetWindowPos(handle, nullptr, b.left, b.top, b.width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    EnableWindow(handle, control.enabled ? TRUE : FALSE);
+    ::ShowWindow(handle, control.visible ? SW_SHOWNA : SW_HIDE);
+  }
+  copyingIn_ = false;
+}
+
+// The user's values into the form, before a handler looks at them.
+void FormWindow::CopyOut() {
+  const std::vector<Control*>& controls = form_.Controls();
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    Control& control = *controls[i];
+    HWND handle = controls_[i];
+    if (handle == nullptr) continue;
+    switch (control.kind) {
+      case ControlKind::Edit:
+        control.text = WindowText(handle);
+        break;
+      case ControlKind::CheckBox:
+        static_cast<CheckBox&>(control).checked = SendMessageA(handle, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        break;
+      case ControlKind::RadioButton:
+        static_cast<RadioButton&>(control).checked = SendMessageA(handle, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        break;
+      case ControlKind::ComboBox: {
+        auto& combo = static_cast<ComboBox&>(control);
+        combo.itemIndex = static_cast<int>(SendMessageA(handle, CB_GETCURSEL, 0, 0));
+        if (combo.editable) combo.text = WindowText(handle);
+        break;
+      }
+      case ControlKind::ListBox:
+        static_cast<ListBox&>(control).itemIndex = static_cast<int>(SendMessageA(handle, LB_GETCURSEL, 0, 0));
+        break;
+      default:
+        break;
+    }
+  }
+}
+
+HWND FormWindow::HandleOf(const Control* control) const {
+  const std::vector<Control*>& controls = form_.Controls();
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    if (controls[i] == control) return controls_[i];
+  }
+  return nullptr;
+}
+
+void FormWindow::Apply(const FormReply& reply) {
+  CopyIn();
+  if (reply.kind == FormReply::Kind::Close) {
+    End(reply.result);
+    return;
+  }
+  if (reply.kind != FormReply::Kind::Refuse) return;
+  MessageBoxA(window_, reply.message.c_str(), reply.caption.c_str(), MB_OK | IconFor(reply.caption));
+  if (HWND focus = HandleOf(reply.focus)) {
+    SetFocus(focus);
+    if (reply.focus->kind == ControlKind::Edit) SendMessageA(focus, EM_SETSEL, 0, -1);
+  }
+}
+
+void FormWindow::OnCommand(int id, int notification) {
+  if (copyingIn_ || !running_) return;
+  const std::vector<Control*>& controls = form_.Controls();
+  const int index = id - kFirstId;
+  if (id == IDOK || id == IDCANCEL) {
+    CopyOut();
+    Apply(id == IDOK ? form_.PressEnter() : form_.PressEscape());
+    return;
+  }
+  if (index < 0 || index >= static_cast<int>(controls.size())) return;
+  Control& control = *controls[static_cast<std::size_t>(index)];
+  switch (control.kind) {
+    case ControlKind::Button:
+    case ControlKind::CheckBox:
+    case ControlKind::RadioButton:
+      if (notification != BN_CLICKED) return;
+      CopyOut();
+      Apply(form_.Clicked(control));
+      return;
+    case ControlKind::Edit:
+      if (notification != EN_CHANGE) return;
+      break;
+    case ControlKind::ComboBox:
+      if (notification != CBN_SELCHANGE && notification != CBN_EDITCHANGE) return;
+      break;
+    case ControlKind::ListBox:
+      if (notification != LBN_SELCHANGE) return;
+      break;
+    default:
+      return;
+  }
+  CopyOut();
+  if (control.onChange) Apply(form_.Changed(control));
+}
+
+ModalResult FormWindow::ShowModal(HWND owner) {
+  form_.modalResult = ModalResult::None;
+  form_.FormShow(&MeasureFormText);
+  if (!Create()) return ModalResult::Cancel;
+  const bool disableOwner = owner != nullptr && IsWindow(owner) && IsWindowEnabled(owner);
+  if (disableOwner) EnableWindow(owner, FALSE);
+  savedFocus_ = HandleOf(form_.activeControl);
+  // From here on the form takes clicks, also those that arrive while it is
+  // being brought to the front.
+  running_ = true;
+  ::ShowWindow(window_, SW_SHOW);
+  BringWindowToFront(WindowIdOf(window_));
+  if (savedFocus_ != nullptr) SetFocus(savedFocus_);
+
+  bool quit = false;
+  while (running_) {
+    if (!PumpPendingMessages()) {
+      quit = true;
+      break;
+    }
+    if (running_) WaitForMessages(kLoopWakeMs);
+  }
+  running_ = false;
+  // The owner comes back before the form goes, so the activation has
+  // somewhere to return to.
+  if (disableOwner && IsWindow(owner)) EnableWindow(owner, TRUE);
+  if (window_ != nullptr) ::ShowWindow(window_, SW_HIDE);
+  if (quit || !form_.Closed()) form_.modalResult = ModalResult::Cancel;
+  return form_.modalResult;
+}
+
+void FormWindow::End(ModalResult result) {
+  if (!running_) return;
+  if (!form_.Closed()) form_.modalResult = result;
+  running_ = false;
+  if (window_ != nullptr) PostMessageA(window_, WM_NULL, 0, 0);
+}
+
+LRESULT CALLBACK FormWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<FormWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  if (self == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+    self->window_ = nullptr;
+    self->running_ = false;
+    return DefWindowProcA(window, message, wParam, lParam);
+  }
+  return self->Handle(message, wParam, lParam);
+}
+
+LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case WM_CLOSE:
+      if (running_) {
+        CopyOut();
+        Apply(form_.PressCloseBox());
+      }
+      return 0;
+    case DM_GETDEFID:
+      for (std::size_t i = 0; i < form_.Controls().size(); ++i) {
+        const Control* control = form_.Controls()[i];
+        if (control->kind == ControlKind::Button && static_cast<const Button*>(control)->IsDefault()) {
+          return MAKELRESULT(kFirstId + static_cast<int>(i), DC_HASDEFID);
+        }
+      }
+      return 0;
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(window_, focus)) savedFocus_ = focus;
+      } else if (savedFocus_ != nullptr && IsWindow(savedFocus_)) {
+        SetFocus(savedFocus_);
+        return 0;
+      }
+      break;
+    case WM_SETFOCUS:
+      if (savedFocus_ != nullptr && IsWindow(savedFocus_)) SetFocus(savedFocus_);
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcA(window_, message, wParam, lParam);
+}
+
+}  // namespace tavrix

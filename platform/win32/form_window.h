@@ -1,0 +1,58 @@
+// The one Windows binding of the forms (platform/form.h): a window built in
+// code from the form's controls, their values copied in before it shows and
+// out before every handler runs, and a modal loop that keeps dispatching
+// every message of the thread, so the hook library's reports and the timers
+// keep arriving while a form is open.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/form.h"
+#include "platform/win32/windows_api.h"
+
+namespace tavrix {
+
+// The size of a text in the font the forms' controls are drawn in: the
+// system's message font, so the forms follow the user's font size.
+TextSize MeasureFormText(std::string_view text);
+
+class FormWindow {
+ public:
+  explicit FormWindow(Form& form) : form_(form) {}
+  ~FormWindow();
+  FormWindow(const FormWindow&) = delete;
+  FormWindow& operator=(const FormWindow&) = delete;
+
+  Form& form() const { return form_; }
+  HWND Window() const { return window_; }
+
+  // Lays the form out (FormShow), shows it in front with the focus on its
+  // active control and dispatches messages until a handler closes it.
+  // `owner` (when not null) is disabled meanwhile. A WM_QUIT ends it with
+  // Cancel; the quit is posted again for the main loop.
+  ModalResult ShowModal(HWND owner);
+  // Closes the open form with `result` from outside its handlers.
+  void End(ModalResult result);
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  bool Create();
+  HWND CreateControl(const Control& control, int id);
+  void CopyIn();
+  void CopyOut();
+  void OnCommand(int id, int notification);
+  void Apply(const FormReply& reply);
+  HWND HandleOf(const Control* control) const;
+
+  Form& form_;
+  HWND window_ = nullptr;
+  std::vector<HWND> controls_;  // in the form's order; id = kFirstId + index
+  std::vector<std::vector<std::string>> itemsShown_;
+  HWND savedFocus_ = nullptr;
+  bool running_ = false;
+  bool copyingIn_ = false;
+};
+
+}  // namespace tavrix
