@@ -95,7 +95,10 @@ void SimDesktop::OnLaunch(const std::string& programPart, const std::string& win
   launchable_.push_back(PendingLaunch{Upper(programPart), windowTitle, moduleName, delayMilliseconds});
 }
 
-void SimDesktop::AddFile(const std::string& path, const std::string& contents) { files_[path] = contents; }
+void SimDesktop::AddFile(const std::string& path, const std::string& contents) {
+  const std::string name = FullName(path);
+  files_[Upper(name)] = SimFile{name, contents};
+}
 
 const SimWindow* SimDesktop::Window(WindowId window) const {
   const auto found = windows_.find(window);
@@ -112,11 +115,7 @@ std::string SimDesktop::TitleOf(WindowId window) const {
   return found ? EscapeTraceText(found->title) : std::string("#") + std::to_string(window);
 }
 
-std::optional<std::string> SimDesktop::File(const std::string& path) const {
-  const auto found = files_.find(path);
-  if (found == files_.end()) return std::nullopt;
-  return found->second;
-}
+std::optional<std::string> SimDesktop::File(const std::string& path) const { return Lookup(FullName(path)); }
 
 void SimDesktop::RemoveWindow(WindowId window) {
   windows_.erase(window);
@@ -346,43 +345,66 @@ void SimDesktop::Beep() { trace_.Add("beep"); }
 
 // --- Files -----------------------------------------------------------------------
 
-void SimDesktop::ChangeFolder(const std::string& folder) {
-  trace_.Add("chdir " + EscapeTraceText(folder));
-  currentFolder_ = folder;
+namespace {
+
+bool IsAbsolute(const std::string& name) {
+  return (!name.empty() && (name[0] == '\\' || name[0] == '/')) || (name.size() >= 2 && name[1] == ':');
 }
 
-void SimDesktop::DeleteFile(const std::string& file) {
-  trace_.Add("delete " + EscapeTraceText(file));
-  files_.erase(file);
+}  // namespace
+
+std::string SimDesktop::FullName(const std::string& name) const {
+  if (name.empty() || currentFolder_.empty() || IsAbsolute(name)) return name;
+  const char last = currentFolder_.back();
+  if (last == '\\' || last == '/') return currentFolder_ + name;
+  const bool slashes = currentFolder_.find('/') != std::string::npos && currentFolder_.find('\\') == std::string::npos;
+  return currentFolder_ + (slashes ? "/" : "\\") + name;
 }
 
-void SimDesktop::CopyFile(const std::string& source, const std::string& target) {
-  trace_.Add("copy " + EscapeTraceText(source) + " " + EscapeTraceText(target));
-  const auto found = files_.find(source);
-  if (found != files_.end()) files_[target] = found->second;
-}
-
-void SimDesktop::RenameFile(const std::string& from, const std::string& to) {
-  trace_.Add("rename " + EscapeTraceText(from) + " " + EscapeTraceText(to));
-  const auto found = files_.find(from);
-  if (found == files_.end() || files_.count(to) != 0) return;
-  files_[to] = found->second;
-  files_.erase(from);
-}
-
-std::optional<std::string> SimDesktop::ReadFile(const std::string& path) {
-  const auto found = files_.find(path);
-  if (found != files_.end()) return found->second;
-  if (!readsRealFiles_ || path.empty()) return std::nullopt;
+std::optional<std::string> SimDesktop::Lookup(const std::string& fullName) const {
+  if (fullName.empty()) return std::nullopt;
+  const auto found = files_.find(Upper(fullName));
+  if (found != files_.end()) return found->second.contents;
+  if (!readsRealFiles_) return std::nullopt;
   std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
-  std::ifstream file(path, std::ios::binary);
+  if (!std::filesystem::is_regular_file(fullName, error)) return std::nullopt;
+  std::ifstream file(fullName, std::ios::binary);
   if (!file) return std::nullopt;
   std::ostringstream contents;
   contents << file.rdbuf();
   if (file.bad()) return std::nullopt;
   return contents.str();
 }
+
+void SimDesktop::ChangeFolder(const std::string& folder) {
+  trace_.Add("chdir " + EscapeTraceText(folder));
+  if (!folder.empty()) currentFolder_ = FullName(folder);
+}
+
+void SimDesktop::DeleteFile(const std::string& file) {
+  trace_.Add("delete " + EscapeTraceText(file));
+  const std::string name = FullName(file);
+  if (Lookup(name)) files_[Upper(name)] = SimFile{name, std::nullopt};
+}
+
+void SimDesktop::CopyFile(const std::string& source, const std::string& target) {
+  trace_.Add("copy " + EscapeTraceText(source) + " " + EscapeTraceText(target));
+  const std::optional<std::string> contents = Lookup(FullName(source));
+  const std::string name = FullName(target);
+  if (contents && !name.empty()) files_[Upper(name)] = SimFile{name, contents};
+}
+
+void SimDesktop::RenameFile(const std::string& from, const std::string& to) {
+  trace_.Add("rename " + EscapeTraceText(from) + " " + EscapeTraceText(to));
+  const std::string oldName = FullName(from);
+  const std::string newName = FullName(to);
+  const std::optional<std::string> contents = Lookup(oldName);
+  if (!contents || newName.empty() || Lookup(newName)) return;
+  files_[Upper(oldName)] = SimFile{oldName, std::nullopt};
+  files_[Upper(newName)] = SimFile{newName, contents};
+}
+
+std::optional<std::string> SimDesktop::ReadFile(const std::string& path) { return Lookup(FullName(path)); }
 
 // --- Time --------------------------------------------------------------------------
 

@@ -73,8 +73,14 @@ class SimDesktop : public Desktop {
   // window with this title `delayMilliseconds` later on the simulated clock.
   void OnLaunch(const std::string& programPart, const std::string& windowTitle,
                 const std::string& moduleName, std::uint32_t delayMilliseconds = 0);
+  // Files form one world: a relative name means the current folder's file
+  // (as <CHDIR: left it), names compare in any case, and copy, rename,
+  // delete and every read see the same files.
   void AddFile(const std::string& path, const std::string& contents);
-  // Lets ReadFile fall back to the real file system for paths not added.
+  // Lets the world start from the real file system: a file neither added
+  // nor changed is read from the real file of that name (a real folder as
+  // current folder works too). Real files are never changed: a copy, rename
+  // or delete changes the simulated world only.
   void SetReadsRealFiles(bool reads) { readsRealFiles_ = reads; }
   // Runs whenever the application processes its messages (and inside waits):
   // the place where a test delivers an abort or other events mid-playback.
@@ -172,7 +178,15 @@ class SimDesktop : public Desktop {
   ProcessId nextProcess_ = 1000;
   std::vector<PendingLaunch> launchable_;
   std::vector<Appearing> appearing_;
-  std::map<std::string, std::string> files_;
+  // The name a file command means: relative names are in the current folder.
+  std::string FullName(const std::string& name) const;
+  std::optional<std::string> Lookup(const std::string& fullName) const;
+
+  struct SimFile {
+    std::string name;  // as last written, for reading the real file
+    std::optional<std::string> contents;  // nothing: deleted (hides a real file)
+  };
+  std::map<std::string, SimFile> files_;  // by upper-case full name
   bool readsRealFiles_ = false;
   std::string clipboard_;
   std::string currentFolder_;

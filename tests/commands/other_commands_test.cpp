@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "command_playback.h"
+#include "tests/support/scratch_folder.h"
 
 namespace tavrix {
 namespace {
@@ -35,14 +38,60 @@ TEST_F(OtherCommandsTest, FileCommandsChangeTheFiles) {
   desktop.AddFile("a.txt", "first");
   desktop.AddFile("b.txt", "second");
   desktop.AddFile("old.txt", "old");
-  Play("<CHDIR:c:\\work><COPYFILE:a.txt;b.txt><RENFILE:old.txt;new.txt><DELFILE:a.txt>a");
-  EXPECT_EQ(Actions(), (Lines{"chdir c:\\work", "copy a.txt b.txt", "rename old.txt new.txt", "delete a.txt"}));
-  EXPECT_EQ(desktop.CurrentFolder(), "c:\\work");
+  Play("<COPYFILE:a.txt;b.txt><RENFILE:old.txt;new.txt><DELFILE:a.txt>a");
+  EXPECT_EQ(Actions(), (Lines{"copy a.txt b.txt", "rename old.txt new.txt", "delete a.txt"}));
   EXPECT_EQ(desktop.File("b.txt"), "first");  // overwritten
   EXPECT_EQ(desktop.File("new.txt"), "old");
   EXPECT_EQ(desktop.File("old.txt"), std::nullopt);
   EXPECT_EQ(desktop.File("a.txt"), std::nullopt);
   EXPECT_TRUE(Typed(kKeyA));
+  Play("<CHDIR:c:\\work>");
+  EXPECT_EQ(Actions(), (Lines{"chdir c:\\work"}));
+  EXPECT_EQ(desktop.CurrentFolder(), "c:\\work");
+}
+
+struct FileWorldCase {
+  const char* name;
+  const char* text;
+  std::vector<int> typed;  // virtual keys pressed
+};
+
+// The files a macro copies, renames, deletes or changes folder to are the
+// files it then reads.
+class FileWorld : public ::testing::TestWithParam<FileWorldCase>, public CommandPlayback {};
+
+TEST_P(FileWorld, ReadsSeeWhatTheFileCommandsDid) {
+  desktop.AddWindow("Untitled - Notepad", "NOTEPAD.EXE");
+  desktop.AddFile("a.txt", "x");
+  desktop.AddFile("C:\\WORK\\t.txt", "y");
+  Play(GetParam().text);
+  EXPECT_EQ(KeysDown(), GetParam().typed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FileWorld,
+    ::testing::Values(FileWorldCase{"ACopyPlays", "<COPYFILE:a.txt;b.txt><TFILE:b.txt>", {'X'}},
+                      FileWorldCase{"ADeletedFileDoesNotPlay", "<DELFILE:a.txt><TFILE:a.txt>z", {'Z'}},
+                      FileWorldCase{"ARenamedFilePlaysUnderItsNewName", "<RENFILE:a.txt;n.txt><TFILE:n.txt><TFILE:a.txt>",
+                                    {'X'}},
+                      FileWorldCase{"ARelativeNameIsInTheNewFolder", "<CHDIR:c:\\work><TFILE:t.txt><TFILE:a.txt>", {'Y'}},
+                      FileWorldCase{"AFolderRelativeToTheCurrentOne", "<CHDIR:C:\\><CHDIR:work><TFILE:T.TXT>", {'Y'}},
+                      FileWorldCase{"NamesInAnyCase", "<COPYFILE:A.TXT;C:\\Work\\B.txt><CHDIR:c:\\work><TFILE:b.TXT>", {'X'}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// With the real files as the starting world (the tavrix tool), the real
+// files are read but never changed.
+TEST(FileWorldOnRealFiles, RealFilesAreReadAndNeverChanged) {
+  test_support::ScratchFolder folder;
+  { std::ofstream(folder.File("real.txt")) << "r"; }
+  CommandPlayback playback;
+  playback.desktop.SetReadsRealFiles(true);
+  playback.Play("<CHDIR:" + folder.File("") + "><COPYFILE:real.txt;copy.txt><TFILE:copy.txt><DELFILE:real.txt>"
+                "<TFILE:real.txt><RENFILE:copy.txt;moved.txt><TFILE:moved.txt>");
+  EXPECT_EQ(playback.KeysDown(), (std::vector<int>{'R', 'R'}));
+  EXPECT_TRUE(std::filesystem::exists(folder.File("real.txt")));
+  EXPECT_FALSE(std::filesystem::exists(folder.File("copy.txt")));
+  EXPECT_FALSE(std::filesystem::exists(folder.File("moved.txt")));
 }
 
 TEST_F(OtherCommandsTest, FailingFileCommandsAreSilentAndPlaybackGoesOn) {

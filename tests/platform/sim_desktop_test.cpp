@@ -151,11 +151,12 @@ TEST(SimDesktop, FilesLiveInMemoryAndFileCommandsChangeThem) {
   desktop.CopyFile("a.txt", "b.txt");
   desktop.RenameFile("b.txt", "c.txt");
   desktop.DeleteFile("a.txt");
-  desktop.ChangeFolder("C:\\Temp");
   EXPECT_EQ(desktop.File("a.txt"), std::nullopt);
   EXPECT_EQ(desktop.File("b.txt"), std::nullopt);
   EXPECT_EQ(desktop.File("c.txt"), std::optional<std::string>("hello"));
+  desktop.ChangeFolder("C:\\Temp");
   EXPECT_EQ(desktop.CurrentFolder(), "C:\\Temp");
+  EXPECT_EQ(desktop.File("c.txt"), std::nullopt);  // now C:\Temp\c.txt
   EXPECT_EQ(desktop.Trace().Lines(),
             (Lines{"copy a.txt b.txt", "rename b.txt c.txt", "delete a.txt", "chdir C:\\Temp"}));
 }
