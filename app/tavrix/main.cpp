@@ -1,5 +1,6 @@
 // tavrix: the portable core on the command line, for scripting macro files and
 // for playing macros on the simulated desktop.
+#include <csignal>
 #include <iostream>
 
 #include "app/tavrix/command.h"
@@ -24,6 +25,9 @@ void PrintUsage(std::ostream& out) {
 
 int main(int argc, char** argv) {
   using namespace tavrix::tool;
+  // A write past the file size limit fails like a full disk (and is cut
+  // back) instead of ending the tool half-way through it.
+  std::signal(SIGXFSZ, SIG_IGN);
   if (argc < 2) {
     PrintUsage(std::cerr);
     return 1;

@@ -174,6 +174,24 @@ TEST(FileCommands, DoNewChecksTheExtensionAndSwitchesFiles) {
   EXPECT_EQ(rig.hooks.copy().HotKeyUsed(262), 1);  // activations published
 }
 
+TEST(FileCommands, AKeySwapFileThatCannotBeCreatedIsReportedOncePerMacroFile) {
+  ScratchFolder folder;
+  CommandRig rig;
+  // A link into a folder that does not exist: the key-swap file cannot be made.
+  std::filesystem::create_symlink(folder.File("nowhere/K.TVS"), folder.File("K.TVS"));
+  rig.file.LoadFile(folder.File("K.TVX"));
+  rig.commands.RebuildKeySwapState();
+  rig.commands.RebuildKeySwapState();
+  rig.file.LoadFile(folder.File("OTHER.TVX"));
+  rig.commands.RebuildKeySwapState();
+  rig.file.LoadFile(folder.File("K.TVX"));
+  rig.commands.RebuildKeySwapState();
+  EXPECT_EQ(rig.Messages(), std::vector<std::string>{"message Error: The key-swap file \"" + folder.File("K.TVS") +
+                                                     "\" could not be created.  Keys are not remapped for this macro "
+                                                     "file."});
+  EXPECT_FALSE(SwapsInUse(rig.swap));
+}
+
 TEST(FileCommands, DoOpenAndOpenSaveFileRebuildTheTrayIcons) {
   ScratchFolder folder;
   CommandRig rig;

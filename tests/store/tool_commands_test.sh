@@ -80,12 +80,27 @@ grep -qx 'tavrix: Delete: Are you sure you want to remove "Ctrl+Alt+A"? (answere
 grep -qx "tavrix: Error: A SYSTEM macro cannot be removed." err.txt || fail "SYSTEM removal message: $(cat err.txt)"
 "$tool" remove M.TVX 99 --yes 2>err.txt && fail "remove of no macro"
 [ "$(cksum < M.TVX)" = "$before" ] || fail "a refused remove changed the file"
+mkdir M.TVX.NEW  # the replacement file cannot be written
+"$tool" remove M.TVX 5 --yes > out.txt 2>err.txt && fail "remove without its replacement file exits 0"
+grep -qx "tavrix: Error: The macro could not be removed from the macro file." err.txt || fail "failed remove: $(cat err.txt)"
+[ "$(cksum < M.TVX)" = "$before" ] || fail "a failed remove changed the file"
+rmdir M.TVX.NEW
 "$tool" remove M.TVX 5 --yes > out.txt 2>err.txt || fail "remove --yes: $(cat err.txt)"
 [ ! -s out.txt ] || fail "remove printed on stdout"
 grep -qx 'tavrix: Delete: Are you sure you want to remove "Ctrl+Alt+A"? (answered Yes)' err.txt || fail "remove --yes question"
 [ "$("$tool" list M.TVX | cut -f3 | sed -n 5p)" = "" ] || fail "macro 6 did not move to 5"
 [ "$(wc -c < M.TVX)" = $((7 * 5165)) ] || fail "remove left $(wc -c < M.TVX) bytes"
 ls M.TVX.NEW 2>/dev/null && fail "remove left its replacement file"
+
+# A disk that fills up in the middle of an append (a file size limit of
+# 25,600 bytes: part of the fifth record fits): the add fails, the file is
+# cut back to its four records, and the next add, with room, works.
+"$tool" new FULL.TVX
+before=$(cksum < FULL.TVX)
+(ulimit -f 50; "$tool" add FULL.TVX --hotkey Ctrl+B --text x) > out.txt 2>err.txt && fail "add on a full disk exits 0"
+grep -qx "tavrix: Error: Saving of keystrokes failed." err.txt || fail "full disk message: $(cat err.txt)"
+[ "$(cksum < FULL.TVX)" = "$before" ] || fail "a failed append left $(wc -c < FULL.TVX) bytes"
+[ "$("$tool" add FULL.TVX --hotkey Ctrl+B --text x 2>&1)" = 5 ] || fail "add after a failed append"
 
 # A name that belongs to a key-swap file is never made a macro file.
 "$tool" new K.TVS 2>err.txt && fail "new K.TVS"
