@@ -8,6 +8,8 @@
 #                                   scripts/test ends it after the case
 #   user_types TEXT / user_presses KEYS...
 #                                   the user typing on the (virtual) keyboard
+#   watch_key VK [MS] / key_seen    watch for a release of virtual key VK from now
+#                                   on (in the background); key_seen waits for it
 #   fail MESSAGE                    end the case as failed
 
 # shellcheck source=wine_env.sh
@@ -40,4 +42,26 @@ user_types() {
 # The user presses a key combination, in xdotool's names (ctrl+alt+F5).
 user_presses() {
   timeout 30 xdotool key --delay 30 -- "$@"
+}
+
+# A check that something did not happen waits for a later event that must
+# come after it, never for a fixed time. watch_key starts the watch and
+# returns once the watcher's hook is in place; key_seen waits (bounded by the
+# MS given to watch_key) until the key was released.
+watch_key() {
+  [[ -f $TAVRIX_DRIVER ]] || fail "the driver is not built: $TAVRIX_DRIVER"
+  E2E_KEY_WATCH_OUT=$(mktemp)
+  wine_timed "$E2E_STEP_SECONDS" "$TAVRIX_DRIVER" wait-key "$1" "${2:-20000}" </dev/null \
+    >"$E2E_KEY_WATCH_OUT" 2>&1 &
+  E2E_KEY_WATCH_PID=$!
+  local tries=0
+  until grep -q '^ready' "$E2E_KEY_WATCH_OUT"; do
+    kill -0 "$E2E_KEY_WATCH_PID" 2>/dev/null || return 1
+    ((++tries > 400)) && return 1
+    sleep 0.05
+  done
+}
+
+key_seen() {
+  wait "$E2E_KEY_WATCH_PID"
 }

@@ -12,6 +12,9 @@
 //                                             the next key press made on the keyboard
 //                                             (not injected, no modifier) to the first
 //                                             new character in the window's Edit
+//   tvxdriver wait-key VK [MS]                print "ready", then wait until a release of
+//                                             virtual key VK (from any program) passes the
+//                                             keyboard hooks
 #include <windows.h>
 
 #include <cstdio>
@@ -179,10 +182,41 @@ int timeFirstChar(const char* windowClass, DWORD timeoutMs) {
   return status;
 }
 
+DWORD watchedKey = 0;
+bool watchedKeySeen = false;
+
+LRESULT CALLBACK noteWatchedKey(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION && (wParam == WM_KEYUP || wParam == WM_SYSKEYUP) &&
+      reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam)->vkCode == watchedKey) {
+    watchedKeySeen = true;
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// A later event to wait for instead of "nothing happened within N ms": the
+// program presses its end-of-macro key only after a playback has returned,
+// so whatever the macro typed has been typed by then.
+int waitKey(const char* vk, DWORD timeoutMs) {
+  watchedKey = static_cast<DWORD>(std::strtoul(vk, nullptr, 10));
+  const HHOOK hook = SetWindowsHookExA(WH_KEYBOARD_LL, noteWatchedKey, GetModuleHandleA(nullptr), 0);
+  if (hook == nullptr) return 1;
+  std::printf("ready\n");
+  std::fflush(stdout);
+  const DWORD start = GetTickCount();
+  while (!watchedKeySeen && GetTickCount() - start < timeoutMs) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+  }
+  UnhookWindowsHookEx(hook);
+  if (!watchedKeySeen) std::fprintf(stderr, "virtual key %lu was not released\n", watchedKey);
+  return watchedKeySeen ? 0 : 1;
+}
+
 int usage() {
   std::fprintf(stderr,
                "usage: tvxdriver wait-window|front CLASS [MS] | type TEXT | read CLASS [CHILD]"
-               " | wait-text CLASS TEXT [MS] | close CLASS | time-first-char CLASS [MS]\n");
+               " | wait-text CLASS TEXT [MS] | close CLASS | time-first-char CLASS [MS] | wait-key VK [MS]\n");
   return 2;
 }
 
@@ -198,5 +232,6 @@ int main(int argc, char** argv) {
   if (command == "wait-text" && argc >= 4) return waitText(argv[2], argv[3], timeoutArg(argc, argv, 4));
   if (command == "close") return close(argv[2]);
   if (command == "time-first-char") return timeFirstChar(argv[2], timeoutArg(argc, argv, 3));
+  if (command == "wait-key") return waitKey(argv[2], timeoutArg(argc, argv, 3));
   return usage();
 }

@@ -4,14 +4,14 @@
 
 #include "base/private_messages.h"
 #include "store/shared_macro_table.h"
-#include "tests/win32/window_support.h"
+#include "tests/support/win32/window_helpers.h"
 
 namespace tavrix {
 namespace {
 
-using test::bringToFront;
-using test::TestWindow;
-using test::waitForMessage;
+using wintest::BringToFront;
+using wintest::PlainWindow;
+using wintest::WaitForMessage;
 
 TEST(DllHookLibrary, LoadsTheLibraryBesideTheProgram) {
   DllHookLibrary library;
@@ -62,8 +62,8 @@ TEST(DllHookLibrary, InstallsAndRemovesEveryHook) {
 TEST(DllHookLibrary, PublishedMainWindowReceivesForegroundReports) {
   DllHookLibrary library;
   ASSERT_TRUE(library.loaded());
-  TestWindow mainWindow(L"main", false);
-  TestWindow other(L"other");
+  PlainWindow mainWindow("main", false);
+  PlainWindow other("other");
   const HookHandle watcher = library.TvxHookCBT();
   ASSERT_NE(watcher, 0u);
 
@@ -71,9 +71,9 @@ TEST(DllHookLibrary, PublishedMainWindowReceivesForegroundReports) {
   table.SetMainWindow(static_cast<WindowId>(reinterpret_cast<UINT_PTR>(mainWindow.handle())));
   library.TvxUpInit(table.bytes());
   library.TvxUpWindow(table.bytes());
-  ASSERT_TRUE(bringToFront(other.handle()));
+  ASSERT_TRUE(BringToFront(other.handle()));
   MSG message;
-  EXPECT_TRUE(waitForMessage(mainWindow.handle(), kMsgForegroundChanged, message, 3000,
+  EXPECT_TRUE(WaitForMessage(mainWindow.handle(), kMsgForegroundChanged, message, 3000,
                              [&](const MSG& m) {
                                return reinterpret_cast<HWND>(m.wParam) == other.handle();
                              }));

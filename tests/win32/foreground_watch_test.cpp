@@ -4,9 +4,13 @@
 
 #include "base/private_messages.h"
 #include "tests/win32/hook_dll.h"
-#include "tests/win32/window_support.h"
+#include "tests/support/win32/window_helpers.h"
 
 namespace tavrix::test {
+
+using wintest::PlainWindow;
+using wintest::WaitForMessage;
+using wintest::BringToFront;
 namespace {
 
 constexpr DWORD kReportTimeoutMs = 3000;
@@ -30,33 +34,33 @@ class ForegroundWatch : public ::testing::Test {
   // True when `receiver` is told that `window` came to the front.
   bool reported(HWND receiver, HWND window, DWORD timeoutMs = kReportTimeoutMs) {
     MSG message;
-    return waitForMessage(receiver, kMsgForegroundChanged, message, timeoutMs,
+    return WaitForMessage(receiver, kMsgForegroundChanged, message, timeoutMs,
                           [&](const MSG& m) { return reinterpret_cast<HWND>(m.wParam) == window; });
   }
 
   HookDll dll;
   HHOOK watcher = nullptr;
-  TestWindow mainWindow{L"main", false};
-  TestWindow first{L"first"};
-  TestWindow second{L"second"};
+  PlainWindow mainWindow{"main", false};
+  PlainWindow first{"first"};
+  PlainWindow second{"second"};
 };
 
 TEST_F(ForegroundWatch, ReportsEachWindowThatComesToTheFront) {
   dll.upWindow(tableWithMainWindow(mainWindow.handle()).data());
   watcher = dll.hookCBT();
   ASSERT_NE(watcher, nullptr);
-  ASSERT_TRUE(bringToFront(first.handle()));
+  ASSERT_TRUE(BringToFront(first.handle()));
   EXPECT_TRUE(reported(mainWindow.handle(), first.handle()));
-  ASSERT_TRUE(bringToFront(second.handle()));
+  ASSERT_TRUE(BringToFront(second.handle()));
   EXPECT_TRUE(reported(mainWindow.handle(), second.handle()));
-  ASSERT_TRUE(bringToFront(first.handle()));
+  ASSERT_TRUE(BringToFront(first.handle()));
   EXPECT_TRUE(reported(mainWindow.handle(), first.handle()));
 }
 
 // Only the calls that take MainWindow redirect the reports; the others leave
 // the library's copy of it alone.
 TEST_F(ForegroundWatch, ReportsGoToTheMainWindowLastPublished) {
-  TestWindow otherMain{L"other main", false};
+  PlainWindow otherMain{"other main", false};
   dll.upInit(tableWithMainWindow(mainWindow.handle()).data());
   watcher = dll.hookCBT();
   ASSERT_NE(watcher, nullptr);
@@ -67,28 +71,43 @@ TEST_F(ForegroundWatch, ReportsGoToTheMainWindowLastPublished) {
   dll.upWindow2(other.data());
   dll.upProgs(other.data());
   dll.upCapture(other.data());
-  ASSERT_TRUE(bringToFront(first.handle()));
+  ASSERT_TRUE(BringToFront(first.handle()));
   EXPECT_TRUE(reported(mainWindow.handle(), first.handle()));
 
   dll.upWindow(other.data());
-  ASSERT_TRUE(bringToFront(second.handle()));
-  EXPECT_TRUE(reported(otherMain.handle(), second.handle()));
-  MSG stray;
-  EXPECT_FALSE(waitForMessage(mainWindow.handle(), kMsgForegroundChanged, stray, 500));
+  // Both windows belong to this thread and the library posts in order: a
+  // stray report to the old main window would come before the new one's.
+  bool stray = false;
+  const auto noteStray = [&](const MSG& m) {
+    if (m.hwnd != mainWindow.handle() || m.message != kMsgForegroundChanged) return false;
+    stray = true;
+    return true;
+  };
+  const auto reportTo = [&](HWND receiver, HWND window) {
+    return [=](const MSG& m) {
+      return m.hwnd == receiver && m.message == kMsgForegroundChanged && reinterpret_cast<HWND>(m.wParam) == window;
+    };
+  };
+  // No pumping in between that could swallow a stray report unseen.
+  SetForegroundWindow(second.handle());
+  EXPECT_TRUE(wintest::PumpInOrderUntil(reportTo(otherMain.handle(), second.handle()), noteStray, kReportTimeoutMs));
+  SetForegroundWindow(first.handle());
+  EXPECT_TRUE(wintest::PumpInOrderUntil(reportTo(otherMain.handle(), first.handle()), noteStray, kReportTimeoutMs));
+  EXPECT_FALSE(stray);
 }
 
 TEST_F(ForegroundWatch, StopsReportingOnceRemoved) {
   dll.upWindow(tableWithMainWindow(mainWindow.handle()).data());
   watcher = dll.hookCBT();
   ASSERT_NE(watcher, nullptr);
-  ASSERT_TRUE(bringToFront(first.handle()));
+  ASSERT_TRUE(BringToFront(first.handle()));
   ASSERT_TRUE(reported(mainWindow.handle(), first.handle()));
   ASSERT_TRUE(dll.unHook(watcher));
   watcher = nullptr;
 
-  ASSERT_TRUE(bringToFront(second.handle()));
+  ASSERT_TRUE(BringToFront(second.handle()));
   MSG message;
-  EXPECT_FALSE(waitForMessage(mainWindow.handle(), kMsgForegroundChanged, message, 1000));
+  EXPECT_FALSE(WaitForMessage(mainWindow.handle(), kMsgForegroundChanged, message, 1000));
 }
 
 }  // namespace

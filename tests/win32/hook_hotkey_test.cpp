@@ -7,21 +7,25 @@
 #include "base/private_messages.h"
 #include "tests/win32/hook_dll.h"
 #include "tests/win32/hook_test_support.h"
-#include "tests/win32/window_support.h"
+#include "tests/support/win32/window_helpers.h"
 
 namespace tavrix::test {
+
+using wintest::PlainWindow;
+using wintest::PumpUntil;
+using wintest::WaitForMessage;
+using wintest::BringToFront;
+using wintest::TextOf;
 namespace {
 
 constexpr DWORD kMessageTimeoutMs = 3000;
-// How long to wait for a message that must not come.
-constexpr DWORD kQuietMs = 400;
 
 int codeOf(const char* name) { return FindHotKey(name).value(); }
 
 // A top-level window with an edit field that has the focus: the target.
 class TargetWindow {
  public:
-  TargetWindow() : frame_(L"Tavrix hot key target") {
+  TargetWindow() : frame_("Tavrix hot key target") {
     edit_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 250, 24,
                             frame_.handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
   }
@@ -29,7 +33,7 @@ class TargetWindow {
   HWND edit() const { return edit_; }
 
  private:
-  TestWindow frame_;
+  PlainWindow frame_;
   HWND edit_;
 };
 
@@ -43,9 +47,9 @@ class HotKeyHook : public ::testing::Test {
     mouse = dll.hookMouse();
     ASSERT_NE(keyboard, nullptr);
     ASSERT_NE(mouse, nullptr);
-    ASSERT_TRUE(bringToFront(target.frame()));
+    ASSERT_TRUE(BringToFront(target.frame()));
     SetFocus(target.edit());
-    ASSERT_TRUE(pumpUntil([&] { return GetFocus() == target.edit(); }, 2000));
+    ASSERT_TRUE(PumpUntil([&] { return GetFocus() == target.edit(); }, 2000));
     settle();
   }
 
@@ -60,24 +64,45 @@ class HotKeyHook : public ::testing::Test {
 
   // Lets everything sent so far pass through the hooks and the queues.
   void settle(DWORD ms = 150) {
-    pumpUntil([] { return false; }, ms);
+    PumpUntil([] { return false; }, ms);
     discardMessages(mainWindow.handle(), 0);
     downstream.clear();
   }
 
   bool received(HWND window, UINT message, MSG& got, DWORD timeoutMs = kMessageTimeoutMs) {
-    return waitForMessage(window, message, got, timeoutMs);
+    return WaitForMessage(window, message, got, timeoutMs);
   }
 
+  // True when no `message` reached `window` before a later report that must
+  // come after everything sent so far: the press of a hot key kept for this
+  // (reported as an activation, or to the entry window in entry mode). The
+  // library posts in the order the events pass, and both windows belong to
+  // this thread, so one queue holds the answer.
   bool quiet(HWND window, UINT message) {
-    MSG got;
-    return !waitForMessage(window, message, got, kQuietMs);
+    const int sentinel = codeOf("Ctrl+Shift+F12");
+    table.setUsed(sentinel, true);
+    sendCombination({VK_CONTROL, VK_SHIFT}, VK_F12);
+    bool seen = false;
+    const bool arrived = wintest::PumpInOrderUntil(
+        [&](const MSG& got) {
+          const bool report = got.message == kMsgActivation || got.message == kMsgHotKeyEntry;
+          return report && static_cast<int>(got.wParam & 0x3FFF) == sentinel;
+        },
+        [&](const MSG& got) {
+          if (got.hwnd != window || got.message != message) return false;
+          seen = true;
+          return true;
+        },
+        kMessageTimeoutMs);
+    table.setUsed(sentinel, false);
+    EXPECT_TRUE(arrived) << "the library did not report the closing hot key";
+    return arrived && !seen;
   }
 
   HookDll dll;
   Downstream downstream;  // before the library's hooks: called after them
   ProgramTable table{dll};
-  TestWindow mainWindow{L"Tavrix main", false};
+  PlainWindow mainWindow{"Tavrix main", false};
   TargetWindow target;
   HHOOK keyboard = nullptr;
   HHOOK mouse = nullptr;
@@ -93,8 +118,8 @@ TEST_F(HotKeyHook, UsedHotKeyIsPostedWithTheFocusWindowAndNeverReachesTheTarget)
   ASSERT_TRUE(received(mainWindow.handle(), kMsgActivation, got));
   EXPECT_EQ(got.wParam & 0x3FFF, static_cast<WPARAM>(code));
   EXPECT_EQ(reinterpret_cast<HWND>(got.lParam), target.edit());
-  EXPECT_TRUE(pumpUntil([&] { return windowText(target.edit()) == "x"; }, 2000))
-      << "the target got: " << windowText(target.edit());
+  EXPECT_TRUE(PumpUntil([&] { return TextOf(target.edit()) == "x"; }, 2000))
+      << "the target got: " << TextOf(target.edit());
   EXPECT_FALSE(downstream.sawKey('H', false));
   EXPECT_FALSE(downstream.sawKey('H', true));
   EXPECT_TRUE(downstream.sawKey(VK_LCONTROL, true) || downstream.sawKey(VK_CONTROL, true));
@@ -106,8 +131,8 @@ TEST_F(HotKeyHook, CombinationsNotInUsePassUntouched) {
   sendCombination({VK_SHIFT}, 'H');
   sendCombination({VK_CONTROL}, 'H');
   sendCombination({}, 'I');
-  EXPECT_TRUE(pumpUntil([&] { return windowText(target.edit()) == "Hi"; }, 2000))
-      << "the target got: " << windowText(target.edit());
+  EXPECT_TRUE(PumpUntil([&] { return TextOf(target.edit()) == "Hi"; }, 2000))
+      << "the target got: " << TextOf(target.edit());
   EXPECT_TRUE(quiet(mainWindow.handle(), kMsgActivation));
 }
 
@@ -117,14 +142,14 @@ TEST_F(HotKeyHook, TavrixOwnInputNeverFires) {
   sendCombination({VK_CONTROL, VK_SHIFT}, 'H', kSyntheticInputMarker);
   sendCombination({}, VK_F2, kSyntheticInputMarker);
   sendCombination({}, 'Z', kSyntheticInputMarker);
-  EXPECT_TRUE(pumpUntil([&] { return windowText(target.edit()) == "z"; }, 2000));
+  EXPECT_TRUE(PumpUntil([&] { return TextOf(target.edit()) == "z"; }, 2000));
   EXPECT_TRUE(quiet(mainWindow.handle(), kMsgActivation));
   EXPECT_TRUE(downstream.sawKey('H', false));
   EXPECT_TRUE(downstream.sawKey(VK_F2, false));
 }
 
 TEST_F(HotKeyHook, EntryModeSendsTheCodeToTheEntryWindowInstead) {
-  TestWindow dialog{L"Tavrix entry dialog", false};
+  PlainWindow dialog{"Tavrix entry dialog", false};
   table.setUsed(codeOf("Ctrl+Shift+H"), true);
   table.setEntry(dialog.handle(), true);
   sendCombination({VK_CONTROL}, 'Q');  // not in use: entered all the same
@@ -148,14 +173,14 @@ TEST_F(HotKeyHook, EndOfMacroMarkerClearsInUseAndStopsThere) {
   sendCombination({}, 'Y', kSyntheticInputMarker);
   MSG got;
   EXPECT_TRUE(received(mainWindow.handle(), kMsgClearInUse, got));
-  ASSERT_TRUE(pumpUntil([&] { return downstream.sawKey('Y', true); }, 2000));
+  ASSERT_TRUE(PumpUntil([&] { return downstream.sawKey('Y', true); }, 2000));
   EXPECT_FALSE(downstream.sawKey(kEndOfMacroKey, false));
   EXPECT_FALSE(downstream.sawKey(kEndOfMacroKey, true));
 
   // From anyone else it is just a key.
   downstream.clear();
   sendCombination({}, static_cast<BYTE>(kEndOfMacroKey));
-  EXPECT_TRUE(pumpUntil([&] { return downstream.sawKey(kEndOfMacroKey, true); }, 2000));
+  EXPECT_TRUE(PumpUntil([&] { return downstream.sawKey(kEndOfMacroKey, true); }, 2000));
   EXPECT_TRUE(quiet(mainWindow.handle(), kMsgClearInUse));
 }
 
@@ -198,7 +223,7 @@ TEST_F(HotKeyHook, AltHotKeyIsFollowedByTheMenuBlocker) {
   MSG got;
   ASSERT_TRUE(received(mainWindow.handle(), kMsgActivation, got));
   EXPECT_EQ(got.wParam & 0x3FFF, static_cast<WPARAM>(code));
-  EXPECT_TRUE(pumpUntil([&] { return downstream.sawKeyMarked(0xE8); }, 2000));
+  EXPECT_TRUE(PumpUntil([&] { return downstream.sawKeyMarked(0xE8); }, 2000));
   sendKey(VK_MENU, true);
   EXPECT_FALSE(downstream.sawKey('X', false));
 }
@@ -228,7 +253,7 @@ TEST_F(HotKeyHook, MouseHotKeyIsTakenOnlyWhenInUse) {
   sendKey(VK_CONTROL, false);
   sendClick(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
   sendKey(VK_CONTROL, true);
-  EXPECT_TRUE(pumpUntil([&] { return downstream.sawButtonDown(); }, 2000));
+  EXPECT_TRUE(PumpUntil([&] { return downstream.sawButtonDown(); }, 2000));
   EXPECT_TRUE(quiet(mainWindow.handle(), kMsgActivation));
 
   const int code = codeOf("Ctrl+LMouse");
@@ -240,7 +265,7 @@ TEST_F(HotKeyHook, MouseHotKeyIsTakenOnlyWhenInUse) {
   MSG got;
   ASSERT_TRUE(received(mainWindow.handle(), kMsgActivation, got));
   EXPECT_EQ(got.wParam & 0x3FFF, static_cast<WPARAM>(code));
-  EXPECT_TRUE(pumpUntil([&] { return downstream.sawKey(VK_LCONTROL, true) ||
+  EXPECT_TRUE(PumpUntil([&] { return downstream.sawKey(VK_LCONTROL, true) ||
                                      downstream.sawKey(VK_CONTROL, true); }, 2000));
   EXPECT_FALSE(downstream.sawButtonDown());
 
@@ -248,7 +273,7 @@ TEST_F(HotKeyHook, MouseHotKeyIsTakenOnlyWhenInUse) {
   sendKey(VK_CONTROL, false, kSyntheticInputMarker);
   sendClick(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, kSyntheticInputMarker);
   sendKey(VK_CONTROL, true, kSyntheticInputMarker);
-  EXPECT_TRUE(pumpUntil([&] { return downstream.sawButtonDown(); }, 2000));
+  EXPECT_TRUE(PumpUntil([&] { return downstream.sawButtonDown(); }, 2000));
   EXPECT_TRUE(quiet(mainWindow.handle(), kMsgActivation));
 }
 

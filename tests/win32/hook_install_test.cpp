@@ -3,9 +3,14 @@
 #include <set>
 
 #include "tests/win32/hook_dll.h"
-#include "tests/win32/window_support.h"
+#include "tests/support/win32/window_helpers.h"
 
 namespace tavrix::test {
+
+using wintest::PlainWindow;
+using wintest::PumpUntil;
+using wintest::BringToFront;
+using wintest::TextOf;
 namespace {
 
 class HookInstall : public ::testing::Test {
@@ -80,7 +85,7 @@ TEST(HookLibraryLifetime, HooksSurviveTheProgramFreeingTheLibrary) {
 // Window with two edit fields for input that must pass every hook.
 class InputWindow {
  public:
-  InputWindow() : frame_(L"Tavrix input test") {
+  InputWindow() : frame_("Tavrix input test") {
     first_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 10, 200, 24,
                              frame_.handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
     second_ = CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_BORDER, 10, 60, 200,
@@ -91,7 +96,7 @@ class InputWindow {
   HWND second() const { return second_; }
 
  private:
-  TestWindow frame_;
+  PlainWindow frame_;
   HWND first_;
   HWND second_;
 };
@@ -117,18 +122,18 @@ TEST_F(HookInstall, KeysAndClicksPassThroughInstalledHooks) {
   const HHOOK swap = dll.hookSwap();
   ASSERT_TRUE(keyboard && mouse && swap);
 
-  ASSERT_TRUE(bringToFront(window.frame()));
+  ASSERT_TRUE(BringToFront(window.frame()));
   SetFocus(window.first());
   pressKey('H');
   pressKey('I');
-  EXPECT_TRUE(pumpUntil([&] { return windowText(window.first()) == "hi"; }, 3000))
-      << "typed text: " << windowText(window.first());
+  EXPECT_TRUE(PumpUntil([&] { return TextOf(window.first()) == "hi"; }, 3000))
+      << "typed text: " << TextOf(window.first());
 
   clickAt(window.second());
-  EXPECT_TRUE(pumpUntil([&] { return GetFocus() == window.second(); }, 3000));
+  EXPECT_TRUE(PumpUntil([&] { return GetFocus() == window.second(); }, 3000));
   pressKey('X');
-  EXPECT_TRUE(pumpUntil([&] { return windowText(window.second()) == "x"; }, 3000))
-      << "typed text: " << windowText(window.second());
+  EXPECT_TRUE(PumpUntil([&] { return TextOf(window.second()) == "x"; }, 3000))
+      << "typed text: " << TextOf(window.second());
 
   EXPECT_TRUE(dll.unHook(keyboard));
   EXPECT_TRUE(dll.unHook(mouse));

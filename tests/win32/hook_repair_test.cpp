@@ -10,9 +10,14 @@
 #include "base/private_messages.h"
 #include "tests/win32/hook_dll.h"
 #include "tests/win32/hook_test_support.h"
-#include "tests/win32/window_support.h"
+#include "tests/support/win32/window_helpers.h"
 
 namespace tavrix::test {
+
+using wintest::PlainWindow;
+using wintest::PumpUntil;
+using wintest::WaitForMessage;
+using wintest::BringToFront;
 namespace {
 
 // The grace period (2 s) plus a few polls and Wine's own pace.
@@ -42,7 +47,7 @@ class HookRepair : public ::testing::Test {
     while (GetTickCount() - start < limitMs) {
       sendCombination({VK_CONTROL, VK_SHIFT}, 'H');
       MSG got;
-      if (waitForMessage(mainWindow.handle(), kMsgActivation, got, 250)) return GetTickCount() - start;
+      if (WaitForMessage(mainWindow.handle(), kMsgActivation, got, 250)) return GetTickCount() - start;
     }
     return std::nullopt;
   }
@@ -50,8 +55,8 @@ class HookRepair : public ::testing::Test {
   HookDll dll;
   TvxDropHooksFn dropHooks = nullptr;
   ProgramTable table{dll};
-  TestWindow mainWindow{L"Tavrix main", false};
-  TestWindow target{L"Tavrix repair target"};
+  PlainWindow mainWindow{"Tavrix main", false};
+  PlainWindow target{"Tavrix repair target"};
   const int code = FindHotKey("Ctrl+Shift+H").value();
 };
 
@@ -59,14 +64,14 @@ TEST_F(HookRepair, DroppedHooksAreInstalledAgainAndKeepTheirHandles) {
   const HHOOK keyboard = dll.hookKeyboard();
   const HHOOK mouse = dll.hookMouse();
   ASSERT_TRUE(keyboard != nullptr && mouse != nullptr);
-  ASSERT_TRUE(bringToFront(target.handle()));
+  ASSERT_TRUE(BringToFront(target.handle()));
   ASSERT_TRUE(pressUntilFired(2000).has_value()) << "the hot key did not fire before the drop";
 
   EXPECT_EQ(dropHooks(), 2);
   // Right after the drop the hooks are deaf: the key goes by unseen.
   sendCombination({VK_CONTROL, VK_SHIFT}, 'H');
   MSG got;
-  EXPECT_FALSE(waitForMessage(mainWindow.handle(), kMsgActivation, got, 300));
+  EXPECT_FALSE(WaitForMessage(mainWindow.handle(), kMsgActivation, got, 300));
 
   const auto repairedAfter = pressUntilFired(kRepairLimitMs);
   ASSERT_TRUE(repairedAfter.has_value()) << "the hooks were not installed again";
@@ -78,7 +83,7 @@ TEST_F(HookRepair, DroppedHooksAreInstalledAgainAndKeepTheirHandles) {
   EXPECT_TRUE(dll.unHook(mouse));
   EXPECT_FALSE(dll.unHook(keyboard));
   sendCombination({VK_CONTROL, VK_SHIFT}, 'H');
-  EXPECT_FALSE(waitForMessage(mainWindow.handle(), kMsgActivation, got, 500));
+  EXPECT_FALSE(WaitForMessage(mainWindow.handle(), kMsgActivation, got, 500));
 }
 
 // A quiet desktop is no sign of lost hooks: nothing is reinstalled, and the
@@ -87,8 +92,8 @@ TEST_F(HookRepair, IdleHooksStayAsTheyAre) {
   const HHOOK keyboard = dll.hookKeyboard();
   const HHOOK mouse = dll.hookMouse();
   ASSERT_TRUE(keyboard != nullptr && mouse != nullptr);
-  ASSERT_TRUE(bringToFront(target.handle()));
-  pumpUntil([] { return false; }, 3000);
+  ASSERT_TRUE(BringToFront(target.handle()));
+  PumpUntil([] { return false; }, 3000);
   const auto firedAfter = pressUntilFired(1000);
   EXPECT_TRUE(firedAfter.has_value());
   EXPECT_TRUE(dll.unHook(keyboard));

@@ -1,7 +1,7 @@
 #include "tests/win32/hook_test_support.h"
 
 #include "base/private_messages.h"
-#include "tests/win32/window_support.h"
+#include "tests/support/win32/window_helpers.h"
 
 namespace tavrix::test {
 

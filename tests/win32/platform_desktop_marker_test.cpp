@@ -7,7 +7,7 @@
 
 #include "base/private_messages.h"
 #include "platform/win32/win32_desktop.h"
-#include "tests/win32/platform_test_support.h"
+#include "tests/support/win32/window_helpers.h"
 
 namespace tavrix {
 namespace {

@@ -12,7 +12,7 @@
 #include "platform/win32/message_pump.h"
 #include "platform/win32/process_list.h"
 #include "platform/win32/win32_desktop.h"
-#include "tests/win32/platform_test_support.h"
+#include "tests/support/win32/window_helpers.h"
 
 namespace tavrix {
 namespace {

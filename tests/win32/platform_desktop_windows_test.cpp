@@ -6,7 +6,7 @@
 
 #include "platform/win32/foreground_handover.h"
 #include "platform/win32/win32_desktop.h"
-#include "tests/win32/platform_test_support.h"
+#include "tests/support/win32/window_helpers.h"
 
 namespace tavrix {
 namespace {

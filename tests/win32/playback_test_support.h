@@ -3,20 +3,39 @@
 // our own, and Wine's notepad as another program's window.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_ui.h"
 #include "playback/desktop_playback_commands.h"
 #include "playback/player.h"
-#include "tests/win32/platform_test_support.h"
+#include "tests/support/win32/window_helpers.h"
 
 namespace tavrix::playtest {
+
+// The real desktop, noting the programs launched and the waits asked for,
+// so a test can tell what playback did without timing it.
+class NotingDesktop : public Win32Desktop {
+ public:
+  void LaunchProgram(const std::string& program, const std::string& parameters) override {
+    launches.push_back(program);
+    Win32Desktop::LaunchProgram(program, parameters);
+  }
+  void Wait(std::uint32_t milliseconds) override {
+    waitedMs += milliseconds;
+    Win32Desktop::Wait(milliseconds);
+  }
+
+  std::vector<std::string> launches;
+  std::uint64_t waitedMs = 0;
+};
 
 // The player as the main window owns it, with no main window of its own
 // (the host's defaults suit a program without one).
 struct PlaybackRig {
-  Win32Desktop desktop;
+  NotingDesktop desktop;
   Win32Ui ui;
   PlayerHost host;
   DesktopPlaybackCommands commands{desktop};

@@ -1,5 +1,6 @@
-// Helpers for the tests of platform/win32: real windows, message pumping and
-// timer-driven "users" that answer the program's modal boxes.
+// The one set of helpers for tests that run under Wine with real windows:
+// test windows, message pumping, waiting for a posted message, finding
+// windows, and timer-driven "users" that answer the program's modal boxes.
 #pragma once
 
 #include <functional>
@@ -80,6 +81,55 @@ inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
     if (GetTickCount() - start >= timeoutMs) return false;
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
   }
+}
+
+// Waits (pumping the rest of the queue) for `message` posted to `window`
+// that `accept` takes (any, when not given); returns it through `out`.
+inline bool WaitForMessage(HWND window, UINT message, MSG& out, DWORD timeoutMs,
+                           const std::function<bool(const MSG&)>& accept = nullptr) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    MSG got;
+    while (PeekMessageA(&got, nullptr, 0, 0, PM_REMOVE)) {
+      if (got.hwnd == window && got.message == message) {
+        if (!accept || accept(got)) {
+          out = got;
+          return true;
+        }
+        continue;
+      }
+      TranslateMessage(&got);
+      DispatchMessageA(&got);
+    }
+    if (GetTickCount() - start >= timeoutMs) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+}
+
+// Pumps this thread's queue in order until a message that `isLast` accepts;
+// every message before it is first shown to `note`, which may take it (true:
+// not dispatched). For checks that something did not happen: wait for a later
+// event that must come after it, and note whether it came before.
+inline bool PumpInOrderUntil(const std::function<bool(const MSG&)>& isLast,
+                             const std::function<bool(const MSG&)>& note, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    MSG got;
+    while (PeekMessageA(&got, nullptr, 0, 0, PM_REMOVE)) {
+      if (isLast(got)) return true;
+      if (note(got)) continue;
+      TranslateMessage(&got);
+      DispatchMessageA(&got);
+    }
+    if (GetTickCount() - start >= timeoutMs) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+  }
+}
+
+// Brings `window` to the front and waits until it is the foreground window.
+inline bool BringToFront(HWND window, DWORD timeoutMs = 3000) {
+  SetForegroundWindow(window);
+  return PumpUntil([&] { return GetForegroundWindow() == window; }, timeoutMs);
 }
 
 // Removes a WM_QUIT left in the queue by a bailed-out script; its wParam, or
@@ -169,8 +219,10 @@ inline RECT ChildRect(HWND child) {
 
 // A "user" that acts from a timer while the code under test runs a modal
 // loop. `step` runs every `intervalMs` until it answers true. When the
-// deadline passes first, the script gives up and posts WM_QUIT so every modal
-// loop ends; finished() then stays false (and TakeQuit() clears the quit).
+// deadline passes first, the script gives up and posts WM_QUIT (99) so every
+// modal loop ends; finished() then stays false (and TakeQuit() clears the
+// quit). A loop still running at the deadline after the last step gets
+// WM_QUIT 98.
 class TimerScript {
  public:
   TimerScript(std::function<bool()> step, UINT intervalMs = 50, DWORD deadlineMs = 8000)
@@ -188,17 +240,21 @@ class TimerScript {
   bool finished() const { return finished_; }
 
  private:
+  // Past the deadline the script ends every modal loop, also when its last
+  // step was done but the code under test did not react to it: a box that
+  // ignores a click fails the test instead of hanging the program.
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
     TimerScript* self = current_;
-    if (self == nullptr || self->finished_ || self->busy_) return;
-    self->busy_ = true;  // a step may itself run a modal loop
-    if (self->step_()) {
-      self->finished_ = true;
-    } else if (static_cast<LONG>(GetTickCount() - self->deadline_) > 0) {
+    if (self == nullptr || self->busy_) return;
+    if (static_cast<LONG>(GetTickCount() - self->deadline_) > 0) {
       KillTimer(nullptr, self->timer_);
       self->timer_ = 0;
-      PostQuitMessage(99);
+      PostQuitMessage(self->finished_ ? 98 : 99);
+      return;
     }
+    if (self->finished_) return;
+    self->busy_ = true;  // a step may itself run a modal loop
+    if (self->step_()) self->finished_ = true;
     self->busy_ = false;
   }
 
