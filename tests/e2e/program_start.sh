@@ -54,7 +54,7 @@ echo "ended with exit code 0; settings saved"
 # "/hide", in any case, hides the window once it has been shown.
 start_program "$folder" hidden /hide
 probe ping "$MAIN_WINDOW_CLASS" 20000 || fail "the program did not reach its message loop with /hide"
-probe wait-hidden "$MAIN_WINDOW_CLASS" 0 || fail "the main window shows despite /hide"
+probe wait-hidden "$MAIN_WINDOW_CLASS" 5000 || fail "the main window shows despite /hide"
 close_main_window || fail "cannot post WM_CLOSE"
 code=$(wait_exit "$folder" hidden 20) || fail "the program did not end after WM_CLOSE"
 ((code == 0)) || fail "the program started with /hide ended with exit code $code"
