@@ -36,6 +36,7 @@ void Player::SetMacro(std::string nickname, std::uint16_t activation) {
 
 void Player::IntoProgram(std::string_view macroText) {
   state_.abortRequested = false;
+  stopQuietly_ = false;
   // The record buffer may be reloaded while this plays (a second trigger).
   const std::string copy(macroText);
   if (state_.capsLockToggled) {
@@ -224,6 +225,7 @@ void Player::RestoreCapsLock() {
 
 // Every enclosing text sees the abort too; the user is told once.
 void Player::ShowAbortMessage() {
+  if (stopQuietly_) return;
   if (run_ && run_->abortMessageShown) return;
   if (run_) run_->abortMessageShown = true;
   ui_.DoAMessage("Macro Abort", "Tavrix macro has been aborted.");

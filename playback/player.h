@@ -46,6 +46,14 @@ class Player {
   // Closes an open pause box as if Resume had been clicked (the paused
   // macro's hot key or the system activation that resumes a pause).
   void ResumePause();
+  // Ends the playback at its next step as an abort does (keys released, Caps
+  // Lock restored), but without telling the user: the program is closing.
+  void RequestStop() {
+    state_.abortRequested = true;
+    stopQuietly_ = true;
+  }
+  // Whether a playback is running (also while its pause box is open).
+  bool Playing() const { return run_ != nullptr; }
 
   // --- Pieces the command implementations share ---------------------------
   // One key event (no extended-key flag for any key).
@@ -126,6 +134,7 @@ class Player {
   PlaybackState state_;
   Run* run_ = nullptr;
   Form* openPause_ = nullptr;
+  bool stopQuietly_ = false;
 };
 
 }  // namespace tavrix

@@ -22,7 +22,7 @@ bool Bound(const SharedMacroTable& table, int n, int code) {
   return table.Active(n) != 0 && table.Activation(n) == code;
 }
 
-// Step 1: a window or program macro whose window or program is in front.
+// The first pass: a window or program macro whose window or program is in front.
 int MacroForFrontWindow(const SharedMacroTable& table, Desktop& desktop, int code, WindowId& targetWindow) {
   const WindowId front = desktop.ForegroundWindow();
   const std::string frontTitle = front != 0 ? UpperCaseText(ReadWindowTitle(desktop, front)) : std::string();
@@ -55,7 +55,7 @@ bool ProgramIsRunning(const SharedMacroTable& table, const std::string& upperNam
 int GetMacro(const SharedMacroTable& table, Desktop& desktop, int code, WindowId& targetWindow) {
   if (const int front = MacroForFrontWindow(table, desktop, code, targetWindow); front != 0) return front;
 
-  // Step 2: a macro whose window or program is open anywhere wins at once;
+  // The second pass: a macro whose window or program is open anywhere wins at once;
   // otherwise the last global one.
   int globalCandidate = 0;
   const int count = MacroCount(table);

@@ -3,6 +3,7 @@
 // timers) and closing it again.
 #include "shell/main_window.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <span>
 #include <system_error>
@@ -56,9 +57,22 @@ void TMainWin::Engine::SetCaption(const std::string& fileTitle) {
   env.host.SetCaption(MainWindowCaption(fileTitle, modes));
 }
 
+// Wherever the list changes (New, Open, a recent file, "<SWAP:"), its menu
+// entries follow at once: an entry must never open another file than it shows.
 void TMainWin::Engine::RecentFilesChanged(const RecentFiles& files) {
+  KeepRecentFiles(files);
+  env.host.SetRecentFiles(files);
+  RefreshMenu();
+}
+
+void TMainWin::Engine::KeepRecentFiles(const RecentFiles& files) {
   for (std::size_t k = 0; k < files.size() && k < env.configuration.lastFiles.size(); ++k)
     env.configuration.lastFiles[k] = files[k];
+}
+
+void TMainWin::Engine::SelectAfterRemove(int n) {
+  const int count = index.Count();
+  if (count > 0) env.host.SelectMacro(std::min(n, count));
 }
 
 AlarmSettings TMainWin::Engine::Alarm() const {
@@ -191,7 +205,7 @@ void TMainWin::Engine::LoadFileFromCommandLine(const std::string& path) {
 void TMainWin::Engine::ShowFileState() {
   SetCaption(FileTitle(file.Path()));
   RefillMacroList();
-  SetListButtons(index.Count() > 0);
+  RefreshMenu();
 }
 
 void TMainWin::Engine::SwapMacroFile(const std::string& path) {
@@ -229,11 +243,8 @@ bool TMainWin::FormCreate(const std::vector<CommandLineSwitch>& switches) {
   e.dispatcher.SetPopupShown(false);
   e.modes = StartupModesOf(switches);
 
-  if (!env_.trayAllowed) {
-    env_.configuration.useTray = false;
-    env_.host.SetMenuEnabled(MenuEntry::PlaceInSystemTray, false);
-  }
-  env_.host.SetMenuEnabled(MenuEntry::Hide, env_.configuration.useTray);
+  if (!env_.trayAllowed) env_.configuration.useTray = false;
+  e.RefreshMenu();
 
   if (!e.InstallHooksAndPublish()) return false;
 
@@ -241,14 +252,25 @@ bool TMainWin::FormCreate(const std::vector<CommandLineSwitch>& switches) {
 
   env_.host.StartTimer(MainTimer::StartUp, kStartUpDelayMs);
   env_.host.StartTimer(MainTimer::HookWatch, kHookWatchMs);
-  env_.host.SetMenuChecked(MenuEntry::PlaceInSystemTray, env_.configuration.useTray);
-  if (e.modes.lockedBrowse) {
-    env_.host.SetMenuEnabled(MenuEntry::Hide, false);
-    env_.host.SetMenuEnabled(MenuEntry::PlaceInSystemTray, false);
-  }
   e.SetCaption(FileTitle(e.file.Path()));
-  e.SetListButtons(e.index.Count() > 0);
+  e.RefreshMenu();
   return true;
+}
+
+void TMainWin::Start(FirstShow how) {
+  Engine& e = *engine_;
+  env_.host.SetRecentFiles(e.fileCommands.recentFiles());
+  e.ShowTrayMode();
+  env_.host.RefillList();
+  e.RefreshMenu();
+  if (TrayMode()) {
+    // In tray mode the program starts in the tray only.
+    env_.host.ShowTaskbarWindow(false);
+    return;
+  }
+  env_.host.ShowFirst(how);
+  // "/HIDE": the window goes away again as soon as it has been shown.
+  if (e.modes.hide) env_.host.HideWindow();
 }
 
 void TMainWin::FormClose() {
@@ -256,9 +278,18 @@ void TMainWin::FormClose() {
   if (e.closed) return;
   e.closed = true;
   e.RemoveInstalledHooks();
-  e.RecentFilesChanged(e.fileCommands.recentFiles());
+  e.KeepRecentFiles(e.fileCommands.recentFiles());
   env_.configuration.Save(env_.profile);
 }
+
+void TMainWin::OnEndSession() {
+  Engine& e = *engine_;
+  if (e.shutDown) return;
+  e.closing = true;
+  ShutDown();
+}
+
+bool TMainWin::Closing() const { return engine_->closing || engine_->shutDown; }
 
 // --- State other parts read ---------------------------------------------------
 

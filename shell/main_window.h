@@ -1,10 +1,11 @@
 // The main window object: owns the engine for the whole run (the macro index
-// and file, the player, the busy flags, the configuration) and handles the
-// hook library's messages, the timers and the menu commands that do not need
-// a form. The Windows program forwards its window procedure here; tests drive
-// it through the same calls on the simulated desktop.
+// and file, the player, the busy flags, the configuration), handles the hook
+// library's messages, the timers and the menu commands, and decides the
+// menus' state. The Windows window procedure only routes here; tests drive it
+// through the same calls on the simulated desktop.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -15,6 +16,7 @@
 #include "shell/config/command_line.h"
 #include "shell/config/configuration.h"
 #include "shell/config/profile_file.h"
+#include "shell/main_commands.h"
 #include "shell/main_window_host.h"
 #include "store/hook_library.h"
 
@@ -55,15 +57,22 @@ class TMainWin {
   TMainWin& operator=(const TMainWin&) = delete;
 
   // --- Life cycle --------------------------------------------------------
-  // Process start, step 4: loads the configured macro file (publishing every
-  // entry) before the main window exists.
+  // Loads the configured macro file (publishing every entry) before the main
+  // window exists.
   void LoadMacroFileAtStart();
   // Main window creation (`FormCreate`): key-swap state, table publishing,
   // activations, hooks, command-line switches, timers. False when a hook
   // could not be installed (the user has been told).
   bool FormCreate(const std::vector<CommandLineSwitch>& switches);
+  // After FormCreate: the menus, the tray icon, the list and the first
+  // showing of the window (none in tray mode; hidden again with "/HIDE").
+  void Start(FirstShow how);
   // Shutdown (`FormClose`): removes every hook and saves the configuration.
   void FormClose();
+  // The session ends: the shutdown steps run at once, whatever is running.
+  void OnEndSession();
+  // The program is ending: the tray logic leaves the window alone.
+  bool Closing() const;
 
   // --- The hook library's messages ---------------------------------------
   // Every private message the window receives comes in here and goes to its
@@ -76,7 +85,21 @@ class TMainWin {
   void OnClearInUse();                                            // message 12
   void OnTimer(MainTimer timer);
 
-  // --- Commands -----------------------------------------------------------
+  // --- Commands and the window's own events ----------------------------------
+  // Every command of the menus and the tray icon's menu; one the menus show
+  // disabled does nothing.
+  void OnCommand(Command command);
+  // The selected row of the list changed.
+  void OnListSelectionChanged();
+  // The user resized a column of the list: the widths are kept at once.
+  void OnColumnsResized(const std::array<std::int32_t, 3>& widths);
+  // A click on the program's tray icon (`SysTrayOpen`).
+  void OnTrayIconClick();
+  // The program lost the activation (`AppDeactivate`).
+  void OnAppDeactivate();
+  // The minimise command of the window: true when the main window took care
+  // of it (tray mode hides the program instead).
+  bool OnMinimize();
   void ActivateMe();
   void MenuKeyHooksClick();
   void MenuMouseHooksClick();
@@ -91,6 +114,13 @@ class TMainWin {
   MacroFileCommands& FileCommands();
   Player& GetPlayer();
   const StartupModes& Modes() const;
+  // A menu entry as the menus show it now.
+  struct MenuEntryState {
+    bool enabled = false;
+    bool checked = false;
+    std::string caption;
+  };
+  MenuEntryState MenuState(Command command) const;
   bool Paused() const;
   bool PopupShown() const;
   bool Capturing() const;
@@ -104,6 +134,14 @@ class TMainWin {
 
  private:
   struct Engine;
+  // Runs one event; a close asked for meanwhile happens when the outermost
+  // event has returned.
+  template <typename Call>
+  void Enter(Call call);
+  void Terminate();
+  void ShutDown();
+  void RunTimer(MainTimer timer);
+
   Environment env_;
   std::unique_ptr<Engine> engine_;
 };

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <map>
 #include <string>
 
 #include "activation/activation_dispatcher.h"
@@ -44,6 +45,23 @@ struct TMainWin::Engine final : PlayerHost, FileCommandListener, ActivationHost 
   void SwapMacroFile(const std::string& path);
   AlarmSettings Alarm() const;
 
+  // --- The menus ----------------------------------------------------------------
+  // Works out every entry's state again and passes on what changed.
+  void RefreshMenu();
+  void SetEntry(Command command, bool enabled, bool checked, const std::string& caption, const char* builtCaption);
+  bool Enabled(Command command) const;
+  void ShowTrayMode();
+  void SaveConfiguration() { env.configuration.Save(env.profile); }
+
+  // --- The commands that need more than one call ---------------------------------
+  void AfterFileCommand();
+  void RemoveSelectedMacro();
+  void ActivateSelectedMacro();
+  void HideProgram();
+  // Ends a playing macro as the abort key does, without its message, and
+  // closes its pause box.
+  void StopPlayback();
+
   // --- Where parts not built into the main window yet plug in -----------------
   // Network sharing: the lock file of a file that becomes current.
   void PrepareNetworkLockFile() {}
@@ -61,8 +79,11 @@ struct TMainWin::Engine final : PlayerHost, FileCommandListener, ActivationHost 
   void MacroFilePathChanged(const std::string& path) override { env.configuration.currentFile = path; }
   void RefillMacroList() override { env.host.RefillList(); }
   void SetCaption(const std::string& fileTitle) override;
-  void SetListButtons(bool anyMacro) override { env.host.SetListButtons(anyMacro); }
+  void SetListButtons(bool /*anyMacro*/) override { RefreshMenu(); }
   void RecentFilesChanged(const RecentFiles& files) override;
+  // The configuration keeps the recent files.
+  void KeepRecentFiles(const RecentFiles& files);
+  void SelectAfterRemove(int n) override;
 
   // --- ActivationHost --------------------------------------------------------------
   void ActivateMe() override { owner.ActivateMe(); }
@@ -85,6 +106,33 @@ struct TMainWin::Engine final : PlayerHost, FileCommandListener, ActivationHost 
   bool swapsInUse = false;
   bool swapHookInstalled = false;
   bool closed = false;
+
+  std::map<Command, MenuEntryState> menu;
+
+  // Events run inside one another (a playback processes messages); a close
+  // waits for the outermost one.
+  int eventDepth = 0;
+  bool closePending = false;
+  bool closing = false;   // the tray logic leaves the window alone
+  bool shutDown = false;  // the shutdown steps have run
 };
+
+// A playback processes messages while it runs, so a command or a message can
+// arrive inside another one. A close that arrives then stops the playback and
+// waits until the outermost event has returned; after it nothing runs.
+template <typename Call>
+void TMainWin::Enter(Call call) {
+  Engine& e = *engine_;
+  if (e.shutDown || e.closePending) return;
+  ++e.eventDepth;
+  try {
+    call();
+  } catch (...) {
+    --e.eventDepth;
+    throw;
+  }
+  --e.eventDepth;
+  if (e.eventDepth == 0 && e.closePending) ShutDown();
+}
 
 }  // namespace tavrix

@@ -1,12 +1,15 @@
 // The real window behind the portable main window: timers, its visibility,
-// the caption, the macro list and the menu. The Windows program implements it
-// over its form; tests use a recording double.
+// the caption, the macro list, the menus and the tray icon. It carries out
+// what the main window decides and decides nothing itself. The Windows
+// program implements it over its form; tests use a recording double.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
 #include "platform/desktop.h"
+#include "shell/main_commands.h"
+#include "store/recent_files.h"
 
 namespace tavrix {
 
@@ -18,11 +21,8 @@ enum class MainTimer : std::uint32_t {
   HookWatch = 4,  // periodic check that the hooks still see input
 };
 
-// Menu entries whose state the portable main window decides.
-enum class MenuEntry : std::uint32_t {
-  Hide,                // "&Hide Tavrix"
-  PlaceInSystemTray,   // "Place in System &Tray"
-};
+// How the main window shows the first time.
+enum class FirstShow : std::uint8_t { Normal, Minimized, Maximized };
 
 class MainWindowHost {
  public:
@@ -37,6 +37,7 @@ class MainWindowHost {
   // Visibility and state of the main window and the application.
   virtual bool IsVisible() = 0;
   virtual bool IsMinimized() = 0;
+  virtual void ShowFirst(FirstShow how) = 0;
   virtual void ShowWindow() = 0;
   virtual void HideWindow() = 0;
   virtual void RestoreWindow() = 0;
@@ -45,14 +46,32 @@ class MainWindowHost {
   virtual void BringToFront() = 0;
   // The application's taskbar button (tray mode shows it around modal boxes).
   virtual void ShowTaskbarWindow(bool visible) = 0;
+  // Whether a box of the program (the pause box, the top-most message) is open.
+  virtual bool ModalBoxOpen() = 0;
 
   virtual void SetCaption(const std::string& caption) = 0;
-  // The macro list shows the index again.
-  virtual void RefillList() = 0;
-  virtual void SetListButtons(bool anyMacro) = 0;
-  virtual void SetMenuEnabled(MenuEntry entry, bool enabled) = 0;
-  virtual void SetMenuChecked(MenuEntry entry, bool checked) = 0;
 
+  // The macro list: shows the index again, redraws its rows, and the row
+  // selected (by macro number, 0 for none).
+  virtual void RefillList() = 0;
+  virtual void RedrawList() = 0;
+  virtual int SelectedMacro() = 0;
+  virtual void SelectMacro(int n) = 0;
+
+  // The menus.
+  virtual void SetMenuEnabled(Command command, bool enabled) = 0;
+  virtual void SetMenuChecked(Command command, bool checked) = 0;
+  virtual void SetMenuCaption(Command command, const std::string& caption) = 0;
+  // The recent files below "&Open File": the non-empty ones, with a
+  // separator above them while any exists.
+  virtual void SetRecentFiles(const RecentFiles& files) = 0;
+
+  // The program's icon in the system tray (tray mode).
+  virtual void ShowTrayIcon(bool shown) = 0;
+  virtual void ShowHelp(const std::string& helpFile) = 0;
+
+  // Takes the window's size and position into the configuration.
+  virtual void StoreWindowBounds() = 0;
   // Ends the program's message loop (after the shutdown steps ran).
   virtual void Close() = 0;
 };

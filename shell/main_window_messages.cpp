@@ -36,15 +36,18 @@ constexpr const char* kMouseHooksQuestion =
 
 // --- The hook library's messages ---------------------------------------------
 
+// A new private message is a new case here and its handler.
 void TMainWin::OnPrivateMessage(std::uint32_t message, std::uint32_t wParam, std::intptr_t lParam) {
-  switch (message) {
-    case kMsgActivation: OnActivation(wParam, static_cast<WindowId>(lParam)); break;
-    case kMsgAbort: OnAbort(); break;
-    case kMsgForegroundChanged: OnForegroundChanged(static_cast<WindowId>(wParam)); break;
-    case kMsgCapsLock: OnCapsLockState(wParam != 0); break;
-    case kMsgClearInUse: OnClearInUse(); break;
-    default: break;  // capture, Wordlets and hot key entry are not handled here yet
-  }
+  Enter([&] {
+    switch (message) {
+      case kMsgActivation: OnActivation(wParam, static_cast<WindowId>(lParam)); break;
+      case kMsgAbort: OnAbort(); break;
+      case kMsgForegroundChanged: OnForegroundChanged(static_cast<WindowId>(wParam)); break;
+      case kMsgCapsLock: OnCapsLockState(wParam != 0); break;
+      case kMsgClearInUse: OnClearInUse(); break;
+      default: break;  // capture, Wordlets and hot key entry are not handled here yet
+    }
+  });
 }
 
 void TMainWin::OnActivation(std::uint32_t wParam, WindowId focusWindow) {
@@ -64,6 +67,10 @@ void TMainWin::OnCapsLockState(bool on) { engine_->dispatcher.SetCapsLockOn(on);
 void TMainWin::OnClearInUse() { engine_->index.table().SetInUse(0); }
 
 void TMainWin::OnTimer(MainTimer timer) {
+  Enter([&] { RunTimer(timer); });
+}
+
+void TMainWin::RunTimer(MainTimer timer) {
   Engine& e = *engine_;
   switch (timer) {
     case MainTimer::Clear:

@@ -1,5 +1,5 @@
 // TAVRXP.EXE: the resident macro program.
-#include "app/tavrxp/program_start.h"
+#include "shell/win32/program_start.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   return tavrix::RunTavrix(instance, showCommand);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,6 +39,12 @@ class RecordingHost : public MainWindowHost {
  public:
   static constexpr WindowId kHandle = 0x7A7A;
 
+  // The real menu is built with the layout's captions.
+  RecordingHost() {
+    for (const MenuItem& item : MenuLayout())
+      if (item.kind == MenuItem::Kind::Entry) menu[item.command].caption = item.caption;
+  }
+
   WindowId Handle() override { return kHandle; }
   void StartTimer(MainTimer timer, std::uint32_t ms) override {
     Note("StartTimer " + std::to_string(static_cast<int>(timer)) + " " + std::to_string(ms));
@@ -49,21 +56,40 @@ class RecordingHost : public MainWindowHost {
   }
   bool IsVisible() override { return visible; }
   bool IsMinimized() override { return minimized; }
+  void ShowFirst(FirstShow how) override {
+    Note("ShowFirst " + std::to_string(static_cast<int>(how)));
+    visible = true;
+    minimized = how == FirstShow::Minimized;
+  }
   void ShowWindow() override { Note("ShowWindow"); visible = true; }
   void HideWindow() override { Note("HideWindow"); visible = false; }
   void RestoreWindow() override { Note("RestoreWindow"); minimized = false; }
   void MinimizeWindow() override { Note("MinimizeWindow"); minimized = true; }
   void BringToFront() override { Note("BringToFront"); }
   void ShowTaskbarWindow(bool shown) override { Note(std::string("ShowTaskbarWindow ") + (shown ? "1" : "0")); }
+  bool ModalBoxOpen() override { return boxOpen; }
   void SetCaption(const std::string& text) override { caption = text; Note("SetCaption " + text); }
   void RefillList() override { Note("RefillList"); }
-  void SetListButtons(bool any) override { Note(std::string("SetListButtons ") + (any ? "1" : "0")); }
-  void SetMenuEnabled(MenuEntry entry, bool enabled) override {
-    Note("SetMenuEnabled " + Name(entry) + (enabled ? " 1" : " 0"));
+  void RedrawList() override { Note("RedrawList"); }
+  int SelectedMacro() override { return selected; }
+  void SelectMacro(int n) override {
+    Note("SelectMacro " + std::to_string(n));
+    selected = n;
   }
-  void SetMenuChecked(MenuEntry entry, bool checked) override {
-    Note("SetMenuChecked " + Name(entry) + (checked ? " 1" : " 0"));
+  // The menu as the real window would show it.
+  void SetMenuEnabled(Command command, bool enabled) override { menu[command].enabled = enabled; }
+  void SetMenuChecked(Command command, bool checked) override { menu[command].checked = checked; }
+  void SetMenuCaption(Command command, const std::string& text) override { menu[command].caption = text; }
+  void SetRecentFiles(const RecentFiles& files) override {
+    recentFiles = files;
+    Note("SetRecentFiles");
   }
+  void ShowTrayIcon(bool shown) override {
+    trayIcon = shown;
+    Note(std::string("ShowTrayIcon ") + (shown ? "1" : "0"));
+  }
+  void ShowHelp(const std::string& file) override { Note("ShowHelp " + file); }
+  void StoreWindowBounds() override { Note("StoreWindowBounds"); }
   void Close() override { Note("Close"); }
 
   bool TimerRunning(MainTimer timer) const { return running[static_cast<int>(timer)]; }
@@ -72,13 +98,23 @@ class RecordingHost : public MainWindowHost {
     return false;
   }
 
+  struct Entry {
+    bool enabled = false;
+    bool checked = false;
+    std::string caption;
+  };
+
   Lines lines;
   bool visible = true;
   bool minimized = false;
+  bool boxOpen = false;
+  bool trayIcon = false;
+  int selected = 0;
   std::string caption;
+  std::map<Command, Entry> menu;
+  RecentFiles recentFiles;
 
  private:
-  static std::string Name(MenuEntry entry) { return entry == MenuEntry::Hide ? "Hide" : "PlaceInSystemTray"; }
   void Note(std::string line) { lines.push_back(std::move(line)); }
   bool running[5] = {};
 };
@@ -95,6 +131,16 @@ class FailingHookLibrary : public RecordingHookLibrary {
  private:
   bool Fails(const char* name) const { return failing_ == name; }
   std::string failing_;
+};
+
+// Counts what is written into it, so a test sees that settings were saved.
+class CountingProfileFile : public MemoryProfileFile {
+ public:
+  void WriteString(const std::string& section, const std::string& key, const std::string& value) override {
+    ++writes;
+    MemoryProfileFile::WriteString(section, key, value);
+  }
+  std::size_t writes = 0;
 };
 
 // --- Macro records ------------------------------------------------------------
@@ -176,7 +222,7 @@ class MainWindowTest : public ::testing::Test, protected test_support::SimWorld 
   FailingHookLibrary hooks;
   RecordingHost host;
   Configuration configuration;
-  MemoryProfileFile profile;
+  CountingProfileFile profile;
   bool trayAllowed = true;
   std::string macroPath;
   std::unique_ptr<TMainWin> window;

@@ -177,9 +177,9 @@ TEST_F(MainWindowTest, LockedBrowseModeShowsInTheCaptionAndLocksTheTrayEntries) 
   configuration.useTray = true;
   ASSERT_TRUE(Start(SystemEntries(), ParseCommandLine({"/BA"})));
   EXPECT_EQ(host.caption, "Tavrix (TAVRX)    (Browse All Mode)");
-  EXPECT_EQ(host.lines.back(), "SetListButtons 1");
-  EXPECT_TRUE(host.Saw("SetMenuEnabled Hide 0"));
-  EXPECT_TRUE(host.Saw("SetMenuEnabled PlaceInSystemTray 0"));
+  EXPECT_FALSE(host.menu[Command::RemoveMacro].enabled);  // browse mode changes no macro
+  EXPECT_FALSE(host.menu[Command::Hide].enabled);
+  EXPECT_FALSE(host.menu[Command::PlaceInSystemTray].enabled);
 }
 
 TEST_F(MainWindowTest, TimersStartAfterCreation) {
@@ -194,8 +194,8 @@ TEST_F(MainWindowTest, TrayModeAndTheHideEntry) {
   configuration.useTray = true;
   ASSERT_TRUE(Start(SystemEntries()));
   EXPECT_TRUE(window->TrayMode());
-  EXPECT_TRUE(host.Saw("SetMenuEnabled Hide 1"));
-  EXPECT_TRUE(host.Saw("SetMenuChecked PlaceInSystemTray 1"));
+  EXPECT_TRUE(host.menu[Command::Hide].enabled);
+  EXPECT_TRUE(host.menu[Command::PlaceInSystemTray].checked);
 }
 
 TEST_F(MainWindowTest, WithoutATrayTrayModeIsForcedOff) {
@@ -203,9 +203,9 @@ TEST_F(MainWindowTest, WithoutATrayTrayModeIsForcedOff) {
   trayAllowed = false;
   ASSERT_TRUE(Start(SystemEntries()));
   EXPECT_FALSE(window->TrayMode());
-  EXPECT_TRUE(host.Saw("SetMenuEnabled PlaceInSystemTray 0"));
-  EXPECT_TRUE(host.Saw("SetMenuEnabled Hide 0"));
-  EXPECT_TRUE(host.Saw("SetMenuChecked PlaceInSystemTray 0"));
+  EXPECT_FALSE(host.menu[Command::PlaceInSystemTray].enabled);
+  EXPECT_FALSE(host.menu[Command::Hide].enabled);
+  EXPECT_FALSE(host.menu[Command::PlaceInSystemTray].checked);
 }
 
 TEST_F(MainWindowTest, TheConfiguredRecentFilesAreKeptAndUpdatedBySwap) {
@@ -221,6 +221,8 @@ TEST_F(MainWindowTest, TheConfiguredRecentFilesAreKeptAndUpdatedBySwap) {
   EXPECT_EQ(configuration.lastFiles[1], "A.TVX");
   EXPECT_EQ(configuration.lastFiles[2], "B.TVX");
   EXPECT_EQ(hooks.copy().HotKeyUsed(kCtrlA), 0);  // the new file's activations are published
+  // The menu shows the list as it is after the swap.
+  EXPECT_EQ(host.recentFiles, configuration.lastFiles);
   EXPECT_TRUE(std::filesystem::exists(SwapFileName(other)));
   // The playback went on after the switch.
   EXPECT_EQ(TypedLetters(Trace()).back(), 'x');

@@ -1,13 +1,8 @@
-#include "app/tavrxp/do_activate.h"
+#include "shell/do_activate.h"
 
 #include "store/set_hot_keys.h"
 
 namespace tavrix {
-
-std::string ActivateCaptionFor(const MacroIndex& index, int n) {
-  if (n < 1 || n > index.Count()) return kActivateCaption;
-  return index.table().Active(n) != 0 ? kDeactivateCaption : kActivateCaption;
-}
 
 bool DoActivate(MacroFile& file, Ui& ui, int n) {
   MacroIndex& index = file.index();

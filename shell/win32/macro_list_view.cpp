@@ -1,17 +1,16 @@
-#include "app/tavrxp/macro_list_view.h"
+#include "shell/win32/macro_list_view.h"
 
 #include <commctrl.h>
 
 #include <cmath>
 #include <string>
 
-#include "app/tavrxp/macro_list_text.h"
+#include "shell/macro_list_text.h"
 
 namespace tavrix {
 namespace {
 
-constexpr int kColumnCount = 4;
-constexpr const char* kColumnTitles[kColumnCount] = {"", "Activation", "Nickname", "Scope"};
+constexpr int kColumnCount = kMacroListColumns;
 // Room left and right of a cell's text.
 constexpr int kTextInset = 1;
 constexpr int kRowNumberPadding = 12;
@@ -62,7 +61,7 @@ void MacroListView::Create(HWND parent, HINSTANCE instance, UINT id) {
   for (int column = 0; column < kColumnCount; ++column) {
     LVCOLUMNA description{};
     description.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-    description.pszText = const_cast<char*>(kColumnTitles[column]);
+    description.pszText = const_cast<char*>(kMacroListHeaders[static_cast<std::size_t>(column)]);
     description.cx = 100;
     description.iSubItem = column;
     SendMessageA(list_, LVM_INSERTCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&description));
@@ -122,15 +121,14 @@ void MacroListView::Fill(const MacroIndex& index) {
   for (int n = 1; n <= index.Count(); ++n) {
     const int row = static_cast<int>(rowMap_.size());
     rowMap_.push_back(n);
-    const std::string number = std::to_string(row + 1);
+    const MacroListRow shown = ListRow(index, row + 1, n);
     LVITEMA item{};
     item.mask = LVIF_TEXT;
     item.iItem = row;
-    item.pszText = const_cast<char*>(number.c_str());
+    item.pszText = const_cast<char*>(shown.cells[0].c_str());
     SendMessageA(list_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    SetItemText(list_, row, 1, ActivationCellText(index, n));
-    SetItemText(list_, row, 2, NicknameCellText(index, n));
-    SetItemText(list_, row, 3, ScopeCellText(index, n));
+    for (int column = 1; column < kColumnCount; ++column)
+      SetItemText(list_, row, column, shown.cells[static_cast<std::size_t>(column)]);
   }
   SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
   if (selected > 0) SelectMacro(selected);
@@ -154,16 +152,6 @@ void MacroListView::SelectMacro(int n) {
   }
 }
 
-std::string MacroListView::CellText(int row, int column) const {
-  char buffer[300] = {};
-  LVITEMA item{};
-  item.iSubItem = column;
-  item.pszText = buffer;
-  item.cchTextMax = sizeof buffer;
-  SendMessageA(list_, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-  return buffer;
-}
-
 LRESULT MacroListView::OnCustomDraw(NMLVCUSTOMDRAW& draw) const {
   switch (draw.nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
@@ -183,7 +171,7 @@ void MacroListView::DrawRow(HDC dc, int row) const {
   if (!SendMessageA(list_, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&bounds))) return;
   const bool selected = (ListView_GetItemState(list_, row, LVIS_SELECTED) & LVIS_SELECTED) != 0;
   const int n = rowMap_[static_cast<std::size_t>(row)];
-  const bool active = index_ == nullptr || n > index_->Count() || index_->table().Active(n) != 0;
+  const MacroListRow shown = index_ != nullptr ? ListRow(*index_, row + 1, n) : MacroListRow{};
 
   FillRect(dc, &bounds, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
   const COLORREF upright = GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
@@ -192,9 +180,8 @@ void MacroListView::DrawRow(HDC dc, int row) const {
     const int width = ListView_GetColumnWidth(list_, column);
     const RECT cell{left, bounds.top, left + width, bounds.bottom};
     left += width;
-    // The row number stays upright whatever the macro's state.
-    const bool plain = active || column == 0;
-    DrawCell(dc, cell, CellText(row, column), plain ? listFont_ : italicFont_,
+    const bool plain = shown.Upright(column);
+    DrawCell(dc, cell, shown.cells[static_cast<std::size_t>(column)], plain ? listFont_ : italicFont_,
              plain ? upright : GetSysColor(COLOR_GRAYTEXT));
   }
 }

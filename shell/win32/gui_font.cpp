@@ -1,4 +1,4 @@
-#include "app/tavrxp/gui_font.h"
+#include "shell/win32/gui_font.h"
 
 namespace tavrix {
 

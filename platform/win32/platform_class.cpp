@@ -1,4 +1,4 @@
-#include "app/tavrxp/platform_class.h"
+#include "platform/win32/platform_class.h"
 
 #include "platform/win32/windows_api.h"
 

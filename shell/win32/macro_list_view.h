@@ -49,7 +49,6 @@ class MacroListView {
   void SetRowHeight();
   void DrawRow(HDC dc, int row) const;
   void DrawCell(HDC dc, const RECT& cell, const std::string& text, HFONT font, COLORREF color) const;
-  std::string CellText(int row, int column) const;
   int RowNumberColumnWidth() const;
 
   HWND list_ = nullptr;

@@ -1,4 +1,4 @@
-#include "app/tavrxp/program_folder.h"
+#include "platform/win32/program_folder.h"
 
 #include <algorithm>
 #include <cctype>

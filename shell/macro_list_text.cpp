@@ -1,4 +1,4 @@
-#include "app/tavrxp/macro_list_text.h"
+#include "shell/macro_list_text.h"
 
 #include "base/hot_key_table.h"
 #include "store/macro_record.h"
@@ -24,6 +24,14 @@ std::string ScopeCellText(const MacroIndex& index, int n) {
     case kScopeWindow: return "Window: " + table.ScopeName(n);
     default: return {};
   }
+}
+
+MacroListRow ListRow(const MacroIndex& index, int row, int n) {
+  MacroListRow shown;
+  shown.cells = {std::to_string(row), ActivationCellText(index, n), NicknameCellText(index, n),
+                 ScopeCellText(index, n)};
+  shown.deactivated = n >= 1 && n <= index.Count() && index.table().Active(n) == 0;
+  return shown;
 }
 
 }  // namespace tavrix

@@ -1,14 +1,14 @@
-#include "app/tavrxp/program_start.h"
+#include "shell/win32/program_start.h"
 
 #include <array>
 #include <string>
 #include <vector>
 
-#include "app/tavrxp/control_blocks.h"
-#include "app/tavrxp/main_form.h"
-#include "app/tavrxp/named_objects.h"
-#include "app/tavrxp/platform_class.h"
-#include "app/tavrxp/program_folder.h"
+#include "platform/win32/control_blocks.h"
+#include "shell/win32/main_form.h"
+#include "platform/win32/named_objects.h"
+#include "platform/win32/platform_class.h"
+#include "platform/win32/program_folder.h"
 #include "platform/win32/dpi_awareness.h"
 #include "platform/win32/message_pump.h"
 #include "platform/win32/win32_desktop.h"
@@ -102,8 +102,7 @@ int RunTavrix(HINSTANCE instance, int showCommand) {
   const PlatformClass platform = DeterminePlatformClass();
   Win32Desktop desktop;
   Win32Ui ui;
-  MainForm form(MainForm::Services{instance, desktop, ui, configuration, profile, blocks, programFolder,
-                                   platform.isNT});
+  MainForm form(MainForm::Services{instance, desktop, ui, configuration, blocks});
   TMainWin::Environment environment{desktop,           ui,
                                     library,           form,
                                     configuration,     profile,

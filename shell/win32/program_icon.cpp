@@ -1,4 +1,4 @@
-#include "app/tavrxp/program_icon.h"
+#include "shell/win32/program_icon.h"
 
 namespace tavrix {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/tavrxp/control_blocks.h"
+#include "platform/win32/control_blocks.h"
 
 #include "store/shared_macro_table.h"
 

@@ -1,5 +1,4 @@
-// Activating and deactivating the selected macro (`DoActivate`) and the
-// captions that follow a macro's state.
+// Activating and deactivating the selected macro (`DoActivate`).
 #pragma once
 
 #include <string>
@@ -8,12 +7,6 @@
 #include "store/macro_file.h"
 
 namespace tavrix {
-
-inline constexpr const char* kActivateCaption = "Acti&vate Macro";
-inline constexpr const char* kDeactivateCaption = "Deacti&vate Macro";
-
-// The caption of the Activate entry for macro n (0: none selected).
-std::string ActivateCaptionFor(const MacroIndex& index, int n);
 
 // Flips macro n's active flag on disk, in the table and in the library, and
 // publishes the activations again. Refuses (with its message) on an empty

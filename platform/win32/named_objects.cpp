@@ -1,4 +1,4 @@
-#include "app/tavrxp/named_objects.h"
+#include "platform/win32/named_objects.h"
 
 namespace tavrix {
 

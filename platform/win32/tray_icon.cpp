@@ -1,4 +1,4 @@
-#include "app/tavrxp/tray_icon.h"
+#include "platform/win32/tray_icon.h"
 
 #include <shellapi.h>
 

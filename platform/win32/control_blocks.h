@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "app/tavrxp/named_objects.h"
+#include "platform/win32/named_objects.h"
 
 namespace tavrix {
 

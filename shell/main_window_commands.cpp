@@ -1,0 +1,141 @@
+// The main window's commands (its menus and the tray icon's menu), the
+// window's own events, and the way the program closes while events run
+// inside one another.
+#include "shell/do_activate.h"
+#include "shell/main_window.h"
+#include "shell/main_window_engine.h"
+
+namespace tavrix {
+namespace {
+
+constexpr const char* kMouseLocatorProgram = "PTRSPOT.EXE";
+constexpr const char* kHelpFile = "TAVRIX.HLP";
+constexpr const char* kAboutTitle = "About Tavrix";
+constexpr const char* kAboutText = "Tavrix\r\n\r\nKeyboard and mouse macros for Windows.";
+
+}  // namespace
+
+// --- Events inside events ----------------------------------------------------
+
+void TMainWin::Terminate() {
+  Engine& e = *engine_;
+  e.closing = true;
+  e.closePending = true;
+  e.StopPlayback();
+}
+
+void TMainWin::ShutDown() {
+  Engine& e = *engine_;
+  if (e.shutDown) return;
+  e.shutDown = true;
+  e.closePending = false;
+  env_.host.StoreWindowBounds();
+  FormClose();
+  env_.host.Close();
+}
+
+void TMainWin::Engine::StopPlayback() {
+  if (!player.Playing()) return;
+  player.RequestStop();
+  // The pause box goes away as if resumed; the playback then sees the stop.
+  if (player.Paused()) player.ResumePause();
+}
+
+// --- Commands ------------------------------------------------------------------
+
+void TMainWin::OnCommand(Command command) {
+  Enter([&] {
+    Engine& e = *engine_;
+    if (!e.Enabled(command)) return;
+    if (const int k = RecentFileNumber(command); k > 0) {
+      e.fileCommands.OpenSaveFile(k);
+      e.AfterFileCommand();
+      return;
+    }
+    switch (command) {
+      case Command::NewFile:
+        e.fileCommands.DoNew();
+        e.AfterFileCommand();
+        break;
+      case Command::OpenFile:
+        e.fileCommands.DoOpen();
+        e.AfterFileCommand();
+        break;
+      case Command::Hide: e.HideProgram(); break;
+      case Command::TrayOpen: ActivateMe(); break;  // without closing open dialogs, unlike a click
+      case Command::Terminate:
+      case Command::TrayTerminate: Terminate(); break;
+      case Command::ActivateMacro: e.ActivateSelectedMacro(); break;
+      case Command::RemoveMacro: e.RemoveSelectedMacro(); break;
+      case Command::DisableScreenSaver:
+        env_.configuration.disableScreenSaver = !env_.configuration.disableScreenSaver;
+        e.RefreshMenu();
+        e.SaveConfiguration();
+        break;
+      case Command::PlaceInSystemTray:
+        env_.configuration.useTray = !env_.configuration.useTray;
+        e.ShowTrayMode();
+        e.SaveConfiguration();
+        break;
+      case Command::MouseLocator:
+        env_.desktop.LaunchProgram(env_.programFolder + "\\" + kMouseLocatorProgram, "");
+        break;
+      case Command::RestoreKeyboardHooks: MenuKeyHooksClick(); break;
+      case Command::RestoreMouseHooks: MenuMouseHooksClick(); break;
+      case Command::HelpContents:
+      case Command::TrayHelp: env_.host.ShowHelp(env_.programFolder + "\\" + kHelpFile); break;
+      case Command::About: env_.ui.ShowMessage(kAboutTitle, kAboutText); break;
+      default: break;  // the commands the program does not have yet stay disabled
+    }
+  });
+}
+
+void TMainWin::Engine::AfterFileCommand() {
+  // A command that changed nothing still leaves the menu as the list shows it.
+  RefreshMenu();
+}
+
+void TMainWin::Engine::RemoveSelectedMacro() {
+  if (fileCommands.DoClear(env.host.SelectedMacro())) RefreshMenu();
+}
+
+void TMainWin::Engine::ActivateSelectedMacro() {
+  if (!DoActivate(file, env.ui, env.host.SelectedMacro())) return;
+  env.host.RedrawList();
+  RefreshMenu();
+}
+
+void TMainWin::Engine::HideProgram() {
+  if (!env.configuration.useTray) return;
+  env.host.HideWindow();
+  env.host.ShowTaskbarWindow(false);
+}
+
+// --- The window's own events ----------------------------------------------------
+
+void TMainWin::OnColumnsResized(const std::array<std::int32_t, 3>& widths) {
+  Engine& e = *engine_;
+  if (e.shutDown || widths == env_.configuration.columnWidths) return;
+  env_.configuration.columnWidths = widths;
+  e.SaveConfiguration();
+}
+
+void TMainWin::OnTrayIconClick() { Enter([&] { ActivateMe(); }); }
+
+void TMainWin::OnAppDeactivate() {
+  Engine& e = *engine_;
+  if (Closing() || !TrayMode()) return;
+  // Not while a box or a menu of the program is open, or a macro plays.
+  if (e.eventDepth > 0 || env_.host.ModalBoxOpen() || Paused() || PopupShown()) return;
+  if (!env_.host.IsVisible()) return;
+  if (env_.host.IsMinimized()) env_.host.RestoreWindow();
+  env_.host.HideWindow();
+}
+
+bool TMainWin::OnMinimize() {
+  if (!TrayMode()) return false;
+  engine_->HideProgram();
+  return true;
+}
+
+}  // namespace tavrix

@@ -1,0 +1,260 @@
+// The main window's commands through its one entry, the window's own events,
+// and closing while a macro plays.
+#include "base/private_messages.h"
+#include "main_window_fixture.h"
+#include "store/file_commands.h"
+
+namespace tavrix::testing {
+namespace {
+
+constexpr int kFirst = 5;
+constexpr const char* kAbortMessage = "message Macro Abort: Tavrix macro has been aborted.";
+
+class CommandTest : public MainWindowTest {
+ protected:
+  std::size_t Saves() const { return profile.writes; }
+  std::uint8_t ActiveOnDisk(int n) {
+    MacroRecord record;
+    EXPECT_TRUE(window->File().ReadRecord(n, record));
+    return record.Active();
+  }
+};
+
+TEST_F(CommandTest, ActivateMacroFlipsTheSelectedMacroOnDiskAndInTheMenu) {
+  ASSERT_TRUE(Start(WithSystemEntries({Macro("A", kCtrlA, "a")})));
+  host.selected = kFirst;
+  window->OnListSelectionChanged();
+  window->OnCommand(Command::ActivateMacro);
+  EXPECT_EQ(Table().Active(kFirst), 0);
+  EXPECT_EQ(ActiveOnDisk(kFirst), 0);
+  EXPECT_EQ(hooks.copy().HotKeyUsed(kCtrlA), 0);
+  EXPECT_EQ(window->MenuState(Command::ActivateMacro).caption, "Acti&vate Macro");
+  EXPECT_TRUE(host.Saw("RedrawList"));
+
+  host.selected = 0;
+  window->OnCommand(Command::ActivateMacro);
+  EXPECT_EQ(Messages().back(), "message Error: No hot key selected.  Please select one.");
+}
+
+TEST_F(CommandTest, RemoveMacroSelectsTheSameRowOrTheLast) {
+  ASSERT_TRUE(Start(WithSystemEntries({Macro("A", kCtrlA, "a"), Macro("B", kCtrlB, "b")})));
+  ui.SetDefaultYesNo(true);
+  host.selected = kFirst + 1;
+  window->OnCommand(Command::RemoveMacro);
+  EXPECT_EQ(window->Index().Count(), kFirst);
+  EXPECT_EQ(host.selected, kFirst);
+  EXPECT_TRUE(host.Saw("RefillList"));
+}
+
+TEST_F(CommandTest, SettingsTogglesAreSavedAtOnce) {
+  ASSERT_TRUE(Start(SystemEntries()));
+  const std::size_t saves = Saves();
+  window->OnCommand(Command::PlaceInSystemTray);
+  EXPECT_TRUE(configuration.useTray);
+  EXPECT_TRUE(host.trayIcon);
+  EXPECT_TRUE(window->MenuState(Command::PlaceInSystemTray).checked);
+  EXPECT_TRUE(window->MenuState(Command::Hide).enabled);
+  window->OnCommand(Command::DisableScreenSaver);
+  EXPECT_FALSE(configuration.disableScreenSaver);
+  EXPECT_FALSE(host.menu[Command::DisableScreenSaver].checked);
+  EXPECT_GT(Saves(), saves);
+
+  host.lines.clear();
+  window->OnCommand(Command::Hide);
+  EXPECT_EQ(host.lines, (Lines{"HideWindow", "ShowTaskbarWindow 0"}));
+}
+
+TEST_F(CommandTest, DisabledCommandsDoNothing) {
+  ASSERT_TRUE(Start(WithSystemEntries({Macro("A", kCtrlA, "a")}), ParseCommandLine({"/B"})));
+  host.selected = kFirst;
+  ui.SetDefaultYesNo(true);
+  host.lines.clear();
+  for (const Command command : {Command::RemoveMacro, Command::ActivateMacro, Command::NewFile, Command::Hide,
+                                Command::AddMacro, Command::Remap})
+    window->OnCommand(command);
+  EXPECT_EQ(window->Index().Count(), kFirst);
+  EXPECT_EQ(Table().Active(kFirst), 1);
+  EXPECT_TRUE(Trace().empty());
+  EXPECT_TRUE(host.lines.empty());
+}
+
+TEST_F(CommandTest, ToolsAndHelpCommands) {
+  ASSERT_TRUE(Start(SystemEntries()));
+  window->OnCommand(Command::MouseLocator);
+  const Lines launches = LinesStartingWith(Trace(), "launch ");
+  ASSERT_EQ(launches.size(), 1u);
+  EXPECT_NE(launches[0].find("\\PTRSPOT.EXE"), std::string::npos);
+  window->OnCommand(Command::TrayHelp);
+  EXPECT_TRUE(host.Saw("ShowHelp " + folder.Path() + "\\TAVRIX.HLP"));
+  window->OnCommand(Command::About);
+  EXPECT_EQ(LinesStartingWith(Messages(), "message About Tavrix: ").size(), 1u);
+}
+
+// A recent file entry opens the file it shows; a file that is gone is said so.
+TEST_F(CommandTest, RecentFilesOpenWhatTheMenuShows) {
+  const std::string other = folder.File("OTHER.TVX");
+  WriteMacroFile(other, SystemEntries());
+  configuration.lastFiles = {other, folder.File("GONE.TVX"), "", "", ""};
+  ASSERT_TRUE(Start(SystemEntries()));
+  window->Start(FirstShow::Normal);
+
+  window->OnCommand(Command::RecentFile2);
+  EXPECT_EQ(Messages().back(), "message Error: File does not exist.");
+  EXPECT_EQ(window->File().Path(), macroPath);
+
+  window->OnCommand(Command::RecentFile1);
+  EXPECT_EQ(window->File().Path(), other);
+  EXPECT_EQ(host.recentFiles[0], macroPath);
+  EXPECT_EQ(host.recentFiles, window->FileCommands().recentFiles());
+}
+
+// "<SWAP:" changes the recent files in the middle of a playback; choosing an
+// entry afterwards opens the file it names, never the one swapped in.
+TEST_F(CommandTest, AfterASwapTheMenuNamesTheFilesItOpens) {
+  const std::string second = folder.File("SECOND.TVX");
+  WriteMacroFile(second, SystemEntries());
+  configuration.lastFiles = {folder.File("GONE.TVX"), "", "", "", ""};
+  ASSERT_TRUE(Start(WithSystemEntries({Macro("Swap", kCtrlA, "<SWAP:" + second + ">")})));
+  window->Start(FirstShow::Normal);
+  window->OnPrivateMessage(kMsgActivation, kCtrlA, 0);
+  window->OnClearInUse();
+  ASSERT_EQ(host.recentFiles, (RecentFiles{macroPath, folder.File("GONE.TVX"), "", "", ""}));
+
+  window->OnCommand(Command::RecentFile2);
+  EXPECT_EQ(Messages().back(), "message Error: File does not exist.");
+  EXPECT_EQ(window->File().Path(), second);
+}
+
+// --- Closing ---------------------------------------------------------------------
+
+TEST_F(CommandTest, TerminateClosesOnceAfterTheShutdownSteps) {
+  ASSERT_TRUE(Start(SystemEntries()));
+  window->OnCommand(Command::Terminate);
+  EXPECT_TRUE(window->Closing());
+  const Lines expected{"StoreWindowBounds", "Close"};
+  EXPECT_EQ(Lines(host.lines.end() - 2, host.lines.end()), expected);
+  EXPECT_EQ(hooks.CountOf("TvxUnHook"), 3u);
+  // Nothing runs after the close.
+  const std::size_t hostCalls = host.lines.size();
+  window->OnCommand(Command::Terminate);
+  window->OnPrivateMessage(kMsgActivation, kCtrlA, 0);
+  window->OnTimer(MainTimer::StartUp);
+  EXPECT_EQ(host.lines.size(), hostCalls);
+  EXPECT_EQ(hooks.CountOf("TvxUnHook"), 3u);
+}
+
+// "Terminate and Unload" while a macro types: the macro stops at its next
+// step as the abort key stops it, without its message, keys it holds are
+// released, and the program closes once the playback has returned.
+TEST_F(CommandTest, TerminatingStopsAPlayingMacroFirst) {
+  ASSERT_TRUE(Start(WithSystemEntries({Macro("Long", kCtrlA, "ab<SHIFTD>cdefgh")})));
+  int steps = 0;
+  bool closedWhilePlaying = false;
+  desktop.SetMessageHandler([&] {
+    if (++steps == 3) window->OnCommand(Command::TrayTerminate);
+    closedWhilePlaying = closedWhilePlaying || host.Saw("Close");
+  });
+  window->OnPrivateMessage(kMsgActivation, kCtrlA, 0);
+  desktop.SetMessageHandler({});
+
+  EXPECT_FALSE(closedWhilePlaying);
+  EXPECT_EQ(TypedLetters(Trace()), "ab");
+  EXPECT_EQ(LinesStartingWith(Trace(), "key 16 ").back(), "key 16 up");
+  EXPECT_TRUE(LinesStartingWith(Messages(), kAbortMessage).empty());
+  EXPECT_EQ(host.lines.back(), "Close");
+  EXPECT_EQ(hooks.CountOf("TvxUnHook"), 3u);
+}
+
+// With the pause box open, terminating closes the box itself and types
+// nothing that follows the pause.
+TEST_F(CommandTest, TerminatingDuringAPauseDoesNotWaitForResume) {
+  ASSERT_TRUE(Start(WithSystemEntries({Macro("Paused", kCtrlA, "ab<PAUSE>cd")})));
+  bool closedByTheProgram = false;
+  ui.AnswerFormAlways(TPauseMacro::kName, [&](Form& box) {
+    window->OnCommand(Command::TrayTerminate);
+    closedByTheProgram = box.Closed();
+    if (!box.Closed()) ui.Answer("ResumeButton")(box);
+  });
+  window->OnPrivateMessage(kMsgActivation, kCtrlA, 0);
+  EXPECT_TRUE(closedByTheProgram);
+  EXPECT_EQ(TypedLetters(Trace()), "ab");
+  EXPECT_TRUE(LinesStartingWith(Messages(), kAbortMessage).empty());
+  EXPECT_EQ(host.lines.back(), "Close");
+}
+
+TEST_F(CommandTest, TheAbortKeyStillSaysSo) {
+  ASSERT_TRUE(Start(WithSystemEntries({Macro("Long", kCtrlA, "abcd")})));
+  desktop.SetMessageHandler([&] { window->OnPrivateMessage(kMsgAbort, 0, 0); });
+  window->OnPrivateMessage(kMsgActivation, kCtrlA, 0);
+  desktop.SetMessageHandler({});
+  EXPECT_EQ(LinesStartingWith(Messages(), kAbortMessage).size(), 1u);
+  EXPECT_FALSE(window->Closing());
+}
+
+TEST_F(CommandTest, TheSessionEndRunsTheShutdownStepsAtOnce) {
+  ASSERT_TRUE(Start(SystemEntries()));
+  window->OnEndSession();
+  EXPECT_EQ(host.lines.back(), "Close");
+  EXPECT_EQ(hooks.CountOf("TvxUnHook"), 3u);
+  EXPECT_TRUE(window->Closing());
+}
+
+// --- The window's own events --------------------------------------------------------
+
+TEST_F(CommandTest, TheFirstShowingFollowsTheModes) {
+  struct Case {
+    bool tray;
+    std::vector<std::string> switches;
+    Lines expected;
+  };
+  const Case cases[] = {
+      {false, {}, {"ShowFirst 1"}},
+      {false, {"/HIDE"}, {"ShowFirst 1", "HideWindow"}},
+      {true, {}, {"ShowTaskbarWindow 0"}},
+  };
+  for (const Case& c : cases) {
+    configuration.useTray = c.tray;
+    ASSERT_TRUE(Start(SystemEntries(), ParseCommandLine(c.switches)));
+    host.lines.clear();
+    window->Start(FirstShow::Minimized);
+    Lines shown;
+    for (const std::string& line : host.lines)
+      if (line.rfind("ShowFirst", 0) == 0 || line.rfind("ShowTaskbarWindow", 0) == 0 || line == "HideWindow")
+        shown.push_back(line);
+    EXPECT_EQ(shown, c.expected);
+    EXPECT_EQ(host.trayIcon, c.tray);
+  }
+}
+
+TEST_F(CommandTest, LosingTheActivationHidesTheWindowOnlyInTrayModeAndWhenNothingIsOpen) {
+  configuration.useTray = true;
+  ASSERT_TRUE(Start(SystemEntries()));
+  host.boxOpen = true;
+  window->OnAppDeactivate();
+  EXPECT_TRUE(host.visible);
+  host.boxOpen = false;
+  host.minimized = true;
+  window->OnAppDeactivate();
+  EXPECT_FALSE(host.visible);
+  EXPECT_TRUE(host.Saw("RestoreWindow"));
+
+  EXPECT_TRUE(window->OnMinimize());
+  configuration.useTray = false;
+  host.visible = true;
+  window->OnAppDeactivate();
+  EXPECT_TRUE(host.visible);
+  EXPECT_FALSE(window->OnMinimize());
+}
+
+TEST_F(CommandTest, ResizedColumnsAreSavedOnlyWhenTheyChanged) {
+  ASSERT_TRUE(Start(SystemEntries()));
+  const std::size_t saves = Saves();
+  window->OnColumnsResized(configuration.columnWidths);
+  EXPECT_EQ(Saves(), saves);
+  window->OnColumnsResized({11, 22, 33});
+  EXPECT_EQ(configuration.columnWidths, (std::array<std::int32_t, 3>{11, 22, 33}));
+  EXPECT_GT(Saves(), saves);
+}
+
+}  // namespace
+}  // namespace tavrix::testing
