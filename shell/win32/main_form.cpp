@@ -8,6 +8,7 @@
 #include "platform/win32/foreground_handover.h"
 #include "shell/win32/gui_font.h"
 #include "shell/win32/program_icon.h"
+#include "shell/window_placement.h"
 
 namespace tavrix {
 namespace {
@@ -403,16 +404,11 @@ void MainForm::ShowTrayMenu() {
 // --- Geometry ------------------------------------------------------------------------
 
 void MainForm::ApplyGeometry() {
-  const WindowBounds& bounds = services_.configuration.mainWindow;
-  if (bounds.width <= 0 || bounds.height <= 0) return;
-  // A position saved on a screen that is no longer there falls back to the corner.
-  const int screenLeft = GetSystemMetrics(SM_XVIRTUALSCREEN);
-  const int screenTop = GetSystemMetrics(SM_YVIRTUALSCREEN);
-  const int screenRight = screenLeft + GetSystemMetrics(SM_CXVIRTUALSCREEN);
-  const int screenBottom = screenTop + GetSystemMetrics(SM_CYVIRTUALSCREEN);
-  const bool onScreen = bounds.left >= screenLeft - bounds.width / 2 && bounds.left < screenRight - 20 &&
-                        bounds.top >= screenTop && bounds.top < screenBottom - 20;
-  SetWindowPos(window_, nullptr, onScreen ? bounds.left : 0, onScreen ? bounds.top : 0, bounds.width, bounds.height,
+  const ScreenArea screen{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                          GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+  const std::optional<WindowBounds> placed = PlaceOnScreen(services_.configuration.mainWindow, screen);
+  if (!placed) return;
+  SetWindowPos(window_, nullptr, placed->left, placed->top, placed->width, placed->height,
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -4,6 +4,7 @@
 #include "main_window_fixture.h"
 #include "shell/check_time_item.h"
 #include "shell/macro_list_text.h"
+#include "shell/window_placement.h"
 
 namespace tavrix::testing {
 namespace {
@@ -122,6 +123,24 @@ TEST(MacroListRowTest, CellsAndStyleOfARow) {
   EXPECT_EQ(global.cells[1], "F1");
   EXPECT_EQ(global.cells[3], "GLOBAL");
   EXPECT_TRUE(global.Upright(2));
+}
+
+TEST(WindowPlacementTest, ASavedPositionOffTheScreenFallsBackToTheCorner) {
+  const ScreenArea screen{0, 0, 1024, 768};
+  struct Case {
+    WindowBounds saved;
+    std::optional<WindowBounds> expected;
+  };
+  const Case cases[] = {
+      {{400, 300, 100, 50}, WindowBounds{400, 300, 100, 50}},
+      {{400, 300, -250, 50}, WindowBounds{400, 300, 0, 0}},   // more than half off to the left
+      {{400, 300, -200, 50}, WindowBounds{400, 300, -200, 50}},  // half of it still shows
+      {{400, 300, 1004, 50}, WindowBounds{400, 300, 0, 0}},   // past the right edge
+      {{400, 300, 100, 748}, WindowBounds{400, 300, 0, 0}},   // past the bottom edge
+      {{400, 300, 100, -1}, WindowBounds{400, 300, 0, 0}},    // above the top
+      {{0, 300, 100, 50}, std::nullopt},                      // nothing saved
+  };
+  for (const Case& c : cases) EXPECT_EQ(PlaceOnScreen(c.saved, screen), c.expected) << c.saved.left << "," << c.saved.top;
 }
 
 // --- The menu of a running main window -------------------------------------------
