@@ -22,7 +22,7 @@ terminate_now() {
 
 # During a wait in the macro, with Shift held down by the macro. Had the
 # program waited for the macro, "MORE" would follow and Shift stay down.
-start_with_notepad tvterminate Ctrl+Shift+K Long 'start<SHIFTD><DELAY:03.00>more'
+start_with_notepad tvterminate Ctrl+Shift+K Long 'start<SHFD><DELAY:03.00>more'
 user_presses ctrl+shift+k || fail "xdotool could not press the hot key"
 driver wait-text Notepad start 10000 || fail "the macro did not start"
 terminate_now

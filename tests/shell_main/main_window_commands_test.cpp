@@ -147,7 +147,7 @@ TEST_F(CommandTest, TerminateClosesOnceAfterTheShutdownSteps) {
 // step as the abort key stops it, without its message, keys it holds are
 // released, and the program closes once the playback has returned.
 TEST_F(CommandTest, TerminatingStopsAPlayingMacroFirst) {
-  ASSERT_TRUE(Start(WithSystemEntries({Macro("Long", kCtrlA, "ab<SHIFTD>cdefgh")})));
+  ASSERT_TRUE(Start(WithSystemEntries({Macro("Long", kCtrlA, "ab<SHFD>cdefgh")})));
   int steps = 0;
   bool closedWhilePlaying = false;
   desktop.SetMessageHandler([&] {
