@@ -13,6 +13,7 @@
 #include "platform/win32/message_pump.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_ui.h"
+#include "shell/already_running.h"
 #include "shell/config/command_line.h"
 #include "shell/config/configuration.h"
 #include "shell/config/win32/config_location_win32.h"
@@ -54,7 +55,7 @@ bool ClaimSingleInstance(KernelHandle& marker, bool trayMode) {
   if (!existed) marker = CreateNamedMapping(kInstanceMarkerName, kInstanceMarkerSize, &existed);
   if (existed) {
     marker.Close();
-    MessageBoxA(nullptr, trayMode ? kAlreadyRunningInTrayText : kAlreadyRunningText, "",
+    MessageBoxA(nullptr, AlreadyRunningText(trayMode), "",
                 MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
     return false;
   }

@@ -6,11 +6,6 @@
 
 namespace tavrix {
 
-inline constexpr const char* kAlreadyRunningText = "Tavrix is already running.";
-inline constexpr const char* kAlreadyRunningInTrayText =
-    "Tavrix is already running.  Right Click on the Tavrix Icon in the system tray in the bottom right corner to "
-    "active.";
-
 // Runs the program; the answer is the process's exit code.
 int RunTavrix(HINSTANCE instance, int showCommand);
 
