@@ -1,4 +1,5 @@
-// Any bytes as a macro text: the recogniser walks it, then the player plays
+// Any bytes as a macro text: the recogniser walks it, the script editor
+// builds its lines (each must name its kind) and compiles them back, then the player plays
 // it, commands and all, on the simulated desktop. Files exist only in memory
 // (one of them is the input itself, so "<TFILE:f>" nests), waits are
 // instant, and a playback that would run for very long (a big repeat count)
@@ -8,6 +9,9 @@
 #include <cstdlib>
 #include <string>
 
+#include "editing/command_names.h"
+#include "editing/script_compile.h"
+#include "editing/script_view.h"
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_ui.h"
 #include "playback/desktop_playback_commands.h"
@@ -28,11 +32,22 @@ void WalkElements(std::string_view text) {
   }
 }
 
+void BuildAndCompileTheScript(std::string_view text) {
+  std::vector<tavrix::ScriptLine> lines = tavrix::BuildTheScript(text);
+  tavrix::IndentScript(lines);
+  for (const tavrix::ScriptLine& line : lines) {
+    if (tavrix::LineKindOf(line.display) == tavrix::line_kind::None) std::abort();
+  }
+  const std::string compiled = tavrix::CompileScript(lines);
+  if (!text.empty() && text[0] != '\0' && compiled.empty()) std::abort();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
   WalkElements(text);
+  BuildAndCompileTheScript(text);
 
   tavrix::SimDesktop desktop;
   desktop.Trace().SetEnabled(false);

@@ -66,7 +66,7 @@ enum class ElementKind : std::uint8_t {
   DeleteFile,       // "<DELFILE:file>": text
   CopyFile,         // "<COPYFILE:source;target>": text, text2
   RenameFile,       // "<RENFILE:old;new>": text, text2
-  Date,             // date tag: number = format 1..51, number2 = day offset, leadingZeros
+  Date,             // date tag: number = format 1..51, number2 = day offset, leadingZeros, future
   Time,             // time tag: number = format 1..26, leadingZeros
 };
 
@@ -85,6 +85,7 @@ struct MacroElement {
   std::string_view text2;
   std::string_view title;  // window title of the two launch-and-wait tags
   bool leadingZeros = false;
+  bool future = true;      // date tag: the day count runs forward (not "P")
   bool terminated = true;  // clipboard block: an "<ENDCLIP>" follows
   MouseButtonId button = MouseButtonId::Left;
   MouseAction action = MouseAction::Down;

@@ -290,7 +290,8 @@ bool ReadDateTag(std::string_view text, std::size_t position, MacroElement& elem
       element.length = name.size() + 2 + 3;
     } else {
       const int days = LeadingNumber(Slice(text, tail + 2, 3));
-      element.number2 = At(text, tail + 1) == 'P' ? -days : days;
+      element.future = At(text, tail + 1) != 'P';
+      element.number2 = element.future ? days : -days;
       element.length = name.size() + 2 + 7;
     }
     element.length = std::min(element.length, text.size() - position);
