@@ -8,106 +8,93 @@ namespace {
 
 using Kind = MenuItem::Kind;
 
-constexpr MenuItem Entry(Menu menu, Command command, const char* caption) {
-  return MenuItem{menu, Kind::Entry, command, Menu::Bar, caption};
+// What a command's row says besides its caption.
+constexpr std::uint8_t kBuilt = 1;   // the program has the command
+constexpr std::uint8_t kBrowse = 2;  // it changes macros: either browse mode takes it away
+constexpr std::uint8_t kLocked = 4;  // locked browse mode ("/BA") takes it away too
+
+constexpr MenuItem Entry(Menu menu, Command command, const char* caption, std::uint8_t traits = 0) {
+  return MenuItem{menu, Kind::Entry, command, Menu::Bar, caption, traits};
 }
-constexpr MenuItem Separator(Menu menu) { return MenuItem{menu, Kind::Separator, Command{}, Menu::Bar, nullptr}; }
+constexpr MenuItem Separator(Menu menu) { return MenuItem{menu, Kind::Separator, Command{}, Menu::Bar, nullptr, 0}; }
 constexpr MenuItem Submenu(Menu menu, Menu submenu, const char* caption) {
-  return MenuItem{menu, Kind::Submenu, Command{}, submenu, caption};
+  return MenuItem{menu, Kind::Submenu, Command{}, submenu, caption, 0};
 }
 
 constexpr MenuItem kLayout[] = {
     Submenu(Menu::Bar, Menu::File, "&File"),
     Submenu(Menu::Bar, Menu::Macros, "&Macros"),
-    Entry(Menu::Bar, Command::Remap, "&Remap"),  // the bar entry is the command itself
+    Entry(Menu::Bar, Command::Remap, "&Remap", kBrowse),  // the bar entry is the command itself
     Submenu(Menu::Bar, Menu::Options, "&Options"),
     Submenu(Menu::Bar, Menu::Tools, "&Tools"),
     Submenu(Menu::Bar, Menu::Help, "&Help"),
 
-    Entry(Menu::File, Command::NewFile, "&New File"),
-    Entry(Menu::File, Command::OpenFile, "&Open File"),
+    Entry(Menu::File, Command::NewFile, "&New File", kBuilt | kBrowse),
+    Entry(Menu::File, Command::OpenFile, "&Open File", kBuilt | kLocked),
     Separator(Menu::File),
-    Entry(Menu::File, Command::OutputMacroInformation, "O&utput Macro Information"),
-    Entry(Menu::File, Command::PrintMacroList, "&Print Macro List"),
-    Entry(Menu::File, Command::PrinterFont, "Printer &Font"),
-    Entry(Menu::File, Command::PrinterSetup, "Printer &Setup"),
+    Entry(Menu::File, Command::OutputMacroInformation, "O&utput Macro Information", kLocked),
+    Entry(Menu::File, Command::PrintMacroList, "&Print Macro List", kLocked),
+    Entry(Menu::File, Command::PrinterFont, "Printer &Font", kLocked),
+    Entry(Menu::File, Command::PrinterSetup, "Printer &Setup", kLocked),
     Separator(Menu::File),
-    Entry(Menu::File, Command::Hide, "&Hide Tavrix"),
-    Entry(Menu::File, Command::Terminate, "&Terminate Tavrix"),
+    Entry(Menu::File, Command::Hide, "&Hide Tavrix", kBuilt | kLocked),
+    Entry(Menu::File, Command::Terminate, "&Terminate Tavrix", kBuilt),
 
-    Entry(Menu::Macros, Command::AddMacro, "&Add Macro"),
-    Entry(Menu::Macros, Command::CopyMacro, "Cop&y Macro"),
-    Entry(Menu::Macros, Command::RenameMacro, "Rena&me Macro"),
+    Entry(Menu::Macros, Command::AddMacro, "&Add Macro", kBrowse),
+    Entry(Menu::Macros, Command::CopyMacro, "Cop&y Macro", kBrowse),
+    Entry(Menu::Macros, Command::RenameMacro, "Rena&me Macro", kBrowse),
     Separator(Menu::Macros),
-    Entry(Menu::Macros, Command::ImportMacros, "&Import Macros"),
-    Entry(Menu::Macros, Command::ExportMacros, "E&xport Macros"),
+    Entry(Menu::Macros, Command::ImportMacros, "&Import Macros", kBrowse),
+    Entry(Menu::Macros, Command::ExportMacros, "E&xport Macros", kBrowse),
     Separator(Menu::Macros),
-    Entry(Menu::Macros, Command::ScriptingEditor, "&Scripting Editor"),
-    Entry(Menu::Macros, Command::ModifyDirectly, kModifyDirectlyCaption),
-    Entry(Menu::Macros, Command::RecaptureMacro, "Re&capture Macro"),
+    Entry(Menu::Macros, Command::ScriptingEditor, "&Scripting Editor", kBrowse),
+    Entry(Menu::Macros, Command::ModifyDirectly, kModifyDirectlyCaption, kBrowse),
+    Entry(Menu::Macros, Command::RecaptureMacro, "Re&capture Macro", kBrowse),
     Separator(Menu::Macros),
-    Entry(Menu::Macros, Command::ActivateMacro, kActivateCaption),
-    Entry(Menu::Macros, Command::QuickInfo, "&Quick Info"),
-    Entry(Menu::Macros, Command::Sort, "S&ort"),
+    Entry(Menu::Macros, Command::ActivateMacro, kActivateCaption, kBuilt | kBrowse),
+    Entry(Menu::Macros, Command::QuickInfo, "&Quick Info", kLocked),
+    Entry(Menu::Macros, Command::Sort, "S&ort", kLocked),
     Separator(Menu::Macros),
-    Entry(Menu::Macros, Command::RemoveMacro, "&Remove Macro"),
+    Entry(Menu::Macros, Command::RemoveMacro, "&Remove Macro", kBuilt | kBrowse),
 
-    Entry(Menu::Options, Command::Appearance, "&Appearance"),
-    Entry(Menu::Options, Command::Network, "&Network"),
-    Entry(Menu::Options, Command::Wordlets, "Word&lets"),
-    Entry(Menu::Options, Command::Capture, "&Capture"),
+    Entry(Menu::Options, Command::Appearance, "&Appearance", kBrowse),
+    Entry(Menu::Options, Command::Network, "&Network", kBrowse),
+    Entry(Menu::Options, Command::Wordlets, "Word&lets", kBrowse),
+    Entry(Menu::Options, Command::Capture, "&Capture", kBrowse),
     Submenu(Menu::Options, Menu::Scheduler, "&Scheduler"),
     Submenu(Menu::Options, Menu::ScreenSaver, "Screen Sa&ver"),
     Separator(Menu::Options),
-    Entry(Menu::Options, Command::PlaceInSystemTray, "Place in System &Tray"),
-    Entry(Menu::Scheduler, Command::ShowDateTime, "&Show Date && Time"),
-    Entry(Menu::Scheduler, Command::Alarm, "&Alarm"),
-    Entry(Menu::Scheduler, Command::TimerInterval, "&Timer Interval"),
-    Entry(Menu::ScreenSaver, Command::DisableScreenSaver, "&Disable if using Timed Macros"),
+    Entry(Menu::Options, Command::PlaceInSystemTray, "Place in System &Tray", kBuilt | kLocked),
+    Entry(Menu::Scheduler, Command::ShowDateTime, "&Show Date && Time", kLocked),
+    Entry(Menu::Scheduler, Command::Alarm, "&Alarm", kLocked),
+    Entry(Menu::Scheduler, Command::TimerInterval, "&Timer Interval", kLocked),
+    Entry(Menu::ScreenSaver, Command::DisableScreenSaver, "&Disable if using Timed Macros", kBuilt | kBrowse),
 
-    Entry(Menu::Tools, Command::MouseLocator, "Mouse &Locator"),
+    Entry(Menu::Tools, Command::MouseLocator, "Mouse &Locator", kBuilt),
     Separator(Menu::Tools),
-    Entry(Menu::Tools, Command::RestoreKeyboardHooks, "Restore &Keyboard Hooks"),
-    Entry(Menu::Tools, Command::RestoreMouseHooks, "Restore &Mouse Hooks"),
+    Entry(Menu::Tools, Command::RestoreKeyboardHooks, "Restore &Keyboard Hooks", kBuilt),
+    Entry(Menu::Tools, Command::RestoreMouseHooks, "Restore &Mouse Hooks", kBuilt),
 
-    Entry(Menu::Help, Command::HelpContents, "&Contents"),
+    Entry(Menu::Help, Command::HelpContents, "&Contents", kBuilt),
     Entry(Menu::Help, Command::Tutorial, "&Tutorial / User Guide"),
     Separator(Menu::Help),
-    Entry(Menu::Help, Command::About, "&About"),
+    Entry(Menu::Help, Command::About, "&About", kBuilt),
 
-    Entry(Menu::Tray, Command::TrayOpen, "&Open"),
-    Entry(Menu::Tray, Command::TrayHelp, "&Help"),
+    Entry(Menu::Tray, Command::TrayOpen, "&Open", kBuilt),
+    Entry(Menu::Tray, Command::TrayHelp, "&Help", kBuilt),
     Separator(Menu::Tray),
-    Entry(Menu::Tray, Command::TrayTerminate, "&Terminate and Unload"),
+    Entry(Menu::Tray, Command::TrayTerminate, "&Terminate and Unload", kBuilt),
 };
 
-constexpr Command kBuilt[] = {
-    Command::NewFile,        Command::OpenFile,           Command::RecentFile1,       Command::RecentFile2,
-    Command::RecentFile3,    Command::RecentFile4,        Command::RecentFile5,       Command::Hide,
-    Command::Terminate,      Command::ActivateMacro,      Command::RemoveMacro,       Command::DisableScreenSaver,
-    Command::PlaceInSystemTray, Command::MouseLocator,    Command::RestoreKeyboardHooks, Command::RestoreMouseHooks,
-    Command::HelpContents,   Command::About,              Command::TrayOpen,          Command::TrayHelp,
-    Command::TrayTerminate};
+// The recent files are not rows: they open other files, which locked
+// browse mode does not allow.
+constexpr std::uint8_t kRecentFileTraits = kBuilt | kLocked;
 
-// Everything that changes macros.
-constexpr Command kBrowseForbidden[] = {
-    Command::NewFile,         Command::Network,         Command::RemoveMacro,     Command::CopyMacro,
-    Command::RenameMacro,     Command::ActivateMacro,   Command::ScriptingEditor, Command::ImportMacros,
-    Command::ExportMacros,    Command::ModifyDirectly,  Command::RecaptureMacro,  Command::AddMacro,
-    Command::Appearance,      Command::Remap,           Command::Wordlets,        Command::Capture,
-    Command::DisableScreenSaver};
-
-// Besides: other files, printing and output, sorting, the tray and hiding.
-constexpr Command kLockedBrowseForbidden[] = {
-    Command::OpenFile,     Command::RecentFile1,  Command::RecentFile2,  Command::RecentFile3,
-    Command::RecentFile4,  Command::RecentFile5,  Command::OutputMacroInformation, Command::PrintMacroList,
-    Command::PrinterSetup, Command::PrinterFont,  Command::Hide,         Command::QuickInfo,
-    Command::ShowDateTime, Command::Alarm,        Command::TimerInterval, Command::Sort,
-    Command::PlaceInSystemTray};
-
-template <std::size_t N>
-bool Listed(const Command (&list)[N], Command command) {
-  return std::find(std::begin(list), std::end(list), command) != std::end(list);
+std::uint8_t TraitsOf(Command command) {
+  if (RecentFileNumber(command) > 0) return kRecentFileTraits;
+  for (const MenuItem& item : kLayout)
+    if (item.kind == Kind::Entry && item.command == command) return item.traits;
+  return 0;
 }
 
 }  // namespace
@@ -123,11 +110,11 @@ int RecentFileNumber(Command command) {
   return k >= 1 && k <= 5 ? k : 0;
 }
 
-bool CommandBuilt(Command command) { return Listed(kBuilt, command); }
+bool CommandBuilt(Command command) { return (TraitsOf(command) & kBuilt) != 0; }
 
 bool BrowseForbids(Command command, const StartupModes& modes) {
-  return (modes.browse && Listed(kBrowseForbidden, command)) ||
-         (modes.lockedBrowse && Listed(kLockedBrowseForbidden, command));
+  const std::uint8_t traits = TraitsOf(command);
+  return (modes.browse && (traits & kBrowse) != 0) || (modes.lockedBrowse && (traits & kLocked) != 0);
 }
 
 }  // namespace tavrix

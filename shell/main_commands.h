@@ -1,8 +1,8 @@
 // The commands of the main window's menu bar and of the tray icon's menu:
-// one enum for all of them, the menus' layout with their captions, which
-// commands the program has, and which of them the browse modes take away.
-// A new command is a new enum value and a new row of the layout here, and
-// its case in TMainWin::OnCommand (shell/main_window_commands.cpp).
+// one enum for all of them, and the menus' layout, one row per entry with its
+// caption, whether the program has the command yet and which browse modes
+// take it away. A new command is its enum value and its row here, and its
+// case in TMainWin::OnCommand (shell/main_window_commands.cpp).
 #pragma once
 
 #include <cstdint>
@@ -79,6 +79,7 @@ struct MenuItem {
   Command command;       // Entry
   Menu submenu;          // Submenu
   const char* caption;   // Entry and Submenu
+  std::uint8_t traits;   // Entry: whether the program has it, and which browse modes take it away
 };
 
 // Every item of every menu in display order. The recent files are not

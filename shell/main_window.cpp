@@ -270,7 +270,7 @@ void TMainWin::Start(FirstShow how) {
   }
   env_.host.ShowFirst(how);
   // "/HIDE": the window goes away again as soon as it has been shown.
-  if (e.modes.hide) env_.host.HideWindow();
+  if (e.modes.hide) e.HideMainWindow();
 }
 
 void TMainWin::FormClose() {

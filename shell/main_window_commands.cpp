@@ -105,9 +105,15 @@ void TMainWin::Engine::ActivateSelectedMacro() {
   RefreshMenu();
 }
 
+// The selected row is remembered: showing the window again selects it.
+void TMainWin::Engine::HideMainWindow() {
+  if (env.host.IsVisible()) hiddenSelection = env.host.SelectedMacro();
+  env.host.HideWindow();
+}
+
 void TMainWin::Engine::HideProgram() {
   if (!env.configuration.useTray) return;
-  env.host.HideWindow();
+  HideMainWindow();
   env.host.ShowTaskbarWindow(false);
 }
 
@@ -129,7 +135,7 @@ void TMainWin::OnAppDeactivate() {
   if (e.eventDepth > 0 || env_.host.ModalBoxOpen() || Paused() || PopupShown()) return;
   if (!env_.host.IsVisible()) return;
   if (env_.host.IsMinimized()) env_.host.RestoreWindow();
-  env_.host.HideWindow();
+  e.HideMainWindow();
 }
 
 bool TMainWin::OnMinimize() {

@@ -58,6 +58,7 @@ struct TMainWin::Engine final : PlayerHost, FileCommandListener, ActivationHost 
   void RemoveSelectedMacro();
   void ActivateSelectedMacro();
   void HideProgram();
+  void HideMainWindow();
   // Ends a playing macro as the abort key does, without its message, and
   // closes its pause box.
   void StopPlayback();
@@ -108,6 +109,7 @@ struct TMainWin::Engine final : PlayerHost, FileCommandListener, ActivationHost 
   bool closed = false;
 
   std::map<Command, MenuEntryState> menu;
+  int hiddenSelection = 0;  // the macro selected when the window was hidden
 
   // Events run inside one another (a playback processes messages); a close
   // waits for the outermost one.

@@ -4,6 +4,7 @@
 // program implements it over its form; tests use a recording double.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -57,6 +58,7 @@ class MainWindowHost {
   virtual void RedrawList() = 0;
   virtual int SelectedMacro() = 0;
   virtual void SelectMacro(int n) = 0;
+  virtual void SetColumnWidths(const std::array<std::int32_t, 3>& widths) = 0;
 
   // The menus.
   virtual void SetMenuEnabled(Command command, bool enabled) = 0;

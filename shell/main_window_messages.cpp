@@ -114,8 +114,11 @@ void TMainWin::ActivateMe() {
     host.BringToFront();
     return;
   }
-  // Showing the window brings back its column widths and selected row.
+  // Shown again, the list has the configured column widths and the row
+  // that was selected when the window was hidden.
   host.ShowWindow();
+  host.SetColumnWidths(env_.configuration.columnWidths);
+  if (engine_->hiddenSelection > 0) host.SelectMacro(engine_->hiddenSelection);
   host.BringToFront();
 }
 

@@ -154,14 +154,10 @@ void MainForm::ShowFirst(FirstShow how) {
 void MainForm::ShowWindow() {
   if (window_ == nullptr) return;
   ::ShowWindow(window_, SW_SHOW);
-  list_.SetColumnWidths(services_.configuration.columnWidths);
-  if (hiddenSelection_ > 0) list_.SelectMacro(hiddenSelection_);
 }
 
 void MainForm::HideWindow() {
-  if (window_ == nullptr) return;
-  if (IsWindowVisible(window_)) hiddenSelection_ = list_.SelectedMacro();
-  ::ShowWindow(window_, SW_HIDE);
+  if (window_ != nullptr) ::ShowWindow(window_, SW_HIDE);
 }
 
 void MainForm::RestoreWindow() {
@@ -195,6 +191,8 @@ void MainForm::RedrawList() { list_.Redraw(); }
 int MainForm::SelectedMacro() { return list_.Handle() != nullptr ? list_.SelectedMacro() : 0; }
 
 void MainForm::SelectMacro(int n) { list_.SelectMacro(n); }
+
+void MainForm::SetColumnWidths(const std::array<std::int32_t, 3>& widths) { list_.SetColumnWidths(widths); }
 
 void MainForm::SetMenuEnabled(Command command, bool enabled) { menu_.Enable(command, enabled); }
 

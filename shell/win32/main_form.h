@@ -69,6 +69,7 @@ class MainForm : public MainWindowHost {
   void RedrawList() override;
   int SelectedMacro() override;
   void SelectMacro(int n) override;
+  void SetColumnWidths(const std::array<std::int32_t, 3>& widths) override;
   void SetMenuEnabled(Command command, bool enabled) override;
   void SetMenuChecked(Command command, bool checked) override;
   void SetMenuCaption(Command command, const std::string& caption) override;
@@ -102,7 +103,6 @@ class MainForm : public MainWindowHost {
   std::unique_ptr<TTaskIcon> trayIcon_;
   bool released_ = false;      // the window and the control blocks are gone
   bool destroyed_ = false;
-  int hiddenSelection_ = 0;    // the macro selected when the window was hidden
 };
 
 }  // namespace tavrix

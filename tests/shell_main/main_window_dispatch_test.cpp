@@ -91,11 +91,16 @@ TEST_F(DispatchTest, SystemActivationOneOpensTheProgram) {
   window->OnActivation(kOpenKey, 0);
   EXPECT_EQ(host.lines, (Lines{"RestoreWindow", "BringToFront"}));
 
-  // Hidden (or in tray mode) it is shown first.
-  host.visible = false;
+  // Hidden (or in tray mode) it is shown first, with the configured column
+  // widths and the row selected when it was hidden.
+  configuration.columnWidths = {90, 80, 70};
+  host.selected = 3;
+  window->OnCommand(Command::PlaceInSystemTray);
+  window->OnCommand(Command::Hide);
+  host.selected = 0;
   host.lines.clear();
   window->OnActivation(kOpenKey, 0);
-  EXPECT_EQ(host.lines, (Lines{"ShowWindow", "BringToFront"}));
+  EXPECT_EQ(host.lines, (Lines{"ShowWindow", "SetColumnWidths 90 80 70", "SelectMacro 3", "BringToFront"}));
   EXPECT_FALSE(window->InUse());
 }
 

@@ -76,6 +76,10 @@ class RecordingHost : public MainWindowHost {
     Note("SelectMacro " + std::to_string(n));
     selected = n;
   }
+  void SetColumnWidths(const std::array<std::int32_t, 3>& widths) override {
+    Note("SetColumnWidths " + std::to_string(widths[0]) + " " + std::to_string(widths[1]) + " " +
+         std::to_string(widths[2]));
+  }
   // The menu as the real window would show it.
   void SetMenuEnabled(Command command, bool enabled) override { menu[command].enabled = enabled; }
   void SetMenuChecked(Command command, bool checked) override { menu[command].checked = checked; }
