@@ -221,6 +221,8 @@ int Play(const Arguments& arguments, std::ostream& out, std::ostream& err) {
   SetUpDesktop(desktop, options.desktop);
   desktop.SetClock(options.now ? *options.now : RealLocalTime());
   desktop.SetCapsLock(options.caps);
+  // The macro's files start as the real ones; what it copies, renames or
+  // deletes changes only the simulated world, which its later reads see.
   desktop.SetReadsRealFiles(true);
   SimUi ui(desktop.Trace());
   ui.AnswerFormAlways(TPauseMacro::kName, ui.Answer(options.resume ? "ResumeButton" : "AbortButton"));
