@@ -133,7 +133,7 @@ bool TMainWin::Engine::InstallHooksAndPublish() {
 
   keySwap.SetMainWindow(mainWindow);
   keySwap.SetReserved103(0);
-  GetSwapFile(file.Path(), keySwap.SwapTables());
+  fileCommands.RebuildKeySwapState();  // reports a key-swap file it cannot create
   swapsInUse = SwapsInUse(keySwap.SwapTables());
   if (swapsInUse && !InstallKeySwapHook()) return false;
 

@@ -1,6 +1,7 @@
 // Start-up and shutdown of the main window: what reaches the hook library in
 // which order, hooks that fail, the command line, the caption and the menu.
 #include <algorithm>
+#include <filesystem>
 
 #include "main_window_fixture.h"
 #include "store/key_swap_file.h"
@@ -104,6 +105,18 @@ TEST_F(MainWindowTest, AMissingKeySwapFileIsCreatedUnchanged) {
   ASSERT_TRUE(LoadSwapKeys(SwapFileName(macroPath), tables));
   EXPECT_FALSE(SwapsInUse(tables));
   EXPECT_EQ(hooks.CountOf("TvxHookSwap"), 0u);
+}
+
+TEST_F(MainWindowTest, AKeySwapFileThatCannotBeCreatedIsReportedAtStart) {
+  Prepare(SystemEntries());
+  // A link into a folder that does not exist: the key-swap file cannot be made.
+  std::filesystem::create_symlink(folder.File("nowhere/TAVRX.TVS"), SwapFileName(macroPath));
+  window->LoadMacroFileAtStart();
+  ASSERT_TRUE(window->FormCreate({}));
+  EXPECT_EQ(Messages(), Lines{"message Error: The key-swap file \"" + SwapFileName(macroPath) +
+                              "\" could not be created.  Keys are not remapped for this macro file."});
+  EXPECT_EQ(hooks.CountOf("TvxHookSwap"), 0u);
+  window->FormClose();
 }
 
 TEST_F(MainWindowTest, AHookThatFailsIsReportedAndNothingStaysInstalled) {
