@@ -12,7 +12,6 @@ namespace {
 
 constexpr std::uint32_t kMacroNumberMask = 0xAFFF;
 constexpr std::uint32_t kCodeMask = 0x7FFF;
-constexpr std::uint8_t kVkCapital = 20;
 
 constexpr int kActivateMeDigit = 1;
 constexpr int kCaptureDigit = 2;
@@ -27,6 +26,9 @@ ActivationDispatcher::ActivationDispatcher(Desktop& desktop, Ui& ui, HookLibrary
 
 void ActivationDispatcher::Fire(std::uint32_t wParam, WindowId focusWindow) {
   if (RefuseWhileBusy()) return;
+  // A key pressed while a macro plays (during one of its waits) plays its
+  // macro inside that playback; the playing macro then goes on as before.
+  const NestedPlayback nested(player_);
 
   if ((wParam & kActivationDirectMacroBit) != 0) {
     // The library has chosen the macro already. Playback returns the focus
@@ -41,7 +43,7 @@ void ActivationDispatcher::Fire(std::uint32_t wParam, WindowId focusWindow) {
   const auto code = static_cast<std::uint16_t>(wParam & kCodeMask);
 
   if (player_.Paused()) {
-    HandlePaused(code, capsLockBit);
+    HandlePaused(code);
     return;
   }
 
@@ -76,7 +78,7 @@ bool ActivationDispatcher::RefuseWhileBusy() {
   return false;
 }
 
-void ActivationDispatcher::HandlePaused(std::uint16_t code, bool capsLockBit) {
+void ActivationDispatcher::HandlePaused(std::uint16_t code) {
   bool resumes = IsSystemActivation(code, kResumePauseDigit);
   if (!resumes && playingMacro_ != 0) {
     // The resolution may bring a window forward; the paused playback keeps
@@ -88,10 +90,11 @@ void ActivationDispatcher::HandlePaused(std::uint16_t code, bool capsLockBit) {
     ui_.DoAMessage(kBusyTitle, kPauseBusyText);
     return;
   }
-  if (capsLockBit) {
-    player_.PostVKey(kVkCapital, false);
-    player_.PostVKey(kVkCapital, true);
-  }
+  // The user still holds the key that resumes: the keys after the pause
+  // must not arrive with its Ctrl or Shift held, nor be lost to them.
+  WaitForModifiersUp(code);
+  // Caps Lock on now (the user's, or the keyboard's own state given back to
+  // the box) is put off again by the playback once the box has closed.
   player_.ResumePause();
 }
 
@@ -115,6 +118,7 @@ void ActivationDispatcher::RunSystemActivation(int digit) {
 
 void ActivationDispatcher::RunMacro(int n) {
   if (n <= 0 || n > file_.index().Count()) return;
+  const NestedPlayback nested(player_);
   if (!file_.ReadRecord(n, runBuffer_)) return;
   if (runBuffer_.Scope() == kScopePopupMenu) {
     ShowPopupMenu();

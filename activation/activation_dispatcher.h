@@ -80,7 +80,7 @@ class ActivationDispatcher {
 
  private:
   bool RefuseWhileBusy();
-  void HandlePaused(std::uint16_t code, bool capsLockBit);
+  void HandlePaused(std::uint16_t code);
   bool IsSystemActivation(std::uint16_t code, int digit) const;
   int SystemActivationDigitOf(std::uint16_t code) const;
   void RunSystemActivation(int digit);

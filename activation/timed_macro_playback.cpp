@@ -19,6 +19,8 @@ bool ActivateScope(const MacroRecord& record, Desktop& desktop, WindowId& target
 
 TimedPlayResult PlayTimedMacro(const MacroRecord& record, Desktop& desktop, Player& player,
                                const AlarmSettings& alarm, bool capsLockOn) {
+  // A schedule that comes due while a macro plays runs inside that playback.
+  const NestedPlayback nested(player);
   PlaybackState& state = player.State();
   if (!ActivateScope(record, desktop, state.targetWindow)) return TimedPlayResult::ScopeMissing;
   const std::string text = record.MacroText();

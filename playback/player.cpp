@@ -39,6 +39,9 @@ void Player::IntoProgram(std::string_view macroText) {
   stopQuietly_ = false;
   // The record buffer may be reloaded while this plays (a second trigger).
   const std::string copy(macroText);
+  // A playback inside another one finds Caps Lock already off; the
+  // interrupted one turns it on again when it ends.
+  if (run_ != nullptr && run_->capsLockHeldOff && !run_->capsLockRestored) state_.capsLockToggled = false;
   if (state_.capsLockToggled) {
     PostVKey(vk::kCapital, false);
     PostVKey(vk::kCapital, true);
@@ -56,14 +59,17 @@ void Player::IntoProgram(std::string_view macroText) {
 
 void Player::DoMacro(std::string_view text) {
   Run run;
+  run.capsLockHeldOff = state_.capsLockToggled;
   Run* const outer = std::exchange(run_, &run);
   const TextEnd end = PlayText(text);
+  if (end != TextEnd::Stopped) ReleaseOneShotsLeftPending();
   FinishPlayback(end);
   run_ = outer;
 }
 
 Player::TextEnd Player::PlayText(std::string_view text) {
   TextScan scan{text};
+  TextEnd end = TextEnd::Finished;
   while (scan.position < text.size()) {
     if (state_.abortRequested) {
       ShowAbortMessage();
@@ -73,10 +79,14 @@ Player::TextEnd Player::PlayText(std::string_view text) {
     scan.position += element.length;
     const Step step = Execute(element, scan);
     if (step == Step::Stop) return TextEnd::Stopped;
-    if (step == Step::EndText) return TextEnd::Ended;
+    if (step == Step::EndText) {
+      end = TextEnd::Ended;
+      break;
+    }
     desktop_.ProcessMessages();
   }
-  return TextEnd::Finished;
+  KeepOneShotsLeftPending(scan);
+  return end;
 }
 
 Player::Step Player::Execute(const MacroElement& element, TextScan& scan) {
@@ -189,15 +199,15 @@ Player::Step Player::Execute(const MacroElement& element, TextScan& scan) {
 // leave a modifier or mouse button the macro pressed held down for the user;
 // a macro that ends normally may hold one on purpose and keeps it held.
 void Player::FinishPlayback(TextEnd end) {
-  if (end != TextEnd::Finished) {
+  if (end == TextEnd::Stopped) {
+    ReleaseForEarlyEnd();
+    return;
+  }
+  if (end == TextEnd::Ended) {
     ReleaseModifiersLeftDown();
     ReleaseButtonsLeftDown();
   }
-  if (end == TextEnd::Stopped) {
-    RestoreCapsLock();
-  } else {
-    RunEndSteps();
-  }
+  RunEndSteps();
 }
 
 void Player::RunEndSteps() {
@@ -210,24 +220,78 @@ void Player::RunEndSteps() {
   }
 }
 
+// A one-shot modifier waits for the next key of its own text. A text that
+// ends first leaves it held: a nested text's into the enclosing text's keys,
+// as before, but the macro's own text has no next key at all, and the user's
+// keys would arrive with it held. So the end of the macro releases them.
+void Player::KeepOneShotsLeftPending(const TextScan& scan) {
+  if (!run_) return;
+  if (scan.shiftPending) run_->oneShotsLeftPending |= ModifierBit(vk::kShift);
+  if (scan.ctrlPending) run_->oneShotsLeftPending |= ModifierBit(vk::kControl);
+  if (scan.altPending) run_->oneShotsLeftPending |= ModifierBit(vk::kMenu);
+}
+
+void Player::ReleaseOneShotsLeftPending() {
+  for (const std::uint8_t key : {vk::kShift, vk::kControl, vk::kMenu}) {
+    const std::uint8_t bit = ModifierBit(key);
+    if ((run_->oneShotsLeftPending & bit) && (run_->modifiersDown & bit)) ReleaseOnItsOwn(key);
+  }
+  run_->oneShotsLeftPending = 0;
+}
+
 void Player::ReleaseModifiersLeftDown() {
   for (const std::uint8_t key : {vk::kShift, vk::kControl, vk::kMenu, vk::kLeftWin}) {
-    if (run_->modifiersDown & ModifierBit(key)) PostVKey(key, true);
+    if (run_->modifiersDown & ModifierBit(key)) ReleaseOnItsOwn(key);
   }
 }
 
+// A key the player lets go of by itself, not because the macro says so. Alt
+// or Win pressed and released with no key between opens the menu of the
+// window in front (or the Start menu), and the user's next keys would go
+// there: a key that no keyboard has comes between.
+void Player::ReleaseOnItsOwn(std::uint8_t key) {
+  if (key == vk::kMenu || key == vk::kLeftWin) {
+    PostVKey(static_cast<std::uint8_t>(vk::kUnassigned), false);
+    PostVKey(static_cast<std::uint8_t>(vk::kUnassigned), true);
+  }
+  PostVKey(key, true);
+}
+
 void Player::RestoreCapsLock() {
-  if (!state_.capsLockToggled || (run_ && run_->capsLockRestored)) return;
-  if (run_) run_->capsLockRestored = true;
+  if (!run_ || !run_->capsLockHeldOff || run_->capsLockRestored) return;
+  run_->capsLockRestored = true;
   PostVKey(vk::kCapital, false);
   PostVKey(vk::kCapital, true);
 }
 
-// Every enclosing text sees the abort too; the user is told once.
+// A playback types with Caps Lock off from start to end. When it has come on
+// again (while a box of ours had the keyboard, or in the middle of typing),
+// it is turned off before the macro goes on, and the end turns it on again.
+void Player::KeepCapsLockOff() {
+  if (!run_ || run_->capsLockRestored || !desktop_.CapsLockOn()) return;
+  PostVKey(vk::kCapital, false);
+  PostVKey(vk::kCapital, true);
+  run_->capsLockHeldOff = true;
+}
+
+// What an early end undoes for the user: the keys and buttons the macro left
+// down, and Caps Lock.
+void Player::ReleaseForEarlyEnd() {
+  ReleaseModifiersLeftDown();
+  ReleaseButtonsLeftDown();
+  RestoreCapsLock();
+}
+
+// Every enclosing text sees the abort too; the user is told once. The box is
+// modal: whatever the user presses while it is open must not arrive with the
+// macro's Ctrl or Shift still held, so the keyboard is put right first.
 void Player::ShowAbortMessage() {
   if (stopQuietly_) return;
   if (run_ && run_->abortMessageShown) return;
-  if (run_) run_->abortMessageShown = true;
+  if (run_) {
+    run_->abortMessageShown = true;
+    ReleaseForEarlyEnd();
+  }
   ui_.DoAMessage("Macro Abort", "Tavrix macro has been aborted.");
 }
 
@@ -237,6 +301,7 @@ void Player::PostVKey(std::uint8_t key, bool up) {
   const std::uint8_t bit = ModifierBit(key);
   if (up) {
     run_->modifiersDown &= static_cast<std::uint8_t>(~bit);
+    run_->oneShotsLeftPending &= static_cast<std::uint8_t>(~bit);
   } else {
     run_->modifiersDown |= bit;
   }
@@ -247,6 +312,18 @@ void Player::GetSystemSize() {
   state_.screenHeight = desktop_.ScreenHeight();
   state_.scaleX = state_.screenWidth > 0 ? 65535.0 / state_.screenWidth : 0.0;
   state_.scaleY = state_.screenHeight > 0 ? 65535.0 / state_.screenHeight : 0.0;
+}
+
+NestedPlayback::NestedPlayback(Player& player) : player_(player) {
+  if (player_.Playing()) interrupted_ = player_.State();
+}
+
+NestedPlayback::~NestedPlayback() {
+  if (!interrupted_) return;
+  PlaybackState& state = player_.State();
+  const bool abort = state.abortRequested || interrupted_->abortRequested;
+  state = std::move(*interrupted_);
+  state.abortRequested = abort;
 }
 
 WindowId Player::MakeSureItsAParent(WindowId window) {

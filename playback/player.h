@@ -29,6 +29,8 @@ class Player {
   PlaybackState& State() { return state_; }
   const PlaybackState& State() const { return state_; }
   bool Paused() const { return state_.paused; }
+  // A playback is running (another one started now runs inside it).
+  bool Playing() const { return run_ != nullptr; }
 
   // The macro whose text is about to play: the pause box shows its nickname
   // and, for a hot key macro, the hot key's name.
@@ -90,8 +92,14 @@ class Player {
   // Bookkeeping of one playback (one DoMacro of a macro's own text).
   struct Run {
     bool abortMessageShown = false;
+    // Caps Lock was on for the user and this playback turned it off; it
+    // turns it on again when it ends.
+    bool capsLockHeldOff = false;
     bool capsLockRestored = false;
     std::uint8_t modifiersDown = 0;  // bits: Shift, Ctrl, Alt, left Win
+    // One-shot modifiers whose text ended before their next key (same bits);
+    // a bit goes when its key goes up.
+    std::uint8_t oneShotsLeftPending = 0;
     std::uint8_t buttonsDown = 0;    // bits: left, right, middle mouse button
     int textFileDepth = 0;
   };
@@ -100,9 +108,14 @@ class Player {
   Step Execute(const MacroElement& element, TextScan& scan);
   void FinishPlayback(TextEnd end);
   void RunEndSteps();
+  void KeepOneShotsLeftPending(const TextScan& scan);
+  void ReleaseOneShotsLeftPending();
   void ReleaseModifiersLeftDown();
+  void ReleaseOnItsOwn(std::uint8_t key);
   void ReleaseButtonsLeftDown();
   void RestoreCapsLock();
+  void KeepCapsLockOff();
+  void ReleaseForEarlyEnd();
   void ShowAbortMessage();
 
   // Keys.
@@ -135,6 +148,25 @@ class Player {
   Run* run_ = nullptr;
   Form* openPause_ = nullptr;
   bool stopQuietly_ = false;
+};
+
+// A playback started while another one plays (a hot key pressed, or a
+// schedule come due, during one of its waits) runs inside it. Whoever starts
+// a playback holds one of these from before it touches the playback state
+// until that playback has returned; the interrupted macro then goes on with
+// its own repeat state, speed, delays, target window and name, as if nothing
+// had happened. An abort requested meanwhile stays requested. Outside a
+// playback it does nothing.
+class NestedPlayback {
+ public:
+  explicit NestedPlayback(Player& player);
+  ~NestedPlayback();
+  NestedPlayback(const NestedPlayback&) = delete;
+  NestedPlayback& operator=(const NestedPlayback&) = delete;
+
+ private:
+  Player& player_;
+  std::optional<PlaybackState> interrupted_;
 };
 
 }  // namespace tavrix

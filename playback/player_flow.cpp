@@ -96,6 +96,7 @@ Player::Step Player::DoPause(const MacroElement& element) {
   } else if (state_.targetWindow != 0) {
     desktop_.BringToForeground(state_.targetWindow);
   }
+  KeepCapsLockOff();
   if (box.Resumed()) return Step::Continue;
 
   RestoreCapsLock();
@@ -131,6 +132,7 @@ std::uint16_t Player::DoRepPrompt() {
     host_.ShowMainWindow();
     if (remembered != 0) desktop_.BringToForeground(remembered);
   }
+  KeepCapsLockOff();
   return count;
 }
 

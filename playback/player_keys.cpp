@@ -23,6 +23,10 @@ void Player::WaitKeyDelay() {
 
 void Player::TypeCharacter(unsigned char character, TextScan& scan) {
   WaitKeyDelay();
+  // Caps Lock can come on in the middle of a playback (the user's key, or the
+  // system putting back the lock state the keyboard itself shows); a letter
+  // is typed as written all the same.
+  if ((character >= 'a' && character <= 'z') || (character >= 'A' && character <= 'Z')) KeepCapsLockOff();
   const std::int16_t scanned = character < 128 ? desktop_.KeyScan(character) : -1;
   if (scanned == -1) {
     // Characters 128-255, and any character the layout has no key for, go

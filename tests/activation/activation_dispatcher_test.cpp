@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,8 @@ namespace tavrix {
 namespace {
 
 using test_support::Lines;
+using test_support::LinesStartingWith;
+using test_support::TypedText;
 using test_support::Macro;
 
 class StandInHost : public ActivationHost {
@@ -46,6 +49,8 @@ constexpr std::uint16_t kCtrlA = 0;
 constexpr std::uint16_t kCtrlB = 1;
 constexpr std::uint16_t kCtrlAltShiftF1 = 276;  // "Ctrl+Alt+Shift+F1"
 constexpr std::uint16_t kAltShiftLMouse = 705;   // "Shift+Alt+LMouse"
+constexpr std::uint16_t kCtrlShiftM = 108;
+constexpr std::uint16_t kResumePauseKey = 264;  // the system entry "3" below: "Ctrl+Alt+Shift+Y"
 
 class DispatcherTest : public ::testing::Test, protected test_support::SimWorld {
  protected:
@@ -68,6 +73,12 @@ class DispatcherTest : public ::testing::Test, protected test_support::SimWorld 
     for (const auto& line : desktop.Trace().Lines())
       if (line.rfind("key ", 0) == 0 || line.rfind("mouse ", 0) == 0 || line.rfind("wait ", 0) == 0)
         found.push_back(line);
+    return found;
+  }
+
+  std::size_t LinesStartingWithWait() const {
+    std::size_t found = 0;
+    for (const auto& line : desktop.Trace().Lines()) found += line.rfind("wait ", 0) == 0;
     return found;
   }
 
@@ -146,6 +157,99 @@ TEST_F(DispatcherTest, TheDirectRunMaskKeepsTheMacroNumber) {
   dispatcher.Fire(kActivationDirectMacroBit | 6, 0x77);
   EXPECT_EQ(dispatcher.RunBuffer().NickName(), "B");
   EXPECT_EQ(player.State().targetWindow, 0x77u);
+}
+
+// A hot key pressed during a wait of a playing macro plays its macro inside
+// that playback. The interrupted macro then goes on as if nothing had
+// happened: its repeat passes and counter, and Caps Lock held off once for
+// both (the inner playback finds it off already).
+TEST_F(DispatcherTest, AMacroStartedDuringAnotherLeavesTheInterruptedOnesRepeatAsItWas) {
+  struct Case {
+    std::string outer;
+    std::string inner;  // empty: the outer macro's own key again
+    bool capsLock;
+    std::string typed;
+  };
+  const Case cases[] = {
+      {"<REPEAT:0003>r<I><DELAY:01.00><ENDREP>.", "", false, "r1r1r2r3.r2r3."},
+      {"<REPEAT:0002>a<I><DELAY:00.10><ENDREP>b", "<REPEAT:0002>i<I><ENDREP>", false, "a1i1i2a2b"},
+      {"a<DELAY:00.10>b", "<REPEAT:0002>i<ENDREP>", true, "aiib"},
+  };
+  for (const Case& c : cases) {
+    Load({Macro("Outer", kCtrlA, c.outer), Macro("Inner", kCtrlB, c.inner)});
+    desktop.SetCapsLock(c.capsLock);
+    bool fired = false;
+    desktop.SetMessageHandler([&] {
+      if (fired || LinesStartingWithWait() == 0) return;
+      fired = true;
+      dispatcher.Fire(c.inner.empty() ? kCtrlA : kCtrlB, 0);
+    });
+    dispatcher.Fire(kCtrlA | (c.capsLock ? kActivationCapsLockBit : 0u), 0);
+    desktop.SetMessageHandler({});
+    file.index().table().SetInUse(0);
+    const Lines lines = desktop.Trace().Lines();
+    EXPECT_TRUE(fired) << c.outer;
+    EXPECT_EQ(TypedText(lines), c.typed) << c.outer;
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "key 20 down"), c.capsLock ? 2 : 0) << c.outer;
+    EXPECT_EQ(desktop.CapsLockOn(), c.capsLock) << c.outer;
+  }
+}
+
+// The interrupted macro also keeps its speed, its target window and its name
+// in the pause box.
+TEST_F(DispatcherTest, AMacroStartedDuringAnotherLeavesTheInterruptedOnesSettingsAsTheyWere) {
+  Load({Macro("Outer", kCtrlA, "<SPEED:00002>a<DELAY:00.10>b<DELAY:00.10><PAUSE>"), Macro("Inner", kCtrlB, "i")});
+  const WindowId outerWindow = desktop.AddWindow("Outer window");
+  const WindowId innerWindow = desktop.AddWindow("Inner window");
+  bool fired = false;
+  desktop.SetMessageHandler([&] {
+    if (fired || LinesStartingWithWait() == 0) return;
+    fired = true;
+    dispatcher.Fire(kCtrlB, innerWindow);
+  });
+  dispatcher.Fire(kCtrlA, outerWindow);
+  desktop.SetMessageHandler({});
+  const Lines lines = desktop.Trace().Lines();
+  EXPECT_EQ(TypedText(lines), "aib");
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), "wait 200"), 2);
+  ASSERT_EQ(ui.Pauses().size(), 1u);
+  EXPECT_EQ(ui.Pauses()[0].nickname, "Outer");
+  EXPECT_EQ(ui.Pauses()[0].caption, "Pause (" + std::to_string(kCtrlA) + ")");
+  const Lines foreground = LinesStartingWith(lines, "foreground ");
+  ASSERT_FALSE(foreground.empty());
+  EXPECT_EQ(foreground.back(), "foreground Outer window");
+}
+
+// The key that resumes a pause (the paused macro's own, or the system key
+// "Resume Pause") is still held when the box closes: the keys after the
+// pause wait until its modifiers are up, as at the start of a macro.
+TEST_F(DispatcherTest, AResumeByHotKeyWaitsUntilItsModifiersAreReleased) {
+  struct Case {
+    std::uint16_t key;
+    std::vector<std::uint8_t> modifiers;
+  };
+  const Case cases[] = {{kCtrlShiftM, {17, 16}}, {kResumePauseKey, {17, 18, 16}}};
+  for (const Case& c : cases) {
+    Load({Macro("Paused", kCtrlShiftM, "<PAUSE>xyz")});
+    int waits = 0;
+    ui.SetWhilePaused([&] {
+      for (const std::uint8_t vk : c.modifiers) desktop.SendKey(vk, false);  // the user holds the hot key
+      desktop.SetMessageHandler([&] {
+        if (++waits != 3) return;
+        for (const std::uint8_t vk : c.modifiers) desktop.SendKey(vk, true);
+      });
+      dispatcher.Fire(c.key, 0);
+    });
+    dispatcher.Fire(kCtrlShiftM, 0);
+    desktop.SetMessageHandler({});
+    ui.SetWhilePaused({});
+    const Lines lines = desktop.Trace().Lines();
+    const auto released = std::find(lines.begin(), lines.end(), "key 16 up");
+    const auto firstKey = std::find(lines.begin(), lines.end(), "key 88 down");
+    EXPECT_LT(std::distance(lines.begin(), released), std::distance(lines.begin(), firstKey)) << c.key;
+    Lines afterRelease(released + 1, lines.end());
+    EXPECT_EQ(TypedText(afterRelease), "xyz") << c.key;
+  }
 }
 
 }  // namespace

@@ -30,6 +30,11 @@
 //                                             right edge of that column (0 first) in the
 //                                             header of the window's list view, and the
 //                                             column's width
+//   program_probe button-point CLASS TEXT [MS]
+//                                             print "X Y": the screen point in the middle of
+//                                             the window's visible button captioned TEXT
+//                                             (with its "&"), once there is one
+//   program_probe key-down VK                 exit 0 when the virtual key VK is down now
 #include <windows.h>
 #include <commctrl.h>
 
@@ -327,12 +332,41 @@ int columnEdge(const char* windowClass, int column) {
   return 0;
 }
 
+HWND buttonOf(HWND window, const char* text) {
+  for (HWND child = FindWindowExA(window, nullptr, "Button", nullptr); child != nullptr;
+       child = FindWindowExA(window, child, "Button", nullptr)) {
+    if (IsWindowVisible(child) && textOf(child) == text) return child;
+  }
+  return nullptr;
+}
+
+int buttonPoint(const char* windowClass, const char* text, DWORD timeoutMs) {
+  HWND button = nullptr;
+  waitFor(
+      [&] {
+        const HWND window = findVisible(windowClass);
+        button = window != nullptr ? buttonOf(window, text) : nullptr;
+        return button != nullptr;
+      },
+      timeoutMs);
+  if (button == nullptr) {
+    std::fprintf(stderr, "no visible window of class %s with a button \"%s\"\n", windowClass, text);
+    return 1;
+  }
+  RECT rect{};
+  GetWindowRect(button, &rect);
+  std::printf("%ld %ld\n", (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  return 0;
+}
+
+int keyDown(int key) { return (GetAsyncKeyState(key) & 0x8000) != 0 ? 0 : 1; }
+
 int usage() {
   std::fprintf(stderr,
                "usage: program_probe wait-window CLASS [MS] | caption CLASS | menu CLASS | list CLASS"
                " | message-box TEXT [MS [ok|yes|no]] | post CLASS MESSAGE [WPARAM [LPARAM]] | wait-gone CLASS [MS]"
                " | exists CLASS [MS] | handle CLASS [CHILD] | hold mutex|mapping NAME MS | ping CLASS [MS] | wait-hidden CLASS [MS]"
-               " | column-edge CLASS COLUMN\n");
+               " | column-edge CLASS COLUMN | button-point CLASS TEXT [MS] | key-down VK\n");
   return 2;
 }
 
@@ -354,5 +388,7 @@ int main(int argc, char** argv) {
   if (command == "ping") return ping(argv[2], timeoutArg(argc, argv, 3));
   if (command == "wait-hidden") return waitHidden(argv[2], timeoutArg(argc, argv, 3));
   if (command == "column-edge" && argc >= 4) return columnEdge(argv[2], std::atoi(argv[3]));
+  if (command == "button-point" && argc >= 4) return buttonPoint(argv[2], argv[3], timeoutArg(argc, argv, 4));
+  if (command == "key-down") return keyDown(std::atoi(argv[2]));
   return usage();
 }

@@ -71,19 +71,23 @@ close_main_window() { probe post "$MAIN_WINDOW_CLASS" 16; }
 
 have_tool() { [[ -x $TAVRIX_TOOL ]]; }
 
-# start_with_notepad NAME HOTKEY NICKNAME TEXT: the set-up of the cases that
-# play a macro into notepad. Sets `folder` to a fresh program folder C:\NAME
-# whose TAVRX.TVX holds the system entries and one macro on HOTKEY, removes
-# the configuration, starts the program as "first" and waits for its message
-# loop, then opens notepad and brings it to the front. Fails the case on any
-# step that does not happen.
+# start_with_notepad NAME HOTKEY NICKNAME TEXT [HOTKEY NICKNAME TEXT]...: the
+# set-up of the cases that play a macro into notepad. Sets `folder` to a fresh
+# program folder C:\NAME whose TAVRX.TVX holds the system entries and the
+# macros on their hot keys, removes the configuration, starts the program as
+# "first" and waits for its message loop, then opens notepad and brings it to
+# the front. Fails the case on any step that does not happen.
 start_with_notepad() {
-  local name=$1 hotkey=$2 nickname=$3 text=$4
+  local name=$1
+  shift
   folder=$(program_folder "$name") || exit 1
   remove_configuration
   "$TAVRIX_TOOL" new "$folder/TAVRX.TVX" || fail "tavrix new failed"
-  "$TAVRIX_TOOL" add "$folder/TAVRX.TVX" --hotkey "$hotkey" --nickname "$nickname" --text "$text" >/dev/null ||
-    fail "tavrix add failed"
+  while (($# >= 3)); do
+    "$TAVRIX_TOOL" add "$folder/TAVRX.TVX" --hotkey "$1" --nickname "$2" --text "$3" >/dev/null ||
+      fail "tavrix add failed"
+    shift 3
+  done
 
   start_program "$folder" first
   probe ping "$MAIN_WINDOW_CLASS" 20000 || fail "the program did not reach its message loop"

@@ -1,5 +1,7 @@
 // Keystrokes: plain characters, single keys, one-shot and explicit modifiers,
 // Alt codes.
+#include <algorithm>
+
 #include "tests/playback/player_fixture.h"
 
 namespace tavrix {
@@ -48,6 +50,44 @@ TEST_F(PlayerTyping, OneShotCtrlWithALetterIsACtrlShortcut) {
 
 TEST_F(PlayerTyping, OneShotModifiersAreReleasedAfterASingleKeyTag) {
   EXPECT_EQ(Play("<SHIFT><TAB>"), (Lines{"key 16 down", "key 9 down", "key 9 up", "key 16 up"}));
+}
+
+// A one-shot modifier waits for the next key of its own text. When the
+// macro's text ends first, it is released, or the user's own keys would
+// arrive with it held; a key held down with an explicit tag stays the
+// macro's choice.
+TEST_F(PlayerTyping, OneShotsStillPendingWhenTheirTextEndsAreReleased) {
+  desktop.AddFile("ctrl.txt", "a<CTRL>");
+  struct Case {
+    const char* text;
+    const char* typed;
+    std::vector<int> held;
+    Lines end;  // the last key events
+  };
+  const Case cases[] = {
+      {"abc<SHIFT>", "abc", {}, {"key 67 up", "key 16 down", "key 16 up"}},
+      // Alt let go with no key between would open the window's menu.
+      {"abc<ALT>", "abc", {}, {"key 18 down", "key 232 down", "key 232 up", "key 18 up"}},
+      {"x<SHIFT><CTRL><ALT>", "x", {}, {"key 232 down", "key 232 up", "key 18 up"}},
+      // A nested text's one-shot still reaches the enclosing text's keys.
+      {"<TFILE:ctrl.txt>b", "a^b", {}, {"key 66 up", "key 17 up"}},
+      // The counter's digits are a text of their own: the Shift of the
+      // enclosing pass still reaches them and the "y" after them.
+      {"<REPEAT:0002>x<SHIFT><I>y<ENDREP>", "x!Yx@Y", {}, {"key 89 up", "key 16 up"}},
+      {"<CTLD>ab", "^a^b", {17}, {"key 66 down", "key 66 up"}},
+  };
+  for (const Case& c : cases) {
+    desktop.Trace().Clear();
+    const Lines lines = Play(c.text);
+    EXPECT_EQ(TypedText(lines), c.typed) << c.text;
+    ASSERT_GE(lines.size(), c.end.size());
+    EXPECT_EQ(Lines(lines.end() - static_cast<std::ptrdiff_t>(c.end.size()), lines.end()), c.end) << c.text;
+    for (const int vk : {16, 17, 18, 91}) {
+      const bool expected = std::find(c.held.begin(), c.held.end(), vk) != c.held.end();
+      EXPECT_EQ(desktop.IsKeyDown(static_cast<std::uint8_t>(vk)), expected) << c.text << " key " << vk;
+      if (desktop.IsKeyDown(static_cast<std::uint8_t>(vk))) desktop.SendKey(static_cast<std::uint8_t>(vk), true);
+    }
+  }
 }
 
 TEST_F(PlayerTyping, AltTwiceIsPressedAndReleased) {

@@ -45,8 +45,9 @@ TEST_F(DispatchTest, DuringAPauseOnlyResumeAndTheMacrosOwnKeyResume) {
   ASSERT_TRUE(Start(WithSystemEntries({Macro("Paused one", kCtrlA, "a<PAUSE>b"), Macro("Other", kCtrlB, "z")})));
   WhilePaused([this] {
     EXPECT_TRUE(window->Paused());
-    window->OnActivation(kCtrlB, 0);                           // refused
-    window->OnActivation(kCtrlA, 0);                           // its own key: resumes
+    window->OnActivation(kCtrlB, 0);  // refused
+    window->OnActivation(kCtrlA, 0);  // its own key: resumes
+    desktop.SetCapsLock(true);        // the user turns Caps Lock on in the box
     window->OnActivation(kResumeKey | kActivationCapsLockBit, 0);  // Resume Pause, with Caps Lock
   });
   window->OnActivation(kCtrlA, 0);
@@ -54,8 +55,10 @@ TEST_F(DispatchTest, DuringAPauseOnlyResumeAndTheMacrosOwnKeyResume) {
   EXPECT_EQ(Messages(), (Lines{kPauseMessage}));
   EXPECT_EQ(ui.EndFormRequests(), 2);
   EXPECT_EQ(TypedLetters(Trace()), "ab");
-  // Caps Lock went back as the hot key found it before the resume.
-  EXPECT_EQ(LinesStartingWith(Trace(), "key 20 "), (Lines{"key 20 down", "key 20 up"}));
+  // The rest of the macro types with Caps Lock off; the user has it on again
+  // afterwards.
+  EXPECT_EQ(LinesStartingWith(Trace(), "key 20 "), (Lines{"key 20 down", "key 20 up", "key 20 down", "key 20 up"}));
+  EXPECT_TRUE(desktop.CapsLockOn());
   EXPECT_FALSE(window->Paused());
 }
 

@@ -57,7 +57,8 @@ inline std::string TypedLetters(const Lines& lines) {
 // The characters the key events type in a US English window: Shift picks
 // the upper character of a key, Ctrl+key shows as "^" + key, Alt with keypad
 // digits gives the character of the code, Enter and Tab show as \n and \t,
-// other keys as "[vk]".
+// other keys as "[vk]". Caps Lock, the end-of-macro key and the unassigned
+// key 232 type nothing and are left out.
 inline std::string TypedText(const Lines& lines) {
   std::map<std::pair<int, bool>, char> keyToCharacter;
   for (int ch = 32; ch < 127; ++ch) {
@@ -80,7 +81,7 @@ inline std::string TypedText(const Lines& lines) {
       alt = down;
       continue;
     }
-    if (!down) continue;
+    if (!down || vk == 20 || vk == 43 || vk == 232) continue;
     if (alt && vk >= 96 && vk <= 105) {
       altDigits += static_cast<char>('0' + vk - 96);
       continue;
