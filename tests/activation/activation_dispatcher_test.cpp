@@ -10,6 +10,7 @@
 
 #include "base/private_messages.h"
 #include "playback/desktop_playback_commands.h"
+#include "playback/pause_box.h"
 #include "playback/player.h"
 #include "store/macro_file.h"
 #include "store/recording_hook_library.h"
@@ -199,6 +200,7 @@ TEST_F(DispatcherTest, AMacroStartedDuringAnotherLeavesTheInterruptedOnesRepeatA
 // in the pause box.
 TEST_F(DispatcherTest, AMacroStartedDuringAnotherLeavesTheInterruptedOnesSettingsAsTheyWere) {
   Load({Macro("Outer", kCtrlA, "<SPEED:00002>a<DELAY:00.10>b<DELAY:00.10><PAUSE>"), Macro("Inner", kCtrlB, "i")});
+  ui.AnswerForm(TPauseMacro::kName, ui.Answer("ResumeButton"));
   const WindowId outerWindow = desktop.AddWindow("Outer window");
   const WindowId innerWindow = desktop.AddWindow("Inner window");
   bool fired = false;
@@ -212,9 +214,10 @@ TEST_F(DispatcherTest, AMacroStartedDuringAnotherLeavesTheInterruptedOnesSetting
   const Lines lines = desktop.Trace().Lines();
   EXPECT_EQ(TypedText(lines), "aib");
   EXPECT_EQ(std::count(lines.begin(), lines.end(), "wait 200"), 2);
-  ASSERT_EQ(ui.Pauses().size(), 1u);
-  EXPECT_EQ(ui.Pauses()[0].nickname, "Outer");
-  EXPECT_EQ(ui.Pauses()[0].caption, "Pause (" + std::to_string(kCtrlA) + ")");
+  std::vector<SimUi::ShownForm> pauses = ui.Shown(TPauseMacro::kName);
+  ASSERT_EQ(pauses.size(), 1u);
+  EXPECT_EQ(pauses[0].texts["NicknameLabel"], "Outer");
+  EXPECT_EQ(pauses[0].caption, "Pause (" + std::to_string(kCtrlA) + ")");
   const Lines foreground = LinesStartingWith(lines, "foreground ");
   ASSERT_FALSE(foreground.empty());
   EXPECT_EQ(foreground.back(), "foreground Outer window");
@@ -232,7 +235,7 @@ TEST_F(DispatcherTest, AResumeByHotKeyWaitsUntilItsModifiersAreReleased) {
   for (const Case& c : cases) {
     Load({Macro("Paused", kCtrlShiftM, "<PAUSE>xyz")});
     int waits = 0;
-    ui.SetWhilePaused([&] {
+    ui.AnswerForm(TPauseMacro::kName, [&](Form&) {
       for (const std::uint8_t vk : c.modifiers) desktop.SendKey(vk, false);  // the user holds the hot key
       desktop.SetMessageHandler([&] {
         if (++waits != 3) return;
@@ -242,7 +245,7 @@ TEST_F(DispatcherTest, AResumeByHotKeyWaitsUntilItsModifiersAreReleased) {
     });
     dispatcher.Fire(kCtrlShiftM, 0);
     desktop.SetMessageHandler({});
-    ui.SetWhilePaused({});
+    EXPECT_FALSE(player.Paused());
     const Lines lines = desktop.Trace().Lines();
     const auto released = std::find(lines.begin(), lines.end(), "key 16 up");
     const auto firstKey = std::find(lines.begin(), lines.end(), "key 88 down");

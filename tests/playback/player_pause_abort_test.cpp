@@ -121,12 +121,12 @@ TEST_F(PlayerPause, CapsLockStaysOffAcrossThePauseBox) {
     player.State().capsLockToggled = c.onAtStart;
     bool boxClosed = false;
     bool onAfterTheBox = false;
-    ui.SetWhilePaused([&] {
+    ui.AnswerForm(TPauseMacro::kName, [&](Form& box) {
       if (c.onInTheBox) desktop.SetCapsLock(true);
       boxClosed = true;
+      ui.Answer(c.resume ? "ResumeButton" : "AbortButton")(box);
     });
     desktop.SetMessageHandler([&] { onAfterTheBox = onAfterTheBox || (boxClosed && desktop.CapsLockOn()); });
-    ui.QueuePauseAnswer(c.resume);
     const Lines lines = Play("a<PAUSE>b");
     EXPECT_EQ(TypedText(lines), c.resume ? "ab" : "a");
     EXPECT_FALSE(onAfterTheBox) << c.onAtStart << c.onInTheBox << c.resume;

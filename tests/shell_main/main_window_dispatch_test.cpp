@@ -245,6 +245,7 @@ TEST_F(DispatchTest, TheCapsLockFlagIsTakenOnlyWhileNothingIsInUse) {
   ASSERT_TRUE(Start(WithSystemEntries({Macro("A", kCtrlA, "a"), Macro("B", kCtrlB, "b")})));
   const auto capsPresses = [this] { return LinesStartingWith(Trace(), "key 20 down").size(); };
 
+  desktop.SetCapsLock(true);
   window->OnActivation(kCtrlA | kActivationCapsLockBit, 0);
   EXPECT_EQ(capsPresses(), 2u);  // off before the text, on again after it
   EXPECT_TRUE(window->GetPlayer().State().capsLockToggled);
@@ -256,6 +257,7 @@ TEST_F(DispatchTest, TheCapsLockFlagIsTakenOnlyWhileNothingIsInUse) {
 
   window->OnClearInUse();
   desktop.Trace().Clear();
+  desktop.SetCapsLock(false);  // the user has turned it off meanwhile
   window->OnActivation(kCtrlB, 0);
   EXPECT_EQ(capsPresses(), 0u);
   EXPECT_EQ(TypedLetters(Trace()), "b");
