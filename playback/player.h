@@ -29,8 +29,6 @@ class Player {
   PlaybackState& State() { return state_; }
   const PlaybackState& State() const { return state_; }
   bool Paused() const { return state_.paused; }
-  // A playback is running (another one started now runs inside it).
-  bool Playing() const { return run_ != nullptr; }
 
   // The macro whose text is about to play: the pause box shows its nickname
   // and, for a hot key macro, the hot key's name.
@@ -54,7 +52,8 @@ class Player {
     state_.abortRequested = true;
     stopQuietly_ = true;
   }
-  // Whether a playback is running (also while its pause box is open).
+  // Whether a playback is running (also while its pause box is open); one
+  // started now runs inside it.
   bool Playing() const { return run_ != nullptr; }
 
   // --- Pieces the command implementations share ---------------------------
