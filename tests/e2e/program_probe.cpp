@@ -34,7 +34,6 @@
 //                                             print "X Y": the screen point in the middle of
 //                                             the window's visible button captioned TEXT
 //                                             (with its "&"), once there is one
-//   program_probe key-down VK                 exit 0 when the virtual key VK is down now
 #include <windows.h>
 #include <commctrl.h>
 
@@ -359,14 +358,12 @@ int buttonPoint(const char* windowClass, const char* text, DWORD timeoutMs) {
   return 0;
 }
 
-int keyDown(int key) { return (GetAsyncKeyState(key) & 0x8000) != 0 ? 0 : 1; }
-
 int usage() {
   std::fprintf(stderr,
                "usage: program_probe wait-window CLASS [MS] | caption CLASS | menu CLASS | list CLASS"
                " | message-box TEXT [MS [ok|yes|no]] | post CLASS MESSAGE [WPARAM [LPARAM]] | wait-gone CLASS [MS]"
                " | exists CLASS [MS] | handle CLASS [CHILD] | hold mutex|mapping NAME MS | ping CLASS [MS] | wait-hidden CLASS [MS]"
-               " | column-edge CLASS COLUMN | button-point CLASS TEXT [MS] | key-down VK\n");
+               " | column-edge CLASS COLUMN | button-point CLASS TEXT [MS]\n");
   return 2;
 }
 
@@ -389,6 +386,5 @@ int main(int argc, char** argv) {
   if (command == "wait-hidden") return waitHidden(argv[2], timeoutArg(argc, argv, 3));
   if (command == "column-edge" && argc >= 4) return columnEdge(argv[2], std::atoi(argv[3]));
   if (command == "button-point" && argc >= 4) return buttonPoint(argv[2], argv[3], timeoutArg(argc, argv, 4));
-  if (command == "key-down") return keyDown(std::atoi(argv[2]));
   return usage();
 }
