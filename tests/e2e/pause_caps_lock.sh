@@ -12,6 +12,7 @@ fi
 
 readonly BOX_CLASS=TavrixModalBox
 
+# The wait lets notepad read "before" before the box takes the focus.
 start_with_notepad tvcaps Ctrl+Shift+K Caps 'before<MSD:0500><PAUSE>after'
 
 # The display keeps its Caps Lock for the cases after this one: put it back.
