@@ -53,6 +53,8 @@ bool IsOneShot(MainTimer timer) { return timer == MainTimer::Clear || timer == M
 MainForm::MainForm(Services services) : services_(services) {}
 
 MainForm::~MainForm() {
+  // The portable main window is gone by now: nothing may reach it any more.
+  main_ = nullptr;
   trayIcon_.reset();
   if (window_ != nullptr && !destroyed_) DestroyWindow(window_);
   if (applicationWindow_ != nullptr) DestroyWindow(applicationWindow_);
