@@ -165,6 +165,22 @@ TEST_F(CommandTest, TerminatingStopsAPlayingMacroFirst) {
   EXPECT_EQ(hooks.CountOf("TvxUnHook"), 3u);
 }
 
+// A macro started while another one plays: terminating inside it stops both.
+TEST_F(CommandTest, TerminatingInsideANestedPlaybackStopsTheOuterOneToo) {
+  ASSERT_TRUE(Start(WithSystemEntries({Macro("Outer", kCtrlA, "abcd"), Macro("Inner", kCtrlB, "xyz")})));
+  int steps = 0;
+  desktop.SetMessageHandler([&] {
+    ++steps;
+    if (steps == 1) window->OnPrivateMessage(kMsgActivation, kCtrlB, 0);
+    if (steps == 2) window->OnCommand(Command::TrayTerminate);
+  });
+  window->OnPrivateMessage(kMsgActivation, kCtrlA, 0);
+  desktop.SetMessageHandler({});
+  EXPECT_EQ(TypedLetters(Trace()), "ax");
+  EXPECT_TRUE(LinesStartingWith(Messages(), kAbortMessage).empty());
+  EXPECT_EQ(host.lines.back(), "Close");
+}
+
 // With the pause box open, terminating closes the box itself and types
 // nothing that follows the pause.
 TEST_F(CommandTest, TerminatingDuringAPauseDoesNotWaitForResume) {
