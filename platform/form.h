@@ -118,6 +118,8 @@ class Control {
   Handler onClick;
   // The user changed the text of an edit or the choice of a combo or list box.
   Handler onChange;
+  // A double click on an item of a list box (the choice has already changed).
+  Handler onDoubleClick;
 
  protected:
   Control(Form& form, ControlKind kind, std::string name, Bounds bounds, std::string text);
@@ -226,6 +228,7 @@ class Form {
   // button without a handler closes the form with Cancel.
   FormReply Clicked(Control& control);
   FormReply Changed(Control& control) { return Run(control.onChange); }
+  FormReply DoubleClicked(Control& control) { return Run(control.onDoubleClick); }
   // Enter: the enabled Default button; Escape: the enabled Cancel button.
   FormReply PressEnter();
   FormReply PressEscape();

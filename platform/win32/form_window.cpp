@@ -298,6 +298,11 @@ void FormWindow::OnCommand(int id, int notification) {
       if (notification != CBN_SELCHANGE && notification != CBN_EDITCHANGE) return;
       break;
     case ControlKind::ListBox:
+      if (notification == LBN_DBLCLK) {
+        CopyOut();
+        Apply(form_.DoubleClicked(control));
+        return;
+      }
       if (notification != LBN_SELCHANGE) return;
       break;
     default:
