@@ -1,0 +1,379 @@
+#include "editing/script_editor.h"
+
+#include <algorithm>
+
+#include "editing/command_names.h"
+#include "editing/file_dialogs.h"
+#include "editing/input_dialogs.h"
+#include "editing/script_compile.h"
+#include "editing/script_view.h"
+#include "editing/text_dialog.h"
+#include "editing/timing_dialogs.h"
+#include "editing/window_dialogs.h"
+#include "store/date_time.h"
+
+namespace tavrix {
+
+namespace lk = line_kind;
+
+namespace {
+
+constexpr const char* kNoSelection = "No script line selected.  Please select one.";
+
+// The lines that need no dialog when they are added.
+bool AddedAtOnce(int kind) {
+  switch (kind) {
+    case lk::RepeatEnd: case lk::RepeatPromptStart: case lk::ClipboardCopy: case lk::ClipboardPaste:
+    case lk::ClipboardStartCopy: case lk::ClipboardEndCopy:
+      return true;
+    default:
+      return false;
+  }
+}
+
+std::string TrimmedSpaces(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
+}
+
+}  // namespace
+
+bool IsWordletName(std::string_view name) {
+  constexpr std::string_view kPunctuation = "!#$%&*+,-./;<=>?@^_";
+  return std::all_of(name.begin(), name.end(), [&](char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+           kPunctuation.find(c) != std::string_view::npos;
+  });
+}
+
+TDoScripting::TDoScripting(Ui& ui, Desktop& desktop, FileChecks& files, MacroRecord& record)
+    : Form(kName, "Macro Scripting Editor", 598, 418), ui_(ui), desktop_(desktop), files_(files), record_(record) {
+  optionBox.onDoubleClick = [this] { return AddButtonClick(); };
+  script.onChange = [this] {
+    UpdateButtons();
+    return FormReply::Stay();
+  };
+  script.onDoubleClick = [this] { return DoEditClick(); };
+  addButton.onClick = [this] { return AddButtonClick(); };
+  insertBefore.onClick = [this] { return InsertBeforeClick(); };
+  insertAfter.onClick = [this] { return InsertAfterClick(); };
+  doUp.onClick = [this] { return DoUpClick(); };
+  doDown.onClick = [this] { return DoDownClick(); };
+  doEdit.onClick = [this] { return DoEditClick(); };
+  doCopy.onClick = [this] { return DoCopyClick(); };
+  doDelete.onClick = [this] { return DoDeleteClick(); };
+  okButton.onClick = [this] { return OkButtonClick(); };
+  chooseWinProg.onClick = [this] { return ChooseWinProgClick(); };
+  for (RadioButton* radio : {&global, &specific, &progExe}) {
+    radio->onClick = [this] {
+      chooseWinProg.enabled = !global.checked;
+      UpdateCaption();
+      return FormReply::Stay();
+    };
+  }
+  // The scheduling dialog and the wizard are not part of this editor yet.
+  setSchedule.enabled = false;
+  wizard.enabled = false;
+  activeControl = &nickName;
+}
+
+void TDoScripting::FormShow(const TextMeasure&) {
+  // The command list, sorted for display, each entry keeping its kind.
+  std::vector<std::pair<std::string, int>> commands;
+  for (int kind = 1; kind <= kCommandCount; ++kind) commands.emplace_back(CommandName(kind), kind);
+  std::sort(commands.begin(), commands.end());
+  optionBox.items.clear();
+  optionKinds_.clear();
+  for (const auto& [name, kind] : commands) {
+    optionBox.items.push_back(name);
+    optionKinds_.push_back(kind);
+  }
+  currentIndex = 0;
+  lines_.clear();
+  if (editingExisting) {
+    nickName.text = record_.NickName();
+    lines_ = BuildTheScript(record_.MacroText());
+    const int scope = record_.Scope();
+    CheckIndex({&global, &specific, &progExe}, scope == 1 ? 1 : scope == 2 ? 2 : 3);
+    iconName = record_.IconName();
+    if (iconName.empty()) iconName = "MAIN";
+  } else {
+    nickName.text.clear();
+    global.checked = true;
+    specific.checked = progExe.checked = false;
+    record_.SetScopeName("");
+    record_.SetTopMostOnly(1);
+    record_.SetDefaultSchedule(desktop_.Now());
+    iconName = "MAIN";
+  }
+  if (globalNotAllowed) {
+    if (global.checked) CheckIndex({&global, &specific, &progExe}, 2);
+    global.enabled = false;
+  }
+  chooseWinProg.enabled = !global.checked;
+  hotKeyLabel.visible = activationKind == HotKeyMacro;
+  timerLabel.visible = activationKind != HotKeyMacro;
+  timerLabel.text = activationKind == TimedMacro ? "Timed Macros" : "Wordlet";
+  setSchedule.visible = activationKind == TimedMacro;
+  wordletName.visible = activationKind == WordletMacro;
+  if (activationKind == WordletMacro) wordletName.text = record_.WordletText();
+  activeControl = &nickName;
+  script.itemIndex = -1;
+  Reindent();
+  UpdateButtons();
+  UpdateCaption();
+}
+
+void TDoScripting::UpdateCaption() {
+  if (progExe.checked) {
+    caption = "Macro Scripting Editor  (Program: " + record_.ScopeName() + ")";
+  } else if (specific.checked) {
+    caption = "Macro Scripting Editor  (Window Title: " + record_.ScopeName() + ")";
+  } else {
+    caption = "Macro Scripting Editor  (GLOBAL)";
+  }
+}
+
+void TDoScripting::UpdateButtons() {
+  const int selected = script.itemIndex;
+  const bool any = selected >= 0 && selected < static_cast<int>(lines_.size());
+  doCopy.enabled = doEdit.enabled = doDelete.enabled = any;
+  doUp.enabled = any && selected > 0;
+  doDown.enabled = any && selected < static_cast<int>(lines_.size()) - 1;
+}
+
+void TDoScripting::Reindent() {
+  IndentScript(lines_);
+  script.items.clear();
+  for (const ScriptLine& line : lines_) script.items.push_back(line.display);
+}
+
+void TDoScripting::Select(int index) {
+  script.itemIndex = index < static_cast<int>(lines_.size()) ? index : static_cast<int>(lines_.size()) - 1;
+}
+
+void TDoScripting::Insert(std::size_t index, ScriptLine line) {
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(std::min(index, lines_.size())), std::move(line));
+}
+
+FormReply TDoScripting::Refuse(const std::string& message, const Control& focus) {
+  return FormReply::Refuse("Error", message, focus);
+}
+
+FormReply TDoScripting::AddButtonClick() { return AddLine(AddAtEnd); }
+FormReply TDoScripting::InsertBeforeClick() { return AddLine(InsertBeforeSelection); }
+FormReply TDoScripting::InsertAfterClick() { return AddLine(InsertAfterSelection); }
+
+FormReply TDoScripting::AddLine(int mode) {
+  if (optionBox.itemIndex < 0 || optionBox.itemIndex >= static_cast<int>(optionKinds_.size())) {
+    return Refuse("No command selected.  Please select one.", optionBox);
+  }
+  insertionMode = mode;
+  currentIndex = script.itemIndex >= 0 ? script.itemIndex : 0;
+  const int kind = optionKinds_[static_cast<std::size_t>(optionBox.itemIndex)];
+  if (AddedAtOnce(kind)) {
+    const ScriptRecord values = RecordForKind(kind);
+    const std::size_t at = mode == AddAtEnd ? lines_.size()
+                           : mode == InsertBeforeSelection || lines_.empty() ? static_cast<std::size_t>(currentIndex)
+                                                                             : static_cast<std::size_t>(currentIndex) + 1;
+    Insert(at, {LineDisplay(kind, values, DisplayStyle::FromDialog), values});
+  } else {
+    RunCommandDialog(kind, false);
+  }
+  // The selection moves whether or not the dialog was accepted.
+  if (mode == AddAtEnd) {
+    script.itemIndex = static_cast<int>(lines_.size()) - 1;
+  } else if (mode == InsertBeforeSelection) {
+    Select(currentIndex);
+  } else {
+    Select(lines_.size() == 1 ? 0 : currentIndex + 1);
+  }
+  UpdateButtons();
+  Reindent();
+  return FormReply::Stay();
+}
+
+std::unique_ptr<CommandDialog> TDoScripting::DialogFor(int kind, bool newLine) {
+  switch (kind) {
+    case lk::Text: return std::make_unique<TModText>();
+    case lk::Date: case lk::Time: return std::make_unique<TDateOrTime>(kind == lk::Date);
+    case lk::Delay: return std::make_unique<TDoDelay2>();
+    case lk::Pause: return std::make_unique<TDoPausePos>();
+    case lk::RepeatStart: case lk::RepeatEnd: case lk::RepeatCounter: case lk::RepeatPromptStart:
+      return std::make_unique<TDoRepeat>();
+    case lk::KeystrokeSpeed: case lk::MouseSpeed: case lk::PlaybackSpeed: return std::make_unique<TDoSpeed>();
+    case lk::ActivateWindow: case lk::LaunchProgram: case lk::ActivateOrLaunch: case lk::LaunchAndActivate: {
+      auto dialog = std::make_unique<TDoActive>(files_);
+      dialog->ui = &ui_;
+      return dialog;
+    }
+    case lk::SoundBeep: case lk::SoundWaveFile: {
+      auto dialog = std::make_unique<TDoSound>(files_);
+      dialog->ui = &ui_;
+      dialog->playWave = [this](const std::string& path) { desktop_.PlayWave(path, false); };
+      return dialog;
+    }
+    case lk::LoadMacroFile: {
+      auto dialog = std::make_unique<TDoSwap>(files_);
+      dialog->ui = &ui_;
+      return dialog;
+    }
+    case lk::LoadTextFile: {
+      auto dialog = std::make_unique<TDoTextInsert>(files_, ui_);
+      dialog->openInNotepad = [this](const std::string& path) { desktop_.LaunchProgram("notepad.exe", path); };
+      return dialog;
+    }
+    case lk::ResizeWindow: case lk::RepositionWindow: return std::make_unique<TDoSizeIt>();
+    case lk::MaximizeWindow: case lk::MinimizeWindow: case lk::RestoreWindow: case lk::CloseWindow:
+    case lk::HideWindow: case lk::ShowWindow: case lk::ShutDownProgram:
+      return std::make_unique<TDoSystemCommand>();
+    case lk::MouseMove: case lk::LeftMouseButton: case lk::RightMouseButton: case lk::MiddleMouseButton:
+    case lk::MouseWheel:
+      return std::make_unique<TDoMouse>();
+    case lk::Remark: return std::make_unique<TDoRemark>();
+    case lk::ClipboardCopy: case lk::ClipboardPaste: case lk::ClipboardStartCopy: case lk::ClipboardEndCopy:
+    case lk::ClipboardFileCopy: {
+      auto dialog = std::make_unique<TDoClipboard>(files_);
+      dialog->ui = &ui_;
+      return dialog;
+    }
+    case lk::ControlKey: case lk::AltKey: case lk::ShiftKey: case lk::WinKey: return std::make_unique<TDoKeyUpDown>();
+    case lk::WebSite: case lk::WebFtp: return std::make_unique<TDoWebStuff>(kind == lk::WebFtp, newLine);
+    default: {
+      auto dialog = std::make_unique<TDoDOSFiles>(files_);
+      dialog->ui = &ui_;
+      return dialog;
+    }
+  }
+}
+
+bool TDoScripting::RunCommandDialog(int kind, bool edit) {
+  std::unique_ptr<CommandDialog> dialog = DialogFor(kind, !edit);
+  if (edit) {
+    dialog->Load(kind, lines_[static_cast<std::size_t>(currentIndex)].record);
+  } else if (kind != lk::Text && kind != lk::LoadTextFile && kind != lk::LoadMacroFile && kind != lk::Remark &&
+             kind != lk::WebSite && kind != lk::WebFtp) {
+    // A new line starts with the choice of its kind.
+    dialog->Load(kind, RecordForKind(kind));
+  }
+  dialogAccepted = ui_.RunForm(*dialog) == ModalResult::Ok && dialog->lineKind != lk::None;
+  if (!dialogAccepted) return false;
+  ScriptLine line{LineDisplay(dialog->lineKind, dialog->record, DisplayStyle::FromDialog), dialog->record};
+  if (edit) {
+    lines_[static_cast<std::size_t>(currentIndex)] = std::move(line);
+    return true;
+  }
+  const std::size_t at = insertionMode == AddAtEnd ? lines_.size()
+                         : insertionMode == InsertBeforeSelection || lines_.empty()
+                             ? static_cast<std::size_t>(currentIndex)
+                             : static_cast<std::size_t>(currentIndex) + 1;
+  Insert(at, std::move(line));
+  return true;
+}
+
+FormReply TDoScripting::DoEditClick() {
+  if (script.itemIndex < 0 || script.itemIndex >= static_cast<int>(lines_.size())) {
+    return Refuse("No Item Selected.", script);
+  }
+  currentIndex = script.itemIndex;
+  const int kind = LineKindOf(lines_[static_cast<std::size_t>(currentIndex)].display);
+  if (kind == lk::None) return FormReply::Stay();
+  RunCommandDialog(kind, true);
+  script.itemIndex = currentIndex;
+  Reindent();
+  UpdateButtons();
+  return FormReply::Stay();
+}
+
+FormReply TDoScripting::DoCopyClick() {
+  if (script.itemIndex < 0 || script.itemIndex >= static_cast<int>(lines_.size())) return Refuse(kNoSelection, script);
+  const auto at = static_cast<std::size_t>(script.itemIndex);
+  Insert(at, lines_[at]);
+  script.itemIndex = static_cast<int>(at) + 1;
+  Reindent();
+  UpdateButtons();
+  return FormReply::Stay();
+}
+
+FormReply TDoScripting::DoDeleteClick() {
+  if (script.itemIndex < 0 || script.itemIndex >= static_cast<int>(lines_.size())) return Refuse(kNoSelection, script);
+  lines_.erase(lines_.begin() + script.itemIndex);
+  Select(script.itemIndex);
+  UpdateButtons();
+  Reindent();
+  return FormReply::Stay();
+}
+
+FormReply TDoScripting::DoUpClick() {
+  const int selected = script.itemIndex;
+  if (selected < 1 || selected >= static_cast<int>(lines_.size())) return FormReply::Stay();
+  std::swap(lines_[static_cast<std::size_t>(selected)], lines_[static_cast<std::size_t>(selected - 1)]);
+  script.itemIndex = selected - 1;
+  UpdateButtons();
+  Reindent();
+  return FormReply::Stay();
+}
+
+FormReply TDoScripting::DoDownClick() {
+  const int selected = script.itemIndex;
+  if (selected < 0 || selected + 1 >= static_cast<int>(lines_.size())) return FormReply::Stay();
+  std::swap(lines_[static_cast<std::size_t>(selected)], lines_[static_cast<std::size_t>(selected + 1)]);
+  script.itemIndex = selected + 1;
+  UpdateButtons();
+  Reindent();
+  return FormReply::Stay();
+}
+
+FormReply TDoScripting::ChooseWinProgClick() {
+  const bool program = progExe.checked;
+  TDoSpecWind dialog(ui_, program);
+  dialog.nameEdit.text = record_.ScopeName();
+  CheckIndex({&dialog.onTopRadio, &dialog.runningRadio}, record_.TopMostOnly() != 0 ? 1 : 2);
+  std::vector<std::string> names;
+  if (program) {
+    for (const ProcessEntry& process : desktop_.RunningProcesses()) names.push_back(process.moduleName);
+    dialog.list.items = RunningProgramNames(names);
+  } else {
+    for (const WindowId window : desktop_.TopLevelWindows()) names.push_back(desktop_.WindowTitle(window));
+    dialog.list.items = RunningWindowTitles(names);
+  }
+  if (ui_.RunForm(dialog) == ModalResult::Ok && !dialog.scopeName.empty()) {
+    record_.SetScopeName(dialog.scopeName);
+    record_.SetTopMostOnly(dialog.topMostOnly ? 1 : 0);
+    UpdateCaption();
+  }
+  return FormReply::Stay();
+}
+
+FormReply TDoScripting::OkButtonClick() {
+  std::string wordlet;
+  if (activationKind == WordletMacro) {
+    wordlet = TrimmedSpaces(wordletName.text);
+    if (wordlet.empty()) return Refuse("No Wordlet name was entered.", wordletName);
+    if (!IsWordletName(wordlet)) {
+      return Refuse("The Wordlet name has invalid characters in it.  Valid characters are A - Z, a - z, 0 - 9 and ' ! "
+                    "@ # $ % ^ & _ = < > ? . ; , * - / +",
+                    wordletName);
+    }
+  }
+  std::string output = CompileScript(lines_);
+  saved = true;
+  if (!editingExisting) record_.SetActive(1);
+  record_.SetLastModified(ToDateTimeValue(desktop_.Now()));
+  record_.SetNickName(nickName.text);
+  record_.SetIconName(iconName);
+  record_.SetScope(static_cast<std::int16_t>(global.checked ? 1 : specific.checked ? 2 : 3));
+  record_.SetWordletText(activationKind == WordletMacro ? wordlet : std::string());
+  if (output.size() > kMacroTextLimit) {
+    ui_.ShowMessage("Error",
+                    "The size of the macro exceeds the 5,000 character limit.  The macro will be truncated to 5,000 "
+                    "characters.");
+    output.resize(kMacroTextLimit);
+  }
+  record_.SetMacroText(output);
+  compiled = true;
+  return FormReply::Close(ModalResult::Ok);
+}
+
+}  // namespace tavrix

@@ -1,0 +1,182 @@
+#include "editing/script_editor.h"
+
+#include <gtest/gtest.h>
+
+#include "editing/command_names.h"
+#include "editing_fixtures.h"
+#include "platform/sim/sim_desktop.h"
+#include "platform/sim/sim_ui.h"
+
+namespace tavrix {
+namespace {
+
+using testing_support::FakeFiles;
+
+class ScriptEditorTest : public ::testing::Test {
+ protected:
+  void Open(const std::string& text, bool existing = true) {
+    record.SetMacroText(text);
+    record.SetNickName("Letter");
+    record.SetScope(1);
+    record.SetIconName("MAIN");
+    editor.editingExisting = existing;
+    editor.FormShow({});
+  }
+  void Choose(std::string_view command) {
+    const auto& items = editor.optionBox.items;
+    editor.optionBox.itemIndex = static_cast<int>(std::find(items.begin(), items.end(), command) - items.begin());
+  }
+  std::vector<std::string> Shown() const { return editor.script.items; }
+  std::string Saved() {
+    EXPECT_EQ(editor.OkButtonClick().kind, FormReply::Kind::Close);
+    return record.MacroText();
+  }
+
+  SimDesktop desktop;
+  SimUi ui{desktop.Trace()};
+  FakeFiles files;
+  MacroRecord record;
+  TDoScripting editor{ui, desktop, files, record};
+};
+
+TEST_F(ScriptEditorTest, ShowsTheMacroAndSavesItUnchanged) {
+  const std::string text = "<REPEAT:0002>Dear <III><DELAY:01.50><ENDREP><ACTIVATE:Notepad>";
+  Open(text);
+  EXPECT_EQ(Shown(), (std::vector<std::string>{"Repeat Start: 2", "   Text: Dear ",
+                                               "   Repeat Counter: Width 3", "   Delay 1.50 Seconds",
+                                               "Repeat End", "Activate Window: \"Notepad\""}));
+  EXPECT_EQ(editor.caption, "Macro Scripting Editor  (GLOBAL)");
+  EXPECT_EQ(editor.optionBox.items.size(), 50u);
+  EXPECT_TRUE(std::is_sorted(editor.optionBox.items.begin(), editor.optionBox.items.end()));
+  EXPECT_EQ(Saved(), text);
+  EXPECT_TRUE(editor.saved);
+  EXPECT_EQ(record.NickName(), "Letter");
+}
+
+TEST_F(ScriptEditorTest, AddsThroughTheDialogsWhereverTheModeSays) {
+  Open("ab");
+  editor.script.itemIndex = 0;
+  // Delay after the selected line, through its dialog.
+  ui.AnswerForm("TDoDelay2", ui.Answer("OkButton", {{"TimeEdit", "2"}}));
+  Choose("Delay");
+  editor.InsertAfterClick();
+  // A remark before it.
+  ui.AnswerForm("TDoRemark", ui.Answer("OkButton", {{"CommentEdit", "note"}}));
+  Choose("Remark");
+  editor.InsertBeforeClick();
+  // Repeat End needs no dialog; a cancelled dialog adds nothing but still moves the selection.
+  Choose("Repeat End");
+  editor.AddButtonClick();
+  ui.AnswerForm("TDoRepeat", ui.Answer("CancelButton"));
+  Choose("Repeat Start");
+  editor.InsertBeforeClick();
+  EXPECT_FALSE(editor.dialogAccepted);
+  EXPECT_EQ(Shown(), (std::vector<std::string>{"Text: ab", "Remark: note", "Delay 2.00 Seconds", "Repeat End"}));
+  EXPECT_EQ(editor.script.itemIndex, 3);
+  EXPECT_EQ(Saved(), "ab<REM:note><DELAY:02.00><ENDREP>");
+}
+
+TEST_F(ScriptEditorTest, InsertsAtTheStartOfAnEmptyList) {
+  Open("", false);
+  Choose("Clipboard Paste");
+  editor.InsertAfterClick();
+  Choose("Clipboard Copy");
+  editor.InsertBeforeClick();
+  EXPECT_EQ(Shown(), (std::vector<std::string>{"Clipboard Copy", "Clipboard Paste"}));
+  EXPECT_EQ(Saved(), "<CLIPC><CLIPP>");
+  EXPECT_EQ(record.Active(), 1);
+}
+
+TEST_F(ScriptEditorTest, EditsCopiesMovesAndDeletes) {
+  Open("<WHIDE:\"CURRENT\"><COPYFILE:C:\\a.txt;D:\\b.txt>x");
+  editor.script.itemIndex = 0;
+  ui.AnswerForm("TDoSystemCommand", ui.Answer("OkButton"));
+  editor.DoEditClick();
+  EXPECT_EQ(Shown()[0], "Hide Window - Current Window");
+  editor.script.itemIndex = 1;
+  editor.DoCopyClick();
+  EXPECT_EQ(editor.script.itemIndex, 2);
+  EXPECT_EQ(Shown()[1], Shown()[2]);
+  editor.DoUpClick();
+  EXPECT_EQ(editor.script.itemIndex, 1);
+  editor.script.itemIndex = 3;
+  editor.UpdateButtons();
+  EXPECT_FALSE(editor.doDown.enabled);
+  EXPECT_TRUE(editor.doUp.enabled);
+  editor.DoDeleteClick();
+  EXPECT_EQ(editor.script.itemIndex, 2);
+  editor.script.itemIndex = 0;
+  editor.DoDownClick();
+  EXPECT_EQ(Saved(), "<COPYFILE:C:\\a.txt;D:\\b.txt><WHIDE:\"CURRENT\"><COPYFILE:C:\\a.txt;D:\\b.txt>");
+}
+
+TEST_F(ScriptEditorTest, RefusesWithNothingSelected) {
+  Open("x");
+  editor.optionBox.itemIndex = -1;
+  editor.script.itemIndex = -1;
+  struct Case {
+    FormReply (TDoScripting::*click)();
+    std::string message;
+  };
+  for (const Case& c : {Case{&TDoScripting::AddButtonClick, "No command selected.  Please select one."},
+                        Case{&TDoScripting::DoEditClick, "No Item Selected."},
+                        Case{&TDoScripting::DoCopyClick, "No script line selected.  Please select one."},
+                        Case{&TDoScripting::DoDeleteClick, "No script line selected.  Please select one."}}) {
+    const FormReply reply = (editor.*c.click)();
+    EXPECT_EQ(reply.kind, FormReply::Kind::Refuse);
+    EXPECT_EQ(reply.caption, "Error");
+    EXPECT_EQ(reply.message, c.message);
+  }
+  editor.UpdateButtons();
+  EXPECT_FALSE(editor.doUp.enabled || editor.doDown.enabled || editor.doEdit.enabled || editor.doCopy.enabled ||
+               editor.doDelete.enabled);
+  EXPECT_EQ(Shown(), std::vector<std::string>{"Text: x"});
+}
+
+TEST_F(ScriptEditorTest, ChecksTheWordletName) {
+  record.SetWordletText("ab#1");
+  editor.activationKind = TDoScripting::WordletMacro;
+  Open("x");
+  EXPECT_EQ(editor.wordletName.text, "ab#1");
+  for (const std::string bad : {"a b", "it's", "   "}) {
+    editor.wordletName.text = bad;
+    const FormReply reply = editor.OkButtonClick();
+    EXPECT_EQ(reply.kind, FormReply::Kind::Refuse) << bad;
+    EXPECT_EQ(reply.focus, &editor.wordletName);
+    EXPECT_FALSE(editor.saved);
+  }
+  editor.wordletName.text = " ab#1 ";
+  EXPECT_EQ(Saved(), "x");
+  EXPECT_EQ(record.WordletText(), "ab#1");
+}
+
+TEST_F(ScriptEditorTest, CutsAMacroPastTheLimit) {
+  Open(std::string(5000, 'a'));
+  ui.AnswerForm("TModText", ui.Answer("OkButton", {{"TextEdit", "b"}}));
+  Choose("Text");
+  editor.AddButtonClick();
+  EXPECT_EQ(Saved(), std::string(5000, 'a'));
+  ASSERT_FALSE(desktop.Trace().Lines().empty());
+  EXPECT_NE(desktop.Trace().Lines().back().find("The size of the macro exceeds the 5,000 character limit.  The macro "
+                                                "will be truncated to 5,000 characters."),
+            std::string::npos);
+}
+
+TEST_F(ScriptEditorTest, TheScopeFollowsTheRadiosAndTheTitleDialog) {
+  record.SetScopeName("Notepad");
+  Open("x");
+  EXPECT_FALSE(editor.chooseWinProg.enabled);
+  editor.Click(editor.specific);
+  EXPECT_EQ(editor.caption, "Macro Scripting Editor  (Window Title: Notepad)");
+  desktop.AddWindow("Untitled - Calc", "CALC.EXE");
+  ui.AnswerForm("TDoSpecWind", ui.Answer("OkButton", {{"NameEdit", "Calc"}}));
+  editor.Click(editor.progExe);
+  editor.ChooseWinProgClick();
+  EXPECT_EQ(editor.caption, "Macro Scripting Editor  (Program: Calc)");
+  Saved();
+  EXPECT_EQ(record.Scope(), 3);
+  EXPECT_EQ(record.ScopeName(), "Calc");
+}
+
+}  // namespace
+}  // namespace tavrix
