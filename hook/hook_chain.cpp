@@ -6,6 +6,7 @@
 #include "hook/stages/caps_lock_stage.h"
 #include "hook/stages/hot_key_stage.h"
 #include "hook/stages/own_input_stage.h"
+#include "hook/stages/wordlet_stage.h"
 
 namespace tavrix::hook {
 
@@ -27,9 +28,9 @@ HookStages standardStages() {
 
   stages.push_back(std::make_unique<HotKeyStage>());
 
-  // Wordlet characters belong here, not yet built: while macros have
-  // Wordlets, each character the user types (never a swallowed hot key, which
-  // ends above) is posted as message 6 with the Caps Lock state.
+  // While macros have Wordlets, each character the user types (never a
+  // swallowed hot key, which ends above) is posted with the Caps Lock state.
+  stages.push_back(std::make_unique<WordletStage>());
 
   return stages;
 }

@@ -16,6 +16,7 @@ struct HookSettings {
   bool entryActive = false;
   bool inUse = false;
   bool mouseSwapped = false;
+  bool hasWordlets = false;  // typed characters are reported for Wordlets
   std::array<std::uint8_t, kHotKeyCount> hotKeyUsed{};
 
   bool used(std::uint16_t code) const { return code < hotKeyUsed.size() && hotKeyUsed[code] == 1; }

@@ -71,6 +71,7 @@ HookSettings LibraryState::hookSettings() const {
   settings.entryActive = copy_[kEntryActive.offset] == 1;
   settings.inUse = macrosPlaying_ > 0;
   settings.mouseSwapped = copy_[kMouseSwapped.offset] == 1;
+  settings.hasWordlets = copy_[kHasWordlets.offset] != 0;
   std::memcpy(settings.hotKeyUsed.data(), copy_.data() + kHotKeyUsed.offset,
               settings.hotKeyUsed.size());
   return settings;

@@ -21,6 +21,7 @@ TEST(HookSettings, ReadFromThePublishedFields) {
   table[756] = 1;                  // EntryActive
   table[777] = 1;                  // InUse
   table[14554] = 1;                // MouseSwapped
+  table[14298] = 1;                // HasWordlets
   table[17 + 0] = 1;               // HotKeyUsed[0]
   table[17 + 719] = 1;             // HotKeyUsed[719]
   table[17 + 5] = 2;               // not 1: not in use
@@ -32,6 +33,7 @@ TEST(HookSettings, ReadFromThePublishedFields) {
   EXPECT_TRUE(settings.entryActive);
   EXPECT_TRUE(settings.inUse);
   EXPECT_TRUE(settings.mouseSwapped);
+  EXPECT_TRUE(settings.hasWordlets);
   EXPECT_TRUE(settings.used(0));
   EXPECT_TRUE(settings.used(719));
   EXPECT_FALSE(settings.used(5));
@@ -41,12 +43,14 @@ TEST(HookSettings, ReadFromThePublishedFields) {
   std::vector<std::uint8_t> cleared(kTableSize, 0);
   state.publish(PublishCall::InUse, cleared.data());
   state.publish(PublishCall::Window2, cleared.data());
+  state.publish(PublishCall::Keys, cleared.data());
   const HookSettings after = state.hookSettings();
   EXPECT_FALSE(after.inUse);
   EXPECT_FALSE(after.entryActive);
   EXPECT_EQ(after.entryWindow, 0u);
   EXPECT_EQ(after.mainWindow, 0x00010203u);
-  EXPECT_TRUE(after.used(719));
+  EXPECT_FALSE(after.hasWordlets);
+  EXPECT_FALSE(after.used(719));
 }
 
 class MacrosPlaying : public ::testing::Test {
