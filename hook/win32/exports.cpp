@@ -1,4 +1,4 @@
-// The 18 exports, and one diagnostic entry exported by ordinal only. Hook calls go to the hook thread; publishing calls copy
+// The 18 exports. Hook calls go to the hook thread; publishing calls copy
 // their fields into the library's table copy.
 #include "hook/win32/tvxhook.h"
 
@@ -32,8 +32,6 @@ HHOOK __stdcall TvxHookSwap() { return install(HookKind::Swap); }
 BOOL __stdcall TvxUnHook(HHOOK hook) {
   return HookThread::instance().remove(reinterpret_cast<std::uintptr_t>(hook)) ? TRUE : FALSE;
 }
-
-int __stdcall TvxDropHooks() { return HookThread::instance().dropInputHooks(); }
 
 void __stdcall TvxUpInit(const BYTE* table) { publish(PublishCall::Init, table); }
 void __stdcall TvxUpItem(const BYTE* table, WORD macro) {

@@ -15,7 +15,9 @@ constexpr wchar_t kWindowClass[] = L"TvxHookThread";
 constexpr UINT kInstallRequest = WM_APP + 1;     // wParam: HookKind; result: token
 constexpr UINT kRemoveRequest = WM_APP + 2;      // wParam: token; result: 1 removed
 constexpr UINT kStopIfIdleRequest = WM_APP + 3;  // result: 1 when the thread ends
+#ifdef TAVRIX_HOOK_DIAGNOSTICS
 constexpr UINT kDropHooksRequest = WM_APP + 5;   // result: system hooks dropped
+#endif
 
 // The poll that watches over the input hooks.
 constexpr UINT_PTR kInputHookPollTimer = 2;
@@ -78,6 +80,7 @@ void reinstallInputHooks(HookRegistry& registry) {
   }
 }
 
+#ifdef TAVRIX_HOOK_DIAGNOSTICS
 int dropInputHooks(const HookRegistry& registry) {
   int dropped = 0;
   for (const std::uintptr_t token : registry.inputHookTokens()) {
@@ -86,6 +89,7 @@ int dropInputHooks(const HookRegistry& registry) {
   }
   return dropped;
 }
+#endif
 
 // The watchdog compares the system's last input with the hooks' last event
 // only while both a keyboard and a mouse hook are in: with one of them alone,
@@ -128,8 +132,10 @@ LRESULT CALLBACK threadWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
       if (!context->registry.empty()) return 0;
       DestroyWindow(window);
       return 1;
+#ifdef TAVRIX_HOOK_DIAGNOSTICS
     case kDropHooksRequest:
       return dropInputHooks(context->registry);
+#endif
     case kMenuBlockerRequest:
       sendMenuBlocker();
       return 0;
@@ -231,11 +237,13 @@ std::uintptr_t HookThread::install(HookKind kind) {
   return handle;
 }
 
+#ifdef TAVRIX_HOOK_DIAGNOSTICS
 int HookThread::dropInputHooks() {
   std::lock_guard guard(lifecycle_);
   if (window_ == nullptr) return 0;
   return static_cast<int>(SendMessageW(window_, kDropHooksRequest, 0, 0));
 }
+#endif
 
 bool HookThread::remove(std::uintptr_t handle) {
   std::lock_guard guard(lifecycle_);

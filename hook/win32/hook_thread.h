@@ -24,11 +24,13 @@ class HookThread {
   // False for a handle this library did not give out (or already removed).
   bool remove(std::uintptr_t handle);
 
-  // Removes the system's keyboard, mouse and swap hooks behind the
+#ifdef TAVRIX_HOOK_DIAGNOSTICS
+  // Only in the test build of the library, never in the one that ships:
+  // removes the system's keyboard, mouse and swap hooks behind the
   // library's back, as Windows does with a hook it finds too slow; the
-  // tokens stay registered. For tests of the self-repair. Returns how many
-  // were removed.
+  // tokens stay registered. Returns how many were removed.
   int dropInputHooks();
+#endif
 
   // Unregisters the thread's window class when the library is unloaded.
   static void releaseClass();

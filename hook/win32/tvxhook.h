@@ -30,20 +30,10 @@ void __stdcall TvxUpProgs(const BYTE* table);
 void __stdcall TvxUpKeyHook(const BYTE* table);
 void __stdcall TvxUpMouseHook(const BYTE* table);
 
-// Diagnostic, exported by ordinal only (kTvxDropHooksOrdinal), not by name:
-// removes the system's keyboard, mouse and swap hooks behind the library's
-// back, as Windows does with a hook whose procedure answered too late. The
-// library notices the missed input and installs them again on its own within
-// a few seconds; tests use this to prove it. Returns how many were removed.
-int __stdcall TvxDropHooks();
-
 }  // extern "C"
-
-inline constexpr WORD kTvxDropHooksOrdinal = 100;
 
 // Pointer types for binding the exports at run time by GetProcAddress.
 using TvxHookFn = HHOOK(__stdcall*)();
 using TvxUnHookFn = BOOL(__stdcall*)(HHOOK);
 using TvxPublishFn = void(__stdcall*)(const BYTE*);
 using TvxPublishItemFn = void(__stdcall*)(const BYTE*, WORD);
-using TvxDropHooksFn = int(__stdcall*)();

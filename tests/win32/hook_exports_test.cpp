@@ -23,6 +23,19 @@ std::set<std::string> exportedNames(HMODULE module) {
   return result;
 }
 
+// Entries in the export directory, named or by ordinal only.
+DWORD exportedEntryCount(HMODULE module) {
+  const auto* base = reinterpret_cast<const BYTE*>(module);
+  const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+  const auto& entry = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
+  const auto* directory = reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(base + entry.VirtualAddress);
+  const auto* functions = reinterpret_cast<const DWORD*>(base + directory->AddressOfFunctions);
+  DWORD count = 0;
+  for (DWORD i = 0; i < directory->NumberOfFunctions; ++i) count += functions[i] != 0 ? 1 : 0;
+  return count;
+}
+
 TEST(HookExports, LibraryLoadsByName) {
   HookDll dll;
   ASSERT_TRUE(dll.loaded()) << "TVXHOOK.DLL not found beside the test";
@@ -36,6 +49,7 @@ TEST(HookExports, EveryExportIsFoundByItsPlainName) {
   }
 }
 
+// Nothing else either, not even by ordinal: any process could call it.
 TEST(HookExports, ExactlyTheEighteenNamesAndNoDecoratedOnes) {
   const HMODULE module = LoadLibraryA("TVXHOOK.DLL");
   ASSERT_NE(module, nullptr);
@@ -43,6 +57,8 @@ TEST(HookExports, ExactlyTheEighteenNamesAndNoDecoratedOnes) {
   const std::set<std::string> expected(hookExportNames().begin(), hookExportNames().end());
   EXPECT_EQ(expected.size(), 18u);
   EXPECT_EQ(names, expected);
+  EXPECT_EQ(exportedEntryCount(module), 18u);
+  EXPECT_EQ(GetProcAddress(module, MAKEINTRESOURCEA(100)), nullptr);
   FreeLibrary(module);
 }
 

@@ -1,6 +1,8 @@
 // Windows silently removes a low-level hook whose procedure once answers too
 // late. The library must notice that its hooks no longer see input and
-// install them again by itself, behind the handles the program holds.
+// install them again by itself, behind the handles the program holds. Wine
+// never removes a hook, so this program runs beside the test build of the
+// library, whose one extra entry removes them as Windows would.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -22,6 +24,10 @@ namespace {
 
 // The grace period (2 s) plus a few polls and Wine's own pace.
 constexpr DWORD kRepairLimitMs = 8000;
+
+// The test build's entry that drops the system's hooks, by ordinal only.
+constexpr WORD kTvxDropHooksOrdinal = 100;
+using TvxDropHooksFn = int(__stdcall*)();
 
 TvxDropHooksFn dropHooksOf(const HookDll& dll) {
   const HMODULE module = GetModuleHandleA("TVXHOOK.DLL");
