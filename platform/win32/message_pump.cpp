@@ -45,6 +45,14 @@ void WaitForMessages(std::uint32_t timeoutMs) {
 }
 
 void WaitPumping(std::uint32_t milliseconds) {
+  if (milliseconds == 1) {
+    // A timed wait for messages ends about a millisecond late under Wine,
+    // which would double the finest step of a poll.
+    PumpPendingMessages();
+    Sleep(1);
+    PumpPendingMessages();
+    return;
+  }
   const DWORD start = GetTickCount();
   for (;;) {
     PumpPendingMessages();

@@ -48,10 +48,23 @@ void Win32Desktop::SendMouse(std::uint32_t flags, std::int32_t x, std::int32_t y
 }
 
 std::int16_t Win32Desktop::KeyScan(unsigned char ch) {
-  // The layout of the program that receives the keys, not Tavrix's own.
+  // The layout of the program that receives the keys, not Tavrix's own,
+  // asked for every character (the user may switch it). Every character of
+  // a macro asks, so what does not change is kept: a window's thread, and
+  // a layout's answers.
   HWND front = GetForegroundWindow();
-  HKL layout = GetKeyboardLayout(front != nullptr ? GetWindowThreadProcessId(front, nullptr) : 0);
-  return static_cast<std::int16_t>(VkKeyScanExA(static_cast<CHAR>(ch), layout));
+  if (WindowIdOf(front) != scanWindow_) {
+    scanWindow_ = WindowIdOf(front);
+    scanThread_ = front != nullptr ? GetWindowThreadProcessId(front, nullptr) : 0;
+  }
+  HKL layout = GetKeyboardLayout(scanThread_);
+  if (reinterpret_cast<std::uintptr_t>(layout) != scanLayout_) {
+    scanLayout_ = reinterpret_cast<std::uintptr_t>(layout);
+    scanAnswers_.fill(kNotScanned);
+  }
+  std::int16_t& answer = scanAnswers_[ch];
+  if (answer == kNotScanned) answer = static_cast<std::int16_t>(VkKeyScanExA(static_cast<CHAR>(ch), layout));
+  return answer;
 }
 
 bool Win32Desktop::IsKeyDown(std::uint8_t vk) { return (GetAsyncKeyState(vk) & 0x8000) != 0; }

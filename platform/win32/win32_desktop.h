@@ -2,13 +2,16 @@
 // clipboard, the shell, sounds, files and the clock through the Win32 API.
 #pragma once
 
+#include <array>
+#include <cstdint>
+
 #include "platform/desktop.h"
 
 namespace tavrix {
 
 class Win32Desktop : public Desktop {
  public:
-  Win32Desktop() = default;
+  Win32Desktop() { scanAnswers_.fill(kNotScanned); }
   ~Win32Desktop() override;
   Win32Desktop(const Win32Desktop&) = delete;
   Win32Desktop& operator=(const Win32Desktop&) = delete;
@@ -65,6 +68,14 @@ class Win32Desktop : public Desktop {
 
   WindowId mainWindow_ = 0;
   WindowId clipboardWindow_ = 0;
+
+  // KeyScan's memory: the last window in front and its thread, and the
+  // answers of that thread's layout so far.
+  static constexpr std::int16_t kNotScanned = -2;
+  WindowId scanWindow_ = 0;
+  std::uint32_t scanThread_ = 0;
+  std::uintptr_t scanLayout_ = 0;
+  std::array<std::int16_t, 256> scanAnswers_{};
 };
 
 }  // namespace tavrix
