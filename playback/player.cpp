@@ -60,6 +60,7 @@ void Player::IntoProgram(std::string_view macroText) {
 void Player::DoMacro(std::string_view text) {
   Run run;
   run.capsLockHeldOff = state_.capsLockToggled;
+  run.enclosing = run_;
   Run* const outer = std::exchange(run_, &run);
   const TextEnd end = PlayText(text);
   if (end != TextEnd::Stopped) ReleaseOneShotsLeftPending();
@@ -282,16 +283,20 @@ void Player::ReleaseForEarlyEnd() {
   RestoreCapsLock();
 }
 
-// Every enclosing text sees the abort too; the user is told once. The box is
-// modal: whatever the user presses while it is open must not arrive with the
-// macro's Ctrl or Shift still held, so the keyboard is put right first.
+// Every enclosing text sees the abort too, and so does every playback this
+// one runs inside of; the user is told once. The box is modal: whatever the
+// user presses while it is open must not arrive with a macro's Ctrl or Shift
+// still held, so the keyboard is put right first.
 void Player::ShowAbortMessage() {
   if (stopQuietly_) return;
   if (run_ && run_->abortMessageShown) return;
-  if (run_) {
-    run_->abortMessageShown = true;
+  Run* const current = run_;
+  for (Run* run = current; run != nullptr; run = run->enclosing) {
+    run->abortMessageShown = true;
+    run_ = run;
     ReleaseForEarlyEnd();
   }
+  run_ = current;
   ui_.DoAMessage("Macro Abort", "Tavrix macro has been aborted.");
 }
 

@@ -90,6 +90,7 @@ class Player {
 
   // Bookkeeping of one playback (one DoMacro of a macro's own text).
   struct Run {
+    Run* enclosing = nullptr;  // the playback this one runs inside of
     bool abortMessageShown = false;
     // Caps Lock was on for the user and this playback turned it off; it
     // turns it on again when it ends.

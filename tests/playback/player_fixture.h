@@ -19,6 +19,7 @@
 namespace tavrix {
 
 using test_support::Lines;
+using test_support::LinesStartingWith;
 using test_support::OtherLines;
 using test_support::TypedText;
 

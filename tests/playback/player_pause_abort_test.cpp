@@ -172,6 +172,28 @@ TEST_F(PlayerAbort, AbortInANestedTextShowsTheMessageOnce) {
   EXPECT_EQ(OtherLines(lines), (Lines{"message Macro Abort: Tavrix macro has been aborted."}));
 }
 
+// A playback started inside another (a hot key pressed during a wait) and
+// aborted stops both: the abort is one request, and the user is told once,
+// with the keys of both macros let go.
+TEST_F(PlayerAbort, AnAbortInsideANestedPlaybackStopsBothWithOneMessage) {
+  bool started = false;
+  desktop.SetMessageHandler([&] {
+    if (LinesStartingWith(desktop.Trace().Lines(), "wait ").empty()) return;
+    if (started) {
+      player.RequestAbort();
+      return;
+    }
+    started = true;
+    const NestedPlayback nested(player);
+    player.IntoProgram("i<DELAY:00.10>j");
+  });
+  const Lines lines = Play("<CTLD>a<DELAY:00.10>b");
+  EXPECT_EQ(TypedText(lines), "^a^i");
+  EXPECT_EQ(LinesStartingWith(lines, "message "), (Lines{"message Macro Abort: Tavrix macro has been aborted."}));
+  // The Ctrl the interrupted macro held is let go before the box opens.
+  EXPECT_EQ(Lines(lines.end() - 2, lines.end()), (Lines{"key 17 up", "message Macro Abort: Tavrix macro has been aborted."}));
+}
+
 TEST_F(PlayerAbort, ANewPlaybackClearsAnOldAbortRequest) {
   player.RequestAbort();
   EXPECT_EQ(Typed("ok"), "ok");
