@@ -13,7 +13,7 @@ fi
 start_with_notepad tvnested Ctrl+Shift+L Counter '<REPEAT:0003>r<I><DELAY:01.00><ENDREP>.'
 
 user_presses ctrl+shift+l || fail "xdotool could not press the hot key"
-driver wait-text Notepad r1 10000 || fail "the macro did not start"
+driver wait-text Notepad r1 10000 || fail "the macro did not start: notepad shows \"$(driver read Notepad)\""
 user_presses ctrl+shift+l || fail "xdotool could not press the hot key again"
 expected=r1r1r2r3.r2r3.
 driver wait-text Notepad "$expected" 20000 || fail "notepad shows \"$(driver read Notepad)\", not \"$expected\""
