@@ -65,7 +65,7 @@ constexpr MenuItem kLayout[] = {
     Submenu(Menu::Options, Menu::ScreenSaver, "Screen Sa&ver"),
     Separator(Menu::Options),
     Entry(Menu::Options, Command::PlaceInSystemTray, "Place in System &Tray", kBuilt | kLocked),
-    Entry(Menu::Scheduler, Command::ShowDateTime, "&Show Date && Time", kLocked),
+    Entry(Menu::Scheduler, Command::ShowDateTime, "&Show Date && Time", kBuilt | kLocked),
     Entry(Menu::Scheduler, Command::Alarm, "&Alarm", kLocked),
     Entry(Menu::Scheduler, Command::TimerInterval, "&Timer Interval", kLocked),
     Entry(Menu::ScreenSaver, Command::DisableScreenSaver, "&Disable if using Timed Macros", kBuilt | kBrowse),

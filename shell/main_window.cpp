@@ -47,14 +47,17 @@ TMainWin::Engine::Engine(TMainWin& owner_, Environment& environment)
       fileCommands(file, environment.ui, *this, keySwap.SwapTables()),
       commands(environment.desktop),
       player(environment.desktop, environment.ui, *this, commands),
-      dispatcher(environment.desktop, environment.ui, environment.hooks, file, player, *this) {
+      dispatcher(environment.desktop, environment.ui, environment.hooks, file, player, *this),
+      wordlets(environment.desktop, environment.ui, player, dispatcher, index) {
   commands.SetSwapMacroFileHook([this](const std::string& path) { SwapMacroFile(path); });
 }
 
 std::string TMainWin::Engine::HotKeyName(std::uint16_t code) { return ::tavrix::HotKeyName(code); }
 
 void TMainWin::Engine::SetCaption(const std::string& fileTitle) {
-  env.host.SetCaption(MainWindowCaption(fileTitle, modes));
+  std::string dateTime;
+  if (env.configuration.showDate) dateTime = CaptionDateTime(env.desktop.Now());
+  env.host.SetCaption(MainWindowCaption(fileTitle, modes, dateTime));
 }
 
 // Wherever the list changes (New, Open, a recent file, "<SWAP:"), its menu
@@ -73,6 +76,33 @@ void TMainWin::Engine::KeepRecentFiles(const RecentFiles& files) {
 void TMainWin::Engine::SelectAfterRemove(int n) {
   const int count = index.Count();
   if (count > 0) env.host.SelectMacro(std::min(n, count));
+}
+
+WordletOptions TMainWin::Engine::Wordlets() const {
+  const Configuration& c = env.configuration;
+  return WordletOptions{c.caseSensitive, c.useSuffix, c.prefixKeys, c.solitaryUsage};
+}
+
+void TMainWin::Engine::RearmScheduler() {
+  scheduler.CheckAndSetTime(file, env.desktop.Now());
+  if (scheduler.Count() > 0) {
+    const int seconds = CheckIntervalSeconds(env.configuration.timerSeconds);
+    env.host.StartTimer(MainTimer::Scheduler, static_cast<std::uint32_t>(seconds) * 1000);
+  } else {
+    env.host.StopTimer(MainTimer::Scheduler);
+  }
+}
+
+void TMainWin::Engine::CheckTimedMacros() {
+  scheduler.CheckOutTimerMacros(env.desktop.Now(), [this](int n) {
+    MacroRecord record;
+    if (!file.ReadRecord(n, record)) return;
+    const int outer = dispatcher.PlayingMacro();
+    dispatcher.SetPlayingMacro(n);
+    PlayTimedMacro(record, env.desktop, player, Alarm(), dispatcher.CapsLockOn());
+    dispatcher.SetPlayingMacro(outer);
+  });
+  if (env.configuration.showDate) RefreshCaption();
 }
 
 AlarmSettings TMainWin::Engine::Alarm() const {
@@ -250,6 +280,9 @@ bool TMainWin::FormCreate(const std::vector<CommandLineSwitch>& switches) {
 
   for (const CommandLineSwitch& startupSwitch : switches) e.ProcessParam(startupSwitch);
 
+  // Nothing scheduled before the program started plays afterwards.
+  e.scheduler.SetPreviousCheck(env_.desktop.Now());
+  e.RearmScheduler();
   env_.host.StartTimer(MainTimer::StartUp, kStartUpDelayMs);
   env_.host.StartTimer(MainTimer::HookWatch, kHookWatchMs);
   e.SetCaption(FileTitle(e.file.Path()));

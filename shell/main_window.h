@@ -80,6 +80,7 @@ class TMainWin {
   void OnPrivateMessage(std::uint32_t message, std::uint32_t wParam, std::intptr_t lParam);
   void OnActivation(std::uint32_t wParam, WindowId focusWindow);  // message 2 (Fire)
   void OnAbort();                                                 // message 5
+  void OnWordletCharacter(std::uint32_t state, std::uint8_t character);  // message 6
   void OnForegroundChanged(WindowId window);                      // message 7
   void OnCapsLockState(bool on);                                  // message 9
   void OnClearInUse();                                            // message 12

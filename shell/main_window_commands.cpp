@@ -72,6 +72,12 @@ void TMainWin::OnCommand(Command command) {
         e.RefreshMenu();
         e.SaveConfiguration();
         break;
+      case Command::ShowDateTime:
+        env_.configuration.showDate = !env_.configuration.showDate;
+        e.RefreshCaption();
+        e.RefreshMenu();
+        e.SaveConfiguration();
+        break;
       case Command::PlaceInSystemTray:
         env_.configuration.useTray = !env_.configuration.useTray;
         e.ShowTrayMode();
@@ -101,6 +107,7 @@ void TMainWin::Engine::RemoveSelectedMacro() {
 
 void TMainWin::Engine::ActivateSelectedMacro() {
   if (!DoActivate(file, env.ui, env.host.SelectedMacro())) return;
+  RearmScheduler();
   env.host.RedrawList();
   RefreshMenu();
 }

@@ -11,7 +11,9 @@
 #include "activation/activation_dispatcher.h"
 #include "activation/activation_host.h"
 #include "activation/foreground_tracking.h"
+#include "activation/scheduler.h"
 #include "activation/timed_macro_playback.h"
+#include "activation/wordlets.h"
 #include "playback/desktop_playback_commands.h"
 #include "playback/player.h"
 #include "playback/player_host.h"
@@ -44,6 +46,16 @@ struct TMainWin::Engine final : PlayerHost, FileCommandListener, ActivationHost 
   // "<SWAP:" during a playback: the named file becomes the current one.
   void SwapMacroFile(const std::string& path);
   AlarmSettings Alarm() const;
+  WordletOptions Wordlets() const;
+
+  // --- Timed macros -------------------------------------------------------------
+  // `CheckAndSetTime`: rebuilds the table of timed macros and runs the check
+  // timer while it has any.
+  void RearmScheduler() override;
+  // One tick of the check timer: the due macros play, the caption follows.
+  void CheckTimedMacros();
+  // The caption with the date and time when they are shown.
+  void RefreshCaption() { SetCaption(FileTitle(file.Path())); }
 
   // --- The menus ----------------------------------------------------------------
   // Works out every entry's state again and passes on what changed.
@@ -102,6 +114,8 @@ struct TMainWin::Engine final : PlayerHost, FileCommandListener, ActivationHost 
   DesktopPlaybackCommands commands;
   Player player;
   ActivationDispatcher dispatcher;
+  WordletPlayer wordlets;
+  Scheduler scheduler;
   ForegroundMemory foreground;
   StartupModes modes;
   bool swapsInUse = false;

@@ -45,7 +45,8 @@ void TMainWin::OnPrivateMessage(std::uint32_t message, std::uint32_t wParam, std
       case kMsgForegroundChanged: OnForegroundChanged(static_cast<WindowId>(wParam)); break;
       case kMsgCapsLock: OnCapsLockState(wParam != 0); break;
       case kMsgClearInUse: OnClearInUse(); break;
-      default: break;  // capture, Wordlets and hot key entry are not handled here yet
+      case kMsgWordletChar: OnWordletCharacter(wParam, static_cast<std::uint8_t>(lParam & 0xFF)); break;
+      default: break;  // capture and hot key entry are not handled here yet
     }
   });
 }
@@ -56,8 +57,14 @@ void TMainWin::OnActivation(std::uint32_t wParam, WindowId focusWindow) {
 
 void TMainWin::OnAbort() { engine_->player.RequestAbort(); }
 
+void TMainWin::OnWordletCharacter(std::uint32_t state, std::uint8_t character) {
+  engine_->wordlets.OnCharacter(state, character, engine_->Wordlets());
+}
+
 void TMainWin::OnForegroundChanged(WindowId window) {
   Engine& e = *engine_;
+  // Typing in another window does not continue the same text.
+  e.wordlets.Matcher().Clear();
   TrackForeground(env_.desktop, e.index.table(), env_.hooks, window, env_.programFileName, e.foreground);
 }
 
@@ -83,9 +90,7 @@ void TMainWin::RunTimer(MainTimer timer) {
       DoStartUpMacros(e.file, env_.desktop, e.player, e.Alarm(),
                       [&dispatcher = e.dispatcher](int n) { dispatcher.SetPlayingMacro(n); });
       break;
-    case MainTimer::Scheduler:
-      // The scheduler's check of due timed macros plugs in here.
-      break;
+    case MainTimer::Scheduler: e.CheckTimedMacros(); break;
     case MainTimer::HookWatch:
       // Watching the hooks is the Windows side's and the hook library's job.
       break;
