@@ -59,15 +59,15 @@ constexpr MenuItem kLayout[] = {
 
     Entry(Menu::Options, Command::Appearance, "&Appearance", kBrowse),
     Entry(Menu::Options, Command::Network, "&Network", kBrowse),
-    Entry(Menu::Options, Command::Wordlets, "Word&lets", kBrowse),
+    Entry(Menu::Options, Command::Wordlets, "Word&lets", kBuilt | kBrowse),
     Entry(Menu::Options, Command::Capture, "&Capture", kBrowse),
     Submenu(Menu::Options, Menu::Scheduler, "&Scheduler"),
     Submenu(Menu::Options, Menu::ScreenSaver, "Screen Sa&ver"),
     Separator(Menu::Options),
     Entry(Menu::Options, Command::PlaceInSystemTray, "Place in System &Tray", kBuilt | kLocked),
     Entry(Menu::Scheduler, Command::ShowDateTime, "&Show Date && Time", kBuilt | kLocked),
-    Entry(Menu::Scheduler, Command::Alarm, "&Alarm", kLocked),
-    Entry(Menu::Scheduler, Command::TimerInterval, "&Timer Interval", kLocked),
+    Entry(Menu::Scheduler, Command::Alarm, "&Alarm", kBuilt | kLocked),
+    Entry(Menu::Scheduler, Command::TimerInterval, "&Timer Interval", kBuilt | kLocked),
     Entry(Menu::ScreenSaver, Command::DisableScreenSaver, "&Disable if using Timed Macros", kBuilt | kBrowse),
 
     Entry(Menu::Tools, Command::MouseLocator, "Mouse &Locator", kBuilt),

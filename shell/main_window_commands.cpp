@@ -78,6 +78,9 @@ void TMainWin::OnCommand(Command command) {
         e.RefreshMenu();
         e.SaveConfiguration();
         break;
+      case Command::Wordlets: e.WordletOptionsClick(); break;
+      case Command::Alarm: e.AlarmClick(); break;
+      case Command::TimerInterval: e.TimerIntervalClick(); break;
       case Command::PlaceInSystemTray:
         env_.configuration.useTray = !env_.configuration.useTray;
         e.ShowTrayMode();

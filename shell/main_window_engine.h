@@ -54,6 +54,10 @@ struct TMainWin::Engine final : PlayerHost, FileCommandListener, ActivationHost 
   void RearmScheduler() override;
   // One tick of the check timer: the due macros play, the caption follows.
   void CheckTimedMacros();
+  // "Wordlet Options", "Scheduler Alarm", "Scheduler Frequency".
+  void WordletOptionsClick();
+  void AlarmClick();
+  void TimerIntervalClick();
   // The caption with the date and time when they are shown.
   void RefreshCaption() { SetCaption(FileTitle(file.Path())); }
 

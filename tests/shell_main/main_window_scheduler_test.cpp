@@ -1,6 +1,7 @@
 // The main window's timed macros and Wordlets: the check timer runs while
 // timed macros exist and plays those due, the caption shows the date and
 // time, and the typed characters of the hook library play a Wordlet.
+#include "activation/scheduler_dialogs.h"
 #include "base/private_messages.h"
 #include "main_window_fixture.h"
 
@@ -102,6 +103,65 @@ TEST_F(SchedulerWindowTest, AnotherWindowInFrontStartsTheTypedTextOver) {
   Type("g");
   window->OnPrivateMessage(kMsgWordletChar, kWordletReset, 0);
   EXPECT_EQ(TypedLetters(Trace()), "");
+}
+
+
+TEST_F(SchedulerWindowTest, WordletOptionsAreKeptAndSaved) {
+  ASSERT_TRUE(Start(WithSystemEntries({WordletMacro("sig", "x")})));
+  const std::size_t writes = profile.writes;
+  ui.AnswerForm("TWordletOptions", [this](Form& form) {
+    auto& options = static_cast<TWordletOptions&>(form);
+    EXPECT_TRUE(options.prefixBox.checked);
+    ui.Click(form, options.prefixBox);
+    ui.Click(form, options.okButton);
+  });
+  window->OnCommand(Command::Wordlets);
+  EXPECT_TRUE(configuration.useSuffix);
+  EXPECT_GT(profile.writes, writes);
+  Type("sig");
+  EXPECT_EQ(TypedLetters(Trace()), "");
+  Type(" ");
+  EXPECT_EQ(TypedLetters(Trace()), "x");
+}
+
+TEST_F(SchedulerWindowTest, TheAlarmDialogNeedsAnExistingWaveFile) {
+  ASSERT_TRUE(Start(WithSystemEntries({})));
+  const std::string wave = folder.File("ALARM.WAV");
+  test_support::WriteFileText(wave, "RIFF");
+  ui.AnswerForm("TDoSound", [&](Form& form) {
+    EXPECT_EQ(form.caption, "Scheduler Alarm");
+    EXPECT_EQ(form.Find("BeepRadio")->text, "None");
+    EXPECT_FALSE(form.Find("HelpButton")->visible);
+    ui.Click(form, *form.Find("WaveRadio"));
+    form.Find("PathEdit")->text = folder.File("MISSING.WAV");
+    ui.Click(form, *form.Find("OkButton"));
+    EXPECT_FALSE(form.Closed());
+    form.Find("PathEdit")->text = " " + wave + " ";
+    ui.Click(form, *form.Find("WaitBox"));
+    ui.Click(form, *form.Find("OkButton"));
+  });
+  window->OnCommand(Command::Alarm);
+  EXPECT_EQ(Messages(), (Lines{"message Error: Specified WAV File does not exist.  Please correct."}));
+  EXPECT_TRUE(configuration.useWaveFile);
+  EXPECT_EQ(configuration.waveFile, wave);
+  EXPECT_TRUE(configuration.waveFileWait);
+}
+
+TEST_F(SchedulerWindowTest, TheTimerIntervalDialogSetsTheCheckTimer) {
+  ASSERT_TRUE(Start(WithSystemEntries({DailyAt("Ten", "t", 10, 0, false)})));
+  ui.AnswerForm("TDoDelay", [&](Form& form) {
+    EXPECT_EQ(form.caption, "Scheduler Frequency");
+    EXPECT_EQ(form.Find("ValueEdit")->text, "10");
+    form.Find("ValueEdit")->text = "61";
+    ui.Click(form, *form.Find("OkButton"));
+    EXPECT_FALSE(form.Closed());
+    form.Find("ValueEdit")->text = "30";
+    ui.Click(form, *form.Find("OkButton"));
+  });
+  window->OnCommand(Command::TimerInterval);
+  EXPECT_EQ(Messages(), (Lines{"message Error: Value must be between 1 and 60."}));
+  EXPECT_EQ(configuration.timerSeconds, 30);
+  EXPECT_TRUE(host.Saw("StartTimer 3 30000"));
 }
 
 }  // namespace
