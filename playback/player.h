@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "platform/desktop.h"
 #include "platform/ui.h"
@@ -47,11 +49,10 @@ class Player {
   // macro's hot key or the system activation that resumes a pause).
   void ResumePause();
   // Ends the playback at its next step as an abort does (keys released, Caps
-  // Lock restored), but without telling the user: the program is closing.
-  void RequestStop() {
-    state_.abortRequested = true;
-    stopQuietly_ = true;
-  }
+  // Lock restored), but without telling the user: the program is closing. An
+  // open pause box or repeat prompt goes as if answered, so nothing waits
+  // for the user.
+  void RequestStop();
   // Whether a playback is running (also while its pause box is open); one
   // started now runs inside it.
   bool Playing() const { return run_ != nullptr; }
@@ -148,6 +149,9 @@ class Player {
   Run* run_ = nullptr;
   Form* openPause_ = nullptr;
   bool stopQuietly_ = false;
+  // The boxes of this playback and of those it interrupted that are open
+  // now, innermost last, each with the answer a stop gives it.
+  std::vector<std::pair<Form*, ModalResult>> openBoxes_;
 };
 
 // A playback started while another one plays (a hot key pressed, or a

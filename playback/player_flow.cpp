@@ -88,7 +88,9 @@ Player::Step Player::DoPause(const MacroElement& element) {
 
   state_.paused = true;
   openPause_ = &box;
+  openBoxes_.emplace_back(&box, ModalResult::Ok);
   ui_.RunForm(box);
+  openBoxes_.pop_back();
   openPause_ = nullptr;
   state_.paused = false;
   if (tray) {
@@ -113,6 +115,12 @@ void Player::ResumePause() {
   if (openPause_ != nullptr) ui_.EndForm(*openPause_, ModalResult::Ok);
 }
 
+void Player::RequestStop() {
+  state_.abortRequested = true;
+  stopQuietly_ = true;
+  for (const auto& [box, answer] : openBoxes_) ui_.EndForm(*box, answer);
+}
+
 std::uint16_t Player::DoRepPrompt() {
   const bool tray = host_.InTrayMode();
   WindowId remembered = 0;
@@ -124,7 +132,9 @@ std::uint16_t Player::DoRepPrompt() {
     host_.ShowMainWindow();
   }
   TRepeatPrompt prompt;
+  openBoxes_.emplace_back(&prompt, ModalResult::Cancel);
   ui_.RunForm(prompt);
+  openBoxes_.pop_back();
   const std::uint16_t count = prompt.count;
   if (tray) {
     host_.ShowTaskbarWindow(false);

@@ -37,8 +37,6 @@ void TMainWin::ShutDown() {
 void TMainWin::Engine::StopPlayback() {
   if (!player.Playing()) return;
   player.RequestStop();
-  // The pause box goes away as if resumed; the playback then sees the stop.
-  if (player.Paused()) player.ResumePause();
 }
 
 // --- Commands ------------------------------------------------------------------

@@ -76,7 +76,7 @@ struct TMainWin::Engine final : PlayerHost, FileCommandListener, ActivationHost 
   void HideProgram();
   void HideMainWindow();
   // Ends a playing macro as the abort key does, without its message, and
-  // closes its pause box.
+  // closes its open pause box or repeat prompt.
   void StopPlayback();
 
   // --- Where parts not built into the main window yet plug in -----------------

@@ -2,6 +2,7 @@
 // and closing while a macro plays.
 #include "base/private_messages.h"
 #include "main_window_fixture.h"
+#include "playback/repeat_prompt.h"
 #include "store/file_commands.h"
 
 namespace tavrix::testing {
@@ -181,21 +182,29 @@ TEST_F(CommandTest, TerminatingInsideANestedPlaybackStopsTheOuterOneToo) {
   EXPECT_EQ(host.lines.back(), "Close");
 }
 
-// With the pause box open, terminating closes the box itself and types
-// nothing that follows the pause.
-TEST_F(CommandTest, TerminatingDuringAPauseDoesNotWaitForResume) {
-  ASSERT_TRUE(Start(WithSystemEntries({Macro("Paused", kCtrlA, "ab<PAUSE>cd")})));
-  bool closedByTheProgram = false;
-  ui.AnswerFormAlways(TPauseMacro::kName, [&](Form& box) {
-    window->OnCommand(Command::TrayTerminate);
-    closedByTheProgram = box.Closed();
-    if (!box.Closed()) ui.Answer("ResumeButton")(box);
-  });
-  window->OnPrivateMessage(kMsgActivation, kCtrlA, 0);
-  EXPECT_TRUE(closedByTheProgram);
-  EXPECT_EQ(TypedLetters(Trace()), "ab");
-  EXPECT_TRUE(LinesStartingWith(Messages(), kAbortMessage).empty());
-  EXPECT_EQ(host.lines.back(), "Close");
+// With the pause box or the repeat prompt open, terminating closes the box
+// itself and types nothing that follows.
+TEST_F(CommandTest, TerminatingWithABoxOpenDoesNotWaitForTheUser) {
+  struct Case {
+    const char* text;
+    const char* box;
+  };
+  const Case cases[] = {{"ab<PAUSE>cd", TPauseMacro::kName}, {"ab<PROMPTREP>x<ENDREP>cd", TRepeatPrompt::kName}};
+  for (const Case& c : cases) {
+    ASSERT_TRUE(Start(WithSystemEntries({Macro("Boxed", kCtrlA, c.text)})));
+    bool closedByTheProgram = false;
+    ui.AnswerFormAlways(c.box, [&](Form& box) {
+      window->OnCommand(Command::TrayTerminate);
+      closedByTheProgram = box.Closed();
+      if (!box.Closed()) ui.Answer("ResumeButton")(box);
+    });
+    window->OnPrivateMessage(kMsgActivation, kCtrlA, 0);
+    EXPECT_TRUE(closedByTheProgram) << c.box;
+    EXPECT_EQ(TypedLetters(Trace()), "ab") << c.box;
+    EXPECT_TRUE(LinesStartingWith(Messages(), kAbortMessage).empty());
+    EXPECT_EQ(host.lines.back(), "Close");
+    desktop.Trace().Clear();
+  }
 }
 
 TEST_F(CommandTest, TheAbortKeyStillSaysSo) {
