@@ -1,11 +1,16 @@
 // tavrix add: appends one macro to a macro file the way the program's editors
 // do, and prints its macro number.
+#include <algorithm>
+#include <array>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <vector>
 
+#include "activation/scheduler_dialogs.h"
 #include "base/hot_key_table.h"
 #include "app/tavrix/command.h"
 #include "app/tavrix/store_tool_support.h"
@@ -17,8 +22,10 @@ namespace {
 
 constexpr const char* kUsage =
     "add FILE (--hotkey NAME | --wordlet TEXT | --timed) [--nickname NAME] "
-    "[--scope global|window:TITLE|program:NAME] [--if-running] [--inactive] (--text TEXT | --text-file PATH)   "
-    "append a macro and print its number";
+    "[--scope global|window:TITLE|program:NAME] [--if-running] [--inactive] (--text TEXT | --text-file PATH) "
+    "[--sched startup|once|hourly|daily|weekly|monthly|other] [--at HH:MM(AM|PM)] [--days Mon,Tue,...,Sun] "
+    "[--month M] [--day D] [--year Y] [--past-hour M] [--interval N] [--weekday 1-7]   "
+    "append a macro and print its number (a timed one has the default schedule but for the fields given)";
 
 struct AddRequest {
   std::string file;
@@ -30,7 +37,75 @@ struct AddRequest {
   bool ifRunning = false;
   bool inactive = false;
   std::optional<std::string> text;
+  // The schedule fields given, applied over the default schedule in order.
+  std::vector<std::function<void(MacroRecord&)>> schedule;
 };
+
+constexpr const char* kScheduleKinds[] = {"startup", "once", "hourly", "daily", "weekly", "monthly", "other"};
+constexpr const char* kDayNames[] = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+
+std::optional<int> NumberArgument(const std::string& text, int low, int high) {
+  if (text.empty() || text.size() > 5 || text.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
+  const int value = std::stoi(text);
+  if (value < low || value > high) return std::nullopt;
+  return value;
+}
+
+// One schedule option with its value; the reason when it is not usable.
+std::optional<std::string> ParseScheduleOption(const std::string& option, const std::string& value,
+                                               AddRequest& request) {
+  auto& edits = request.schedule;
+  if (option == "--sched") {
+    for (int kind = 0; kind < 7; ++kind) {
+      if (value == kScheduleKinds[kind]) {
+        edits.push_back([kind](MacroRecord& r) { r.SetSchedKind(static_cast<std::int16_t>(kind)); });
+        return std::nullopt;
+      }
+    }
+    return "--sched takes startup, once, hourly, daily, weekly, monthly or other";
+  }
+  if (option == "--at") {
+    edits.push_back([value](MacroRecord& r) { ReadScheduleTime(value, r); });
+    return std::nullopt;
+  }
+  if (option == "--days") {
+    std::array<bool, 7> days{};
+    std::string rest = value + ",";
+    for (std::size_t at = 0; at < rest.size();) {
+      const std::size_t comma = rest.find(',', at);
+      const std::string name = rest.substr(at, comma - at);
+      const auto found = std::find(std::begin(kDayNames), std::end(kDayNames), name);
+      if (found == std::end(kDayNames)) return "--days takes names from Mon,Tue,Wed,Thu,Fri,Sat,Sun";
+      days[static_cast<std::size_t>(found - std::begin(kDayNames))] = true;
+      at = comma + 1;
+    }
+    edits.push_back([days](MacroRecord& r) {
+      for (int i = 0; i < 6; ++i) r.SetSchedMon(i, days[static_cast<std::size_t>(i)] ? 1 : 0);
+      r.SetSchedSun(days[6] ? 1 : 0);
+    });
+    return std::nullopt;
+  }
+  // The numbers are stored as given within their field's width; the
+  // scheduler itself ignores a schedule whose fields are out of range.
+  const bool wide = option == "--interval" || option == "--year";
+  const std::optional<int> number = NumberArgument(value, 0, wide ? 65535 : 255);
+  if (!number) return option + " takes a number from 0 to " + (wide ? "65535" : "255");
+  const int n = *number;
+  if (option == "--month") edits.push_back([n](MacroRecord& r) { r.SetSchedMonth(static_cast<std::uint8_t>(n)); });
+  if (option == "--day") edits.push_back([n](MacroRecord& r) { r.SetSchedDay(static_cast<std::uint8_t>(n)); });
+  if (option == "--year") edits.push_back([n](MacroRecord& r) { r.SetSchedYear(static_cast<std::uint16_t>(n)); });
+  if (option == "--past-hour") edits.push_back([n](MacroRecord& r) { r.SetSchedPastHour(static_cast<std::uint8_t>(n)); });
+  if (option == "--interval") edits.push_back([n](MacroRecord& r) { r.SetSchedInterval(static_cast<std::uint16_t>(n)); });
+  if (option == "--weekday") edits.push_back([n](MacroRecord& r) { r.SetSchedWeekday(static_cast<std::uint8_t>(n)); });
+  return std::nullopt;
+}
+
+bool IsScheduleOption(const std::string& option) {
+  for (const char* name : {"--sched", "--at", "--days", "--month", "--day", "--year", "--past-hour", "--interval",
+                           "--weekday"})
+    if (option == name) return true;
+  return false;
+}
 
 bool IsWordletCharacter(char c) {
   if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) return true;
@@ -64,6 +139,10 @@ std::optional<std::string> Parse(const Arguments& args, AddRequest& request) {
     if (option == "--timed") {
       ++activations;
       request.activation = kTimedActivation;
+    } else if (IsScheduleOption(option)) {
+      const auto argument = value();
+      if (!argument) return option + " needs a value";
+      if (auto problem = ParseScheduleOption(option, *argument, request)) return problem;
     } else if (option == "--if-running") {
       request.ifRunning = true;
     } else if (option == "--inactive") {
@@ -108,6 +187,8 @@ std::optional<std::string> Parse(const Arguments& args, AddRequest& request) {
     }
   }
   if (activations != 1) return "give exactly one of --hotkey, --wordlet and --timed";
+  if (!request.schedule.empty() && request.activation != kTimedActivation)
+    return "the schedule options need --timed";
   if (!request.text) return "give the macro text with --text or --text-file";
   if (request.text->size() > kMaxMacroText) return "the macro text is longer than 5000 characters";
   if (request.text->find('\0') != std::string::npos) return "the macro text contains a zero byte";
@@ -126,6 +207,7 @@ MacroRecord BuildRecord(const AddRequest& request, const LocalDateTime& now) {
   record.SetIconName("MAIN");
   record.SetMacroText(*request.text);
   if (*request.activation == kTimedActivation) record.SetDefaultSchedule(now);
+  for (const auto& edit : request.schedule) edit(record);
   record.SetLastModified(ToDateTimeValue(now));
   return record;
 }

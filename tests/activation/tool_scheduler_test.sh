@@ -1,0 +1,48 @@
+#!/bin/bash
+# The tavrix tool's schedule options of "add" and its "sched" and "due"
+# commands. Usage: tool_scheduler_test.sh PATH-TO-TAVRIX
+set -u
+tavrix="$1"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+expect() {  # expect NAME EXPECTED ACTUAL
+  if [ "$2" != "$3" ]; then
+    echo "FAIL: $1"
+    echo "  expected: $(printf '%q' "$2")"
+    echo "  actual:   $(printf '%q' "$3")"
+    failures=$((failures + 1))
+  fi
+}
+
+file="$work/macros.tvx"
+"$tavrix" new "$file" || exit 1
+daily=$("$tavrix" add "$file" --timed --sched daily --at 9:05AM --days Mon,Fri --text a)
+every=$("$tavrix" add "$file" --timed --sched other --interval 15 --text b)
+bad=$("$tavrix" add "$file" --timed --sched monthly --day 32 --at 10:00AM --text c)
+off=$("$tavrix" add "$file" --timed --sched hourly --past-hour 0 --inactive --text d)
+once=$("$tavrix" add "$file" --timed --sched once --at 11:30PM --day 29 --month 2 --year 2028 --text e)
+
+expect "daily" "Daily at 9:05AM,Mon,Fri" "$("$tavrix" sched "$file" "$daily")"
+expect "other" "every 15 minutes" "$("$tavrix" sched "$file" "$every")"
+expect "once" "Once at 11:30PM on 29 February 2028" "$("$tavrix" sched "$file" "$once")"
+expect "day 32 kept as given" "Monthly at 10:00AM on day 32 of each month" "$("$tavrix" sched "$file" "$bad")"
+expect "no such macro" "1" "$("$tavrix" sched "$file" 99 > /dev/null 2>&1; echo $?)"
+expect "schedule without --timed" "1" "$("$tavrix" add "$file" --wordlet sig --sched daily --text x > /dev/null 2>&1; echo $?)"
+expect "unknown kind" "1" "$("$tavrix" add "$file" --timed --sched yearly --text x > /dev/null 2>&1; echo $?)"
+expect "unknown day" "1" "$("$tavrix" add "$file" --timed --days Mon,Xyz --text x > /dev/null 2>&1; echo $?)"
+
+# 2026-12-07 is a Monday.
+expect "Monday 9:05 and 15 minutes" "$daily"$'\n'"$every" \
+  "$("$tavrix" due "$file" --built "2026-12-07 08:50:00" --prev "2026-12-07 09:04:59" --now "2026-12-07 09:05:00")"
+expect "Tuesday: only the interval" "$every" \
+  "$("$tavrix" due "$file" --built "2026-12-08 08:50:00" --prev "2026-12-08 09:04:59" --now "2026-12-08 09:05:00")"
+expect "inactive hourly and day 32 never" "" \
+  "$("$tavrix" due "$file" --built "2026-12-07 10:59:00" --prev "2026-12-07 10:59:59" --now "2026-12-07 11:00:01")"
+expect "once on its day" "$once" \
+  "$("$tavrix" due "$file" --built "2028-02-29 23:00:00" --prev "2028-02-29 23:29:59" --now "2028-02-29 23:30:00")"
+expect "bad moment" "1" "$("$tavrix" due "$file" --built "2026-13-01 00:00:00" --prev "2026-12-07 10:00:00" --now "2026-12-07 10:00:00" > /dev/null 2>&1; echo $?)"
+
+[ "$failures" -eq 0 ] && echo "all passed"
+exit "$failures"
