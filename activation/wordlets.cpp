@@ -25,6 +25,20 @@ bool Contains(const std::string& haystack, const std::string& needle) {
   return haystack.find(needle) != std::string::npos;
 }
 
+char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// Whether `subject` holds `first` + `second` at `at`, compared without
+// building the candidate (this runs for every Wordlet on every character).
+bool HoldsAt(const std::string& subject, std::size_t at, std::string_view first, std::string_view second,
+             bool caseSensitive) {
+  if (at + first.size() + second.size() > subject.size()) return false;
+  for (char c : first)
+    if (subject[at++] != (caseSensitive ? c : Upper(c))) return false;
+  for (char c : second)
+    if (subject[at++] != (caseSensitive ? c : Upper(c))) return false;
+  return true;
+}
+
 }  // namespace
 
 bool IsWordletChar(char c) {
@@ -76,9 +90,17 @@ std::vector<int> WordletMatcher::Matches(const MacroIndex& index, const WordletO
   const SharedMacroTable& table = index.table();
   for (int n = 1; n <= index.Count() && matches.size() < kMaxWordletMatches; ++n) {
     if (table.Active(n) == 0 || table.Activation(n) != kWordletActivation) continue;
-    if (index.Wordlet(n).empty()) continue;
-    const std::string candidate = Comparable(prefix + index.Wordlet(n), options.caseSensitive);
-    if (whole ? candidate == subject : Contains(subject, candidate)) matches.push_back(n);
+    const std::string& wordlet = index.Wordlet(n);
+    if (wordlet.empty()) continue;
+    const std::size_t length = prefix.size() + wordlet.size();
+    bool found = false;
+    if (whole) {
+      found = length == subject.size() && HoldsAt(subject, 0, prefix, wordlet, options.caseSensitive);
+    } else {
+      for (std::size_t at = 0; !found && at + length <= subject.size(); ++at)
+        found = HoldsAt(subject, at, prefix, wordlet, options.caseSensitive);
+    }
+    if (found) matches.push_back(n);
   }
   return matches;
 }
