@@ -1,6 +1,6 @@
 #!/bin/bash
-# The tavrix tool's schedule options of "add" and its "sched" and "due"
-# commands. Usage: tool_scheduler_test.sh PATH-TO-TAVRIX
+# The tavrix tool's schedule options of "add", its "sched" and "due"
+# commands, and "wordlet". Usage: tool_scheduler_test.sh PATH-TO-TAVRIX
 set -u
 tavrix="$1"
 work="$(mktemp -d)"
@@ -43,6 +43,23 @@ expect "inactive hourly and day 32 never" "" \
 expect "once on its day" "$once" \
   "$("$tavrix" due "$file" --built "2028-02-29 23:00:00" --prev "2028-02-29 23:29:59" --now "2028-02-29 23:30:00")"
 expect "bad moment" "1" "$("$tavrix" due "$file" --built "2026-13-01 00:00:00" --prev "2026-12-07 10:00:00" --now "2026-12-07 10:00:00" > /dev/null 2>&1; echo $?)"
+
+words="$work/words.tvx"
+"$tavrix" new "$words" || exit 1
+global=$("$tavrix" add "$words" --wordlet sig --text G)
+program=$("$tavrix" add "$words" --wordlet sig --scope program:NOTEPAD --text P)
+case=$("$tavrix" add "$words" --wordlet Ab --text A)
+notepad=(--window "Untitled - Notepad=NOTEPAD.EXE")
+
+expect "prefix mode, no prefix keys" "play $global backspaces 3" "$("$tavrix" wordlet "$words" --type "xsig")"
+expect "prefix keys" "play $global backspaces 5" "$("$tavrix" wordlet "$words" --prefix ";;" --type ";;sig sig")"
+expect "program scope in front" "play $program backspaces 3" "$("$tavrix" wordlet "$words" "${notepad[@]}" --type "sig")"
+expect "suffix: space plays, comma does not" "play $global backspaces 4" "$("$tavrix" wordlet "$words" --suffix --type "sig sig,")"
+expect "solitary" "" "$("$tavrix" wordlet "$words" --solitary --type "xsig")"
+expect "backspace mends" "play $global backspaces 3" "$("$tavrix" wordlet "$words" --type 'sx\big')"
+expect "case sensitive" "" "$("$tavrix" wordlet "$words" --type "ab")"
+expect "case insensitive" "play $case backspaces 2" "$("$tavrix" wordlet "$words" --case-insensitive --type "ab")"
+expect "bad prefix keys" "1" "$("$tavrix" wordlet "$words" --prefix "'" --type "x" > /dev/null 2>&1; echo $?)"
 
 [ "$failures" -eq 0 ] && echo "all passed"
 exit "$failures"
