@@ -40,12 +40,12 @@ expected_menu='&File
 &Options
   &Appearance [disabled]
   &Network [disabled]
-  Word&lets [disabled]
+  Word&lets
   &Capture [disabled]
   &Scheduler
-    &Show Date && Time [disabled]
-    &Alarm [disabled]
-    &Timer Interval [disabled]
+    &Show Date && Time
+    &Alarm
+    &Timer Interval
   Screen Sa&ver
     &Disable if using Timed Macros [checked]
   -
