@@ -68,11 +68,11 @@ void ActivationDispatcher::Fire(std::uint32_t wParam, WindowId focusWindow) {
 
 bool ActivationDispatcher::RefuseWhileBusy() {
   if (popupShown_) {
-    ui_.DoAMessage(kBusyTitle, kPopupBusyText);
+    player_.Handover().DoAMessage(kBusyTitle, kPopupBusyText);
     return true;
   }
   if (Capturing()) {
-    ui_.DoAMessage(kBusyTitle, kCaptureBusyText);
+    player_.Handover().DoAMessage(kBusyTitle, kCaptureBusyText);
     return true;
   }
   return false;
@@ -87,7 +87,7 @@ void ActivationDispatcher::HandlePaused(std::uint16_t code) {
     resumes = GetMacro(file_.index().table(), desktop_, code, scratchTarget) == playingMacro_;
   }
   if (!resumes) {
-    ui_.DoAMessage(kBusyTitle, kPauseBusyText);
+    player_.Handover().DoAMessage(kBusyTitle, kPauseBusyText);
     return;
   }
   // The user still holds the key that resumes: the keys after the pause

@@ -144,15 +144,15 @@ int WordletPlayer::TestIt(const WordletOptions& options) {
   if (matches.empty()) return 0;
   // A refused match keeps the typed buffer as it is.
   if (dispatcher_.PopupShown()) {
-    ui_.DoAMessage(kBusyTitle, kPopupBusyText);
+    player_.Handover().DoAMessage(kBusyTitle, kPopupBusyText);
     return 0;
   }
   if (dispatcher_.Capturing()) {
-    ui_.DoAMessage(kBusyTitle, kCaptureBusyText);
+    player_.Handover().DoAMessage(kBusyTitle, kCaptureBusyText);
     return 0;
   }
   if (dispatcher_.Paused()) {
-    ui_.DoAMessage(kBusyTitle, kPauseBusyText);
+    player_.Handover().DoAMessage(kBusyTitle, kPauseBusyText);
     return 0;
   }
   const SharedMacroTable& table = index_.table();

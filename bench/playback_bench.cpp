@@ -44,7 +44,7 @@ void BM_PlayDenseText(benchmark::State& state) {
   tavrix::SimDesktop desktop;
   desktop.Trace().SetEnabled(false);
   tavrix::SimUi ui(desktop.Trace());
-  tavrix::PlayerHost host;
+  tavrix::WindowlessPlayerHost host;
   tavrix::RecordingCommands commands([](std::string) {});
   tavrix::Player player(desktop, ui, host, commands);
   for (auto _ : state) {

@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   tavrix::SimUi ui(desktop.Trace());
   ui.AnswerFormAlways(tavrix::TPauseMacro::kName, ui.Answer(size % 2 == 0 ? "ResumeButton" : "AbortButton"));
   ui.AnswerFormAlways(tavrix::TRepeatPrompt::kName, ui.Answer("OkButton", {{"CountEdit", "3"}}));
-  tavrix::PlayerHost host;
+  tavrix::WindowlessPlayerHost host;
   tavrix::DesktopPlaybackCommands commands(desktop);
   tavrix::Player player(desktop, ui, host, commands);
   int steps = 0;

@@ -79,6 +79,10 @@ class Desktop {
   virtual bool IsKeyDown(std::uint8_t vk) = 0;
   // Whether Caps Lock is toggled on.
   virtual bool CapsLockOn() = 0;
+  // Waits (bounded) until the window in front has read the keys sent to it
+  // so far: keys still unread when the foreground moves are lost. Only the
+  // foreground hand-over calls it.
+  virtual void LetFrontWindowReadSentKeys() = 0;
 
   // --- Screen and windows --------------------------------------------------
   virtual int ScreenWidth() = 0;

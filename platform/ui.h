@@ -29,9 +29,6 @@ class Ui {
   virtual void ShowMessage(const std::string& caption, const std::string& text) = 0;
   // A Yes/No box; true for Yes.
   virtual bool AskYesNo(const std::string& caption, const std::string& text) = 0;
-  // The top-most message window (`DoAMessage`); a second one is dropped while
-  // one is open.
-  virtual void DoAMessage(const std::string& caption, const std::string& text) = 0;
   // Shows any form modally until one of its handlers closes it; its modal
   // result (Cancel when the program quits meanwhile).
   virtual ModalResult RunForm(Form& form) = 0;

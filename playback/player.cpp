@@ -24,10 +24,34 @@ std::uint8_t ModifierBit(std::uint8_t key) {
   }
 }
 
+// The commands that move the foreground away from the window in front (or
+// may: a launched program, a browser, the list refilled after a swap).
+bool MovesForeground(ElementKind kind) {
+  switch (kind) {
+    case ElementKind::Swap:
+    case ElementKind::Activate:
+    case ElementKind::Launch:
+    case ElementKind::LaunchWait:
+    case ElementKind::LaunchOrActivate:
+    case ElementKind::WindowQuit:
+    case ElementKind::WindowHide:
+    case ElementKind::WindowShow:
+    case ElementKind::WindowMaximize:
+    case ElementKind::WindowMinimize:
+    case ElementKind::WindowRestore:
+    case ElementKind::WindowClose:
+    case ElementKind::Http:
+    case ElementKind::Ftp:
+      return true;
+    default:
+      return false;
+  }
+}
+
 }  // namespace
 
 Player::Player(Desktop& desktop, Ui& ui, PlayerHost& host, PlaybackCommands& commands)
-    : desktop_(desktop), ui_(ui), host_(host), commands_(commands) {}
+    : desktop_(desktop), ui_(ui), host_(host), commands_(commands), handover_(desktop, ui, host) {}
 
 void Player::SetMacro(std::string nickname, std::uint16_t activation) {
   state_.nickname = std::move(nickname);
@@ -190,6 +214,7 @@ Player::Step Player::Execute(const MacroElement& element, TextScan& scan) {
       state_.launchTitle = std::string(element.title.substr(0, LaunchTitleCapacity));
       [[fallthrough]];
     default:
+      if (MovesForeground(element.kind)) handover_.LetFrontWindowTakeKeys();
       if (commands_.Execute(element, state_) == CommandOutcome::EndText) return Step::EndText;
       break;
   }
@@ -217,7 +242,7 @@ void Player::RunEndSteps() {
     host_.ShowMainWindow();
     if (state_.programWasMinimized) host_.MinimizeProgram();
     state_.targetWindow = MakeSureItsAParent(state_.targetWindow);
-    if (state_.targetWindow != 0) desktop_.BringToForeground(state_.targetWindow);
+    handover_.BringToFront(state_.targetWindow);
   }
 }
 
@@ -297,7 +322,7 @@ void Player::ShowAbortMessage() {
     ReleaseForEarlyEnd();
   }
   run_ = current;
-  ui_.DoAMessage("Macro Abort", "Tavrix macro has been aborted.");
+  handover_.DoAMessage("Macro Abort", "Tavrix macro has been aborted.");
 }
 
 void Player::PostVKey(std::uint8_t key, bool up) {

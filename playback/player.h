@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/desktop.h"
+#include "platform/foreground_handover.h"
 #include "platform/ui.h"
 #include "playback/macro_element.h"
 #include "playback/playback_commands.h"
@@ -29,6 +30,9 @@ class Player {
   Player(Desktop& desktop, Ui& ui, PlayerHost& host, PlaybackCommands& commands);
 
   PlaybackState& State() { return state_; }
+  // The owner of every foreground step of a playback, and of the top-most
+  // message (`DoAMessage`) that other parts show too.
+  ForegroundHandover& Handover() { return handover_; }
   const PlaybackState& State() const { return state_; }
   bool Paused() const { return state_.paused; }
 
@@ -145,6 +149,7 @@ class Player {
   Ui& ui_;
   PlayerHost& host_;
   PlaybackCommands& commands_;
+  ForegroundHandover handover_;
   PlaybackState state_;
   Run* run_ = nullptr;
   Form* openPause_ = nullptr;

@@ -75,38 +75,22 @@ Player::Step Player::DoPause(const MacroElement& element) {
   TPauseMacro box(PauseCaption(), state_.nickname, message, place, state_.screenWidth, state_.screenHeight);
 
   state_.pauseShown = true;
-  const bool tray = host_.InTrayMode();
-  if (tray) {
-    host_.ShowTaskbarWindow(true);
-  } else {
-    if (host_.ProgramMinimized()) {
-      host_.RestoreProgram();
-      state_.programWasMinimized = true;
-    }
-    host_.ShowMainWindow();
-  }
-
   state_.paused = true;
   openPause_ = &box;
   openBoxes_.emplace_back(&box, ModalResult::Ok);
-  ui_.RunForm(box);
+  handover_.ShowModal(box, state_.targetWindow);
   openBoxes_.pop_back();
   openPause_ = nullptr;
   state_.paused = false;
-  if (tray) {
-    host_.ShowTaskbarWindow(false);
-  } else if (state_.targetWindow != 0) {
-    desktop_.BringToForeground(state_.targetWindow);
-  }
+  if (handover_.RestoredProgram()) state_.programWasMinimized = true;
   KeepCapsLockOff();
   if (box.Resumed()) return Step::Continue;
 
   RestoreCapsLock();
-  if (!tray) {
+  if (!host_.InTrayMode()) {
     host_.ShowMainWindow();
     if (state_.programWasMinimized) host_.MinimizeProgram();
-    const WindowId target = MakeSureItsAParent(state_.targetWindow);
-    if (target != 0) desktop_.BringToForeground(target);
+    handover_.BringToFront(MakeSureItsAParent(state_.targetWindow));
   }
   return Step::Stop;
 }
@@ -122,28 +106,12 @@ void Player::RequestStop() {
 }
 
 std::uint16_t Player::DoRepPrompt() {
-  const bool tray = host_.InTrayMode();
-  WindowId remembered = 0;
-  if (tray) {
-    host_.ShowTaskbarWindow(true);
-  } else {
-    remembered = desktop_.ForegroundWindow();
-    if (host_.ProgramMinimized()) host_.RestoreProgram();
-    host_.ShowMainWindow();
-  }
   TRepeatPrompt prompt;
   openBoxes_.emplace_back(&prompt, ModalResult::Cancel);
-  ui_.RunForm(prompt);
+  handover_.ShowModal(prompt);
   openBoxes_.pop_back();
-  const std::uint16_t count = prompt.count;
-  if (tray) {
-    host_.ShowTaskbarWindow(false);
-  } else {
-    host_.ShowMainWindow();
-    if (remembered != 0) desktop_.BringToForeground(remembered);
-  }
   KeepCapsLockOff();
-  return count;
+  return prompt.count;
 }
 
 // A trailing Ctrl-Z (end-of-file mark of old editors) is not part of the text.

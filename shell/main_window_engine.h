@@ -74,7 +74,7 @@ struct TMainWin::Engine final : PlayerHost, FileCommandListener, ActivationHost 
   void RemoveSelectedMacro();
   void ActivateSelectedMacro();
   void HideProgram();
-  void HideMainWindow();
+  void HideMainWindow() override;
   // Ends a playing macro as the abort key does, without its message, and
   // closes its open pause box or repeat prompt.
   void StopPlayback();

@@ -39,6 +39,8 @@ class MainWindowHost {
   virtual bool IsVisible() = 0;
   virtual bool IsMinimized() = 0;
   virtual void ShowFirst(FirstShow how) = 0;
+  // Shows the main window without taking the activation (BringToFront
+  // does that).
   virtual void ShowWindow() = 0;
   virtual void HideWindow() = 0;
   virtual void RestoreWindow() = 0;

@@ -100,17 +100,17 @@ void TMainWin::RunTimer(MainTimer timer) {
 // --- Commands --------------------------------------------------------------------
 
 void TMainWin::ActivateMe() {
-  Ui& ui = env_.ui;
+  ForegroundHandover& handover = engine_->player.Handover();
   if (Paused()) {
-    ui.DoAMessage(kWarningTitle, kPausedText);
+    handover.DoAMessage(kWarningTitle, kPausedText);
     return;
   }
   if (PopupShown()) {
-    ui.DoAMessage(kWarningTitle, kPopupText);
+    handover.DoAMessage(kWarningTitle, kPopupText);
     return;
   }
   if (Capturing()) {
-    ui.DoAMessage(kWarningTitle, kRecordingText);
+    handover.DoAMessage(kWarningTitle, kRecordingText);
     return;
   }
   MainWindowHost& host = env_.host;

@@ -46,7 +46,7 @@ struct MacroToPlay {
   std::uint16_t activation = 0;
 };
 
-class ToolHost : public PlayerHost {
+class ToolHost : public WindowlessPlayerHost {
  public:
   std::string HotKeyName(std::uint16_t code) override { return tavrix::HotKeyName(code); }
 };

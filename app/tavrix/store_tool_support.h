@@ -9,6 +9,7 @@
 #include <ostream>
 #include <string>
 
+#include "platform/on_top_message.h"
 #include "platform/ui.h"
 #include "store/macro_file.h"
 #include "store/macro_index.h"
@@ -25,9 +26,9 @@ class ConsoleUi : public Ui {
     Print(caption, text + (answerYes_ ? " (answered Yes)" : " (answered No)"));
     return answerYes_;
   }
-  void DoAMessage(const std::string& caption, const std::string& text) override { Print(caption, text); }
   // No form is answered: each closes as with its close box.
   ModalResult RunForm(Form& form) override {
+    if (form.Name() == TOnTopMessage::kName) Print(form.caption, static_cast<TOnTopMessage&>(form).messageLabel.text);
     form.PressCloseBox();
     if (!form.Closed()) form.modalResult = ModalResult::Cancel;
     return form.modalResult;

@@ -146,6 +146,7 @@ void SimDesktop::OpenDueWindows() {
 
 void SimDesktop::SendKey(std::uint8_t vk, bool up) {
   if (trace_.Enabled()) trace_.Add("key " + std::to_string(vk) + (up ? " up" : " down"));
+  keysUnread_ = true;
   if (PassesHook(SimInputEvent{true, vk, 0, up, true})) TakeKey(vk, up);
 }
 
@@ -252,6 +253,12 @@ void SimDesktop::ShowWindow(WindowId window, ShowCommand command) {
       found->maximized = false;
       break;
   }
+}
+
+void SimDesktop::LetFrontWindowReadSentKeys() {
+  if (!keysUnread_) return;
+  keysUnread_ = false;
+  trace_.Add("keys read");
 }
 
 void SimDesktop::BringToForeground(WindowId window) {

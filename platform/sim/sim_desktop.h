@@ -107,6 +107,8 @@ class SimDesktop : public Desktop {
   std::int16_t KeyScan(unsigned char ch) override;
   bool IsKeyDown(std::uint8_t vk) override { return keysDown_[vk]; }
   bool CapsLockOn() override { return capsLock_; }
+  // Traces "keys read" when keys were sent since the last time.
+  void LetFrontWindowReadSentKeys() override;
 
   int ScreenWidth() override { return screenWidth_; }
   int ScreenHeight() override { return screenHeight_; }
@@ -145,6 +147,7 @@ class SimDesktop : public Desktop {
   void ProcessMessages() override;
 
  private:
+  bool keysUnread_ = false;
   struct PendingLaunch {
     std::string programPart;
     std::string windowTitle;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/on_top_message.h"
+
 namespace tavrix {
 
 namespace {
@@ -70,16 +72,16 @@ bool SimUi::AskYesNo(const std::string& caption, const std::string& text) {
   return TakeOr(yesNoAnswers_, defaultYesNo_);
 }
 
-void SimUi::DoAMessage(const std::string& caption, const std::string& text) {
-  trace_.Add("message " + EscapeTraceText(caption) + ": " + EscapeTraceText(text));
-}
-
 ModalResult SimUi::RunForm(Form& form) {
   form.modalResult = ModalResult::None;
   form.FormShow(measure_);
-  std::string line = "form " + form.Name() + " \"" + EscapeTraceText(form.caption) + "\"";
-  if (form.position) line += " at " + std::to_string(form.position->left) + "," + std::to_string(form.position->top);
-  trace_.Add(line);
+  if (form.Name() == TOnTopMessage::kName) {
+    ShowMessage(form.caption, static_cast<const TOnTopMessage&>(form).messageLabel.text);
+  } else {
+    std::string line = "form " + form.Name() + " \"" + EscapeTraceText(form.caption) + "\"";
+    if (form.position) line += " at " + std::to_string(form.position->left) + "," + std::to_string(form.position->top);
+    trace_.Add(line);
+  }
   ShownForm seen{form.Name(), form.caption, form.position, form.clientWidth, form.clientHeight, {}};
   for (const Control* control : form.Controls()) seen.texts[control->name] = control->text;
   shown_.push_back(std::move(seen));

@@ -1,7 +1,8 @@
 // The modal boxes of the simulated desktop: every box answers at once from a
 // script the test sets up beforehand and writes one line to the trace:
 // "form <name> \"<caption>\"" (with " at <left>,<top>" for a placed form),
-// "message <caption>: <text>" (also for a form's refusal), "question
+// "message <caption>: <text>" (also for a form's refusal and for the
+// top-most message, which a test reads as a message), "question
 // <caption>: <text>", "filedialog <title>".
 #pragma once
 
@@ -60,7 +61,6 @@ class SimUi : public Ui {
   // --- Ui ------------------------------------------------------------------------
   void ShowMessage(const std::string& caption, const std::string& text) override;
   bool AskYesNo(const std::string& caption, const std::string& text) override;
-  void DoAMessage(const std::string& caption, const std::string& text) override;
   ModalResult RunForm(Form& form) override;
   void EndForm(Form& form, ModalResult result) override;
   std::optional<std::string> AskFileName(const FileDialogRequest& request) override;

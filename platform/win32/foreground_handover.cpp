@@ -1,6 +1,5 @@
 #include "platform/win32/foreground_handover.h"
 
-#include "platform/win32/sent_key_digest.h"
 #include "platform/win32/windows_api.h"
 
 namespace tavrix {
@@ -10,11 +9,6 @@ namespace {
 // foreground moves to another program; on Windows a refused switch ends the
 // wait early enough to be harmless.
 constexpr std::uint32_t kSettleMs = 300;
-
-// The longest the window in front may go on reading the keys sent to it
-// before it loses the focus. The wait ends as soon as it has read them;
-// notepad under Wine reads about 150 characters a second.
-constexpr std::uint32_t kReadSentKeysMs = 2000;
 
 constexpr int kWineAttempts = 3;
 constexpr std::uint32_t kWineStayMs = 30;
@@ -91,7 +85,6 @@ bool WaitUntilInFront(WindowId window, std::uint32_t maxMs) {
 void BringWindowToFront(WindowId window) {
   HWND hwnd = HwndOf(window);
   if (hwnd == nullptr || !IsWindow(hwnd)) return;
-  LetFrontWindowReadSentKeys(kReadSentKeysMs);
   if (RunningUnderWine()) {
     BringToFrontUnderWine(hwnd);
     return;
@@ -110,41 +103,6 @@ void BringWindowToFront(WindowId window) {
   if (attachedTarget) AttachThreadInput(targetThread, self, FALSE);
   if (attachedFront) AttachThreadInput(self, frontThread, FALSE);
   if (IsWindowVisible(hwnd)) WaitUntilInFront(window, kSettleMs);
-}
-
-void GiveFocusBack(WindowId remembered) {
-  HWND hwnd = HwndOf(remembered);
-  if (hwnd == nullptr || !IsWindow(hwnd)) return;
-  BringWindowToFront(remembered);
-}
-
-ModalHandover::ModalHandover(bool trayMode, WindowId mainWindow, WindowId taskbarWindow)
-    : trayMode_(trayMode), mainWindow_(mainWindow), taskbarWindow_(taskbarWindow) {
-  if (trayMode_) {
-    if (taskbarWindow_ != 0) ::ShowWindow(HwndOf(taskbarWindow_), SW_SHOWNA);
-    return;
-  }
-  remembered_ = WindowIdOf(GetForegroundWindow());
-  HWND main = HwndOf(mainWindow_);
-  if (main == nullptr || !IsWindow(main)) return;
-  if (IsIconic(main)) {
-    ::ShowWindow(main, SW_SHOWNOACTIVATE);
-    restoredProgram_ = true;
-  }
-  if (IsWindowVisible(main)) {
-    ::ShowWindow(main, SW_HIDE);
-    hidMainWindow_ = true;
-  }
-}
-
-ModalHandover::~ModalHandover() {
-  if (trayMode_) {
-    if (taskbarWindow_ != 0) ::ShowWindow(HwndOf(taskbarWindow_), SW_HIDE);
-    return;
-  }
-  HWND main = HwndOf(mainWindow_);
-  if (hidMainWindow_ && IsWindow(main)) ::ShowWindow(main, SW_SHOWNA);
-  GiveFocusBack(remembered_);
 }
 
 }  // namespace tavrix

@@ -1,22 +1,21 @@
 #include "platform/win32/sent_key_digest.h"
 
-#include <array>
 #include <atomic>
 
+#include "base/private_messages.h"
+#include "base/virtual_keys.h"
 #include "platform/win32/message_pump.h"
 #include "platform/win32/windows_api.h"
 
 namespace tavrix {
 namespace {
 
-// A thread takes at most a few messages of its own (the characters its key
-// downs make) between two keys; this many round trips without a change of
-// its key state mean it has read its keys.
-constexpr int kQuietRoundTrips = 4;
-
 // A thread that takes longer than this to come back for its next message is
 // busy elsewhere; the switch does not wait for it.
 constexpr std::uint32_t kRoundTripMs = 250;
+
+// The marker key: no layout and no program gives it a meaning.
+constexpr BYTE kMarkerKey = static_cast<BYTE>(vk::kUnassigned);
 
 std::atomic<bool> keysSent{false};
 
@@ -25,33 +24,33 @@ bool RunningUnderWine() {
   return wine;
 }
 
-using KeyState = std::array<BYTE, 256>;
-
-// With the input attached this is the other thread's key state, which
-// changes only as that thread reads its keys.
-KeyState SharedKeyState() {
-  KeyState state{};
-  GetKeyboardState(state.data());
-  return state;
+// With the input attached this is the other thread's state of the marker
+// key, which changes only as that thread reads its keys: the low bit flips
+// with every press it reads, the high bit is the key being down.
+BYTE MarkerState() {
+  BYTE state[256] = {};
+  GetKeyboardState(state);
+  return state[kMarkerKey];
 }
 
-// A thread that answers a message sent to it has come back to fetch its
-// next message, so between two answers it takes at most one message from
-// its queue. Ends when its key state stays the same for a number of round
-// trips, when it stops answering, or at the deadline.
-void WaitForQuietKeys(HWND front, std::uint32_t maxMs) {
+// The thread reads its keys in the order they were sent: once it has read a
+// press and release of the marker key sent after them, it has read them
+// all. A thread that answers a message sent to it has come back for its
+// next message, so every round trip moves it on. Ends when the marker has
+// been read, when the thread stops answering, or at the deadline.
+void WaitUntilMarkerRead(HWND front, std::uint32_t maxMs) {
   const DWORD start = GetTickCount();
-  KeyState before = SharedKeyState();
-  int quiet = 0;
-  while (quiet < kQuietRoundTrips) {
+  const BYTE before = MarkerState();
+  keybd_event(kMarkerKey, 0, 0, kSyntheticInputMarker);
+  keybd_event(kMarkerKey, 0, KEYEVENTF_KEYUP, kSyntheticInputMarker);
+  for (;;) {
+    const BYTE now = MarkerState();
+    if ((now & 0x01) != (before & 0x01) && (now & 0x80) == 0) return;
     const DWORD elapsed = GetTickCount() - start;
     if (elapsed >= maxMs) return;
     const std::uint32_t timeout = maxMs - elapsed < kRoundTripMs ? maxMs - elapsed : kRoundTripMs;
     DWORD_PTR answer = 0;
     if (!SendMessageTimeoutA(front, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, timeout, &answer)) return;
-    const KeyState now = SharedKeyState();
-    quiet = now == before ? quiet + 1 : 0;
-    before = now;
   }
 }
 
@@ -71,7 +70,7 @@ void LetFrontWindowReadSentKeys(std::uint32_t maxMs) {
     return;
   }
   if (!AttachThreadInput(self, thread, TRUE)) return;
-  WaitForQuietKeys(front, maxMs);
+  WaitUntilMarkerRead(front, maxMs);
   AttachThreadInput(self, thread, FALSE);
 }
 

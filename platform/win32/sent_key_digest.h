@@ -12,9 +12,9 @@ namespace tavrix {
 void NoteKeyAboutToBeSent(std::uint8_t vk, bool up);
 
 // When keys were sent since the last call, waits (at most `maxMs`) until the
-// thread of the window in front has read them: its key state no longer
-// changes while it keeps coming back for messages. Nothing on Windows, which
-// delivers the keys as sent, nor when the window in front does not respond.
+// thread of the window in front has read them: a marker key sent after them
+// shows read in its key state. Nothing on Windows, which delivers the keys
+// as sent, nor when the window in front does not respond.
 void LetFrontWindowReadSentKeys(std::uint32_t maxMs);
 
 }  // namespace tavrix

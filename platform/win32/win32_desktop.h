@@ -26,6 +26,7 @@ class Win32Desktop : public Desktop {
   std::int16_t KeyScan(unsigned char ch) override;
   bool IsKeyDown(std::uint8_t vk) override;
   bool CapsLockOn() override;
+  void LetFrontWindowReadSentKeys() override;
 
   int ScreenWidth() override;
   int ScreenHeight() override;

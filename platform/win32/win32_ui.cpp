@@ -1,8 +1,6 @@
 #include "platform/win32/win32_ui.h"
 
 #include "platform/win32/file_dialog.h"
-#include "platform/on_top_message.h"
-#include "platform/win32/foreground_handover.h"
 #include "platform/win32/form_window.h"
 #include "platform/win32/windows_api.h"
 
@@ -36,16 +34,7 @@ bool Win32Ui::AskYesNo(const std::string& caption, const std::string& text) {
                      MB_YESNO | MB_ICONQUESTION | (owner == 0 ? MB_TASKMODAL : 0)) == IDYES;
 }
 
-void Win32Ui::DoAMessage(const std::string& caption, const std::string& text) {
-  if (messageOpen_) return;  // one at a time: later ones are dropped
-  messageOpen_ = true;
-  TOnTopMessage box(caption, text);
-  RunForm(box);
-  messageOpen_ = false;
-}
-
 ModalResult Win32Ui::RunForm(Form& form) {
-  ModalHandover handover(trayMode_, mainWindow_, taskbarWindow_);
   FormWindow window(form);
   openForms_.push_back(&window);
   const ModalResult result = window.ShowModal(HwndOf(mainWindow_));

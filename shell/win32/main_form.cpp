@@ -112,7 +112,6 @@ bool MainForm::CreateWindows() {
 
   services_.desktop.SetMainWindow(Handle());
   services_.ui.SetMainWindow(Handle());
-  services_.ui.SetTaskbarWindow(WindowIdOf(applicationWindow_));
   return true;
 }
 
@@ -155,7 +154,7 @@ void MainForm::ShowFirst(FirstShow how) {
 
 void MainForm::ShowWindow() {
   if (window_ == nullptr) return;
-  ::ShowWindow(window_, SW_SHOW);
+  ::ShowWindow(window_, SW_SHOWNA);
 }
 
 void MainForm::HideWindow() {
@@ -212,7 +211,6 @@ void MainForm::ShowTrayIcon(bool shown) {
       trayIcon_->Hide();
     }
   }
-  services_.ui.SetTrayMode(shown);
 }
 
 void MainForm::ShowHelp(const std::string& helpFile) { WinHelpA(window_, helpFile.c_str(), HELP_FINDER, 0); }

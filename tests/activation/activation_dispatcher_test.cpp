@@ -87,7 +87,7 @@ class DispatcherTest : public ::testing::Test, protected test_support::SimWorld 
   MacroIndex index;
   MacroFile file{index, hooks, ui, [] { return LocalDateTime{2024, 5, 1, 9, 0, 0, 0}; }};
   DesktopPlaybackCommands commands{desktop};
-  PlayerHost playerHost;
+  WindowlessPlayerHost playerHost;
   Player player{desktop, ui, playerHost, commands};
   StandInHost host{desktop.Trace()};
   ActivationDispatcher dispatcher{desktop, ui, hooks, file, player, host};

@@ -186,7 +186,7 @@ class WordletPlayerTest : public ::testing::Test, protected test_support::SimWor
   MacroIndex index;
   MacroFile file{index, hooks, ui, [] { return LocalDateTime{2026, 12, 7, 9, 0, 0, 0}; }};
   DesktopPlaybackCommands commands{desktop};
-  PlayerHost playerHost;
+  WindowlessPlayerHost playerHost;
   Player player{desktop, ui, playerHost, commands};
   ActivationDispatcher dispatcher{desktop, ui, hooks, file, player, host};
   WordletPlayer wordlets{desktop, ui, player, dispatcher, index};

@@ -38,7 +38,7 @@ class CommandPlayback : public test_support::SimWorld {
   // Simulated milliseconds since the last Play started.
   std::int64_t Elapsed() { return desktop.Clock().Milliseconds() - startMilliseconds; }
 
-  PlayerHost host;
+  WindowlessPlayerHost host;
   std::vector<std::string> swaps;
   DesktopPlaybackCommands commands{desktop};
   Player player{desktop, ui, host, commands};

@@ -46,7 +46,7 @@ expect "play on windows" "$(printf '%s\n' \
   'syscommand Paint SC_MAXIMIZE' \
   'setpos Untitled - Notepad 1 2' \
   'foreground Paint' \
-  'key 65 down' 'key 65 up')" \
+  'key 65 down' 'key 65 up' 'keys read')" \
   "$(play --window 'Untitled - Notepad=NOTEPAD.EXE' --hidden --window 'Secret=X.EXE' --window 'Paint=MSPAINT.EXE' \
      --text '<WSIZE:0640,0480"CURRENT"><ACTIVATE:secret><WMAX:paint><WPOS:0001,0002notepad><LAUNCHYES:02Paint<LAUNCH:mspaint.exe>a<ACTIVATE:nothing>b')"
 expect "play launch times out" "launch wordpad.exe " \

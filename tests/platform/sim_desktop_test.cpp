@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/on_top_message.h"
 #include "platform/sim/sim_ui.h"
 
 namespace tavrix {
@@ -228,7 +229,8 @@ TEST(SimUi, AnswersFromItsScriptThenFromTheDefault) {
   EXPECT_EQ(ui.RunForm(form), ModalResult::Cancel);
   EXPECT_TRUE(ui.AskYesNo("Delete", "Sure?"));
   EXPECT_FALSE(ui.AskYesNo("Delete", "Sure?"));
-  ui.DoAMessage("Macro Abort", "Tavrix macro has been aborted.");
+  TOnTopMessage message("Macro Abort", "Tavrix macro has been aborted.");
+  EXPECT_EQ(ui.RunForm(message), ModalResult::Cancel);  // unanswered: its close box
   ASSERT_EQ(ui.Shown("TNameForm").size(), 3u);
   EXPECT_EQ(ui.Shown()[1].caption, "Name");
   EXPECT_EQ(ui.Shown()[2].texts.at("NameEdit"), "Ann");

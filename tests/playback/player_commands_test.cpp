@@ -180,3 +180,39 @@ TEST_F(PlayerCommands, DateAndTimeTagsAskTheExecutorForTheirText) {
 
 }  // namespace
 }  // namespace tavrix
+
+namespace tavrix {
+namespace {
+
+// Keys still unread when the foreground moves are lost: every step that may
+// move it lets the window in front read them first; other steps do not wait.
+TEST_F(PlayerTest, EveryStepThatMovesTheForegroundLetsTheWindowInFrontReadTheKeysFirst) {
+  const struct {
+    const char* tag;
+    bool movesForeground;
+  } cases[] = {
+      {"<ACTIVATE:Other>", true},      {"<LAUNCH:x.exe>", true},  {"<LAUNCHNO:01Title<LAUNCH:x.exe>", true},
+      {"<LAUNCHYES:01Title<LAUNCH:x.exe>", true}, {"<WMIN:\"CURRENT\">", true}, {"<WMAX:Other>", true},
+      {"<WRES:Other>", true},          {"<WHIDE:Other>", true},   {"<WSHOW:Other>", true},
+      {"<WCLS:Other>", true},          {"<WSHUT:Other>", true},   {"<SWAP:other.tvx>", true},
+      {"<HTTP:example.com>", true},    {"<FTP:example.com>", true}, {"<PAUSE>", true},
+      {"<PROMPTREP>", true},           {"<WSIZE:0100,0100Other>", false}, {"<WPOS:0001,0001Other>", false},
+      {"<BEEP>", false},               {"<DELAY:00.01>", false},
+  };
+  for (const auto& c : cases) {
+    desktop.Trace().Clear();
+    const Lines lines = Play(std::string("twenty characters typed") + c.tag);
+    auto lastKey = std::find_if(lines.rbegin(), lines.rend(), [](const std::string& l) { return l.rfind("key ", 0) == 0; });
+    ASSERT_NE(lastKey, lines.rend()) << c.tag;
+    const auto next = lastKey.base();  // the line after the last key
+    if (c.movesForeground) {
+      ASSERT_NE(next, lines.end()) << c.tag;
+      EXPECT_EQ(*next, "keys read") << c.tag;
+    } else {
+      EXPECT_EQ(std::count(lines.begin(), lines.end(), "keys read"), 0) << c.tag;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tavrix

@@ -40,6 +40,7 @@ class NotingHost : public PlayerHost {
     trace_.Add("host minimize");
   }
   void ShowMainWindow() override { trace_.Add("host main window shown"); }
+  void HideMainWindow() override { trace_.Add("host main window hidden"); }
 
   bool trayMode = false;
   bool minimized = false;

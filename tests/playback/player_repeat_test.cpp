@@ -50,7 +50,7 @@ TEST_F(PlayerRepeat, ThePromptAsksForTheCount) {
   AnswerPrompt("3");
   const Lines lines = Play("<PROMPTREP>x<I><ENDREP>");
   EXPECT_EQ(TypedText(lines), "x1x2x3");
-  EXPECT_EQ(OtherLines(lines), (Lines{"host main window shown", "form TRepeatPrompt \"Macro Repeat\"", "host main window shown"}));
+  EXPECT_EQ(OtherLines(lines), (Lines{"host main window hidden", "form TRepeatPrompt \"Macro Repeat\"", "host main window shown"}));
 }
 
 TEST_F(PlayerRepeat, ThePromptIsShownInsidePassesToo) {
@@ -70,7 +70,7 @@ TEST_F(PlayerRepeat, ThePromptGivesTheFocusBackToTheWindowInFront) {
   desktop.AddWindow("Untitled - Notepad");
   AnswerPrompt("1");
   EXPECT_EQ(OtherLines(Play("<PROMPTREP><ENDREP>")),
-            (Lines{"host main window shown", "form TRepeatPrompt \"Macro Repeat\"", "host main window shown", "foreground Untitled - Notepad"}));
+            (Lines{"host main window hidden", "form TRepeatPrompt \"Macro Repeat\"", "host main window shown", "foreground Untitled - Notepad"}));
 }
 
 TEST_F(PlayerRepeat, ThePromptInTrayModeShowsTheTaskbarWindow) {
@@ -98,7 +98,7 @@ TEST_F(PlayerRepeat, AbortDuringTheThirdOfFivePassesStopsEverything) {
   AbortAfterKey(88, 3);  // the third "x"
   const Lines lines = Play("<REPEAT:0005>xz<ENDREP>y");
   EXPECT_EQ(TypedText(lines), "xzxzx");
-  EXPECT_EQ(OtherLines(lines), (Lines{"message Macro Abort: Tavrix macro has been aborted."}));
+  EXPECT_EQ(Messages(), (Lines{"message Macro Abort: Tavrix macro has been aborted."}));
 }
 
 TEST_F(PlayerRepeat, AbortBetweenPassesIsHonouredBeforeTheNextPass) {
@@ -106,7 +106,7 @@ TEST_F(PlayerRepeat, AbortBetweenPassesIsHonouredBeforeTheNextPass) {
   AbortAfterKey(90, 2);
   const Lines lines = Play("<REPEAT:0005>xz<ENDREP>y");
   EXPECT_EQ(TypedText(lines), "xzxz");
-  EXPECT_EQ(OtherLines(lines), (Lines{"message Macro Abort: Tavrix macro has been aborted."}));
+  EXPECT_EQ(Messages(), (Lines{"message Macro Abort: Tavrix macro has been aborted."}));
 }
 
 }  // namespace

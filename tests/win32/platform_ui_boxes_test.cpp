@@ -290,6 +290,9 @@ TEST_F(UiBoxes, RepeatPromptRefusesTextThatIsNotANumberAndStaysOpen) {
 }
 
 TEST_F(UiBoxes, TopMostMessageShowsOnceAndDropsASecondWhileOpen) {
+  Win32Desktop desktop;
+  wintest::TestProgramWindows windows(nullptr);
+  ForegroundHandover handover(desktop, ui_, windows);
   SIZE client{};
   bool topMost = false;
   bool label = false;
@@ -300,20 +303,20 @@ TEST_F(UiBoxes, TopMostMessageShowsOnceAndDropsASecondWhileOpen) {
     client = ClientSize(box);
     topMost = IsTopMost(box);
     label = FindChild(box, "Static", "Tavrix macro has been aborted.") != nullptr;
-    ui_.DoAMessage("Second", "dropped");  // returns at once
+    handover.DoAMessage("Second", "dropped");  // returns at once
     boxesDuringSecond = static_cast<int>(wintest::OwnWindowsTitled("Second").size());
-    EXPECT_TRUE(ui_.MessageOpen());
+    EXPECT_TRUE(handover.MessageOpen());
     PostClick(FindChild(box, "Button", "&Ok"));
     return true;
   });
-  ui_.DoAMessage("Macro Abort", "Tavrix macro has been aborted.");
+  handover.DoAMessage("Macro Abort", "Tavrix macro has been aborted.");
   EXPECT_TRUE(user.finished());
   EXPECT_EQ(client.cx, 235);
   EXPECT_EQ(client.cy, 130);
   EXPECT_TRUE(topMost);
   EXPECT_TRUE(label);
   EXPECT_EQ(boxesDuringSecond, 0);
-  EXPECT_FALSE(ui_.MessageOpen());
+  EXPECT_FALSE(handover.MessageOpen());
   EXPECT_EQ(FindOwnWindow("Macro Abort"), nullptr);
 }
 

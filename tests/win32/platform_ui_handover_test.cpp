@@ -1,7 +1,9 @@
-// The foreground hand-over around the program's modal boxes: what happens to
-// the main window, the taskbar window and the window the user was in.
+// The foreground hand-over around the program's forms on the real desktop:
+// what happens to the main window, the taskbar window and the window the
+// user was in.
 #include <gtest/gtest.h>
 
+#include "platform/on_top_message.h"
 #include "playback/pause_box.h"
 #include "playback/repeat_prompt.h"
 #include "platform/win32/foreground_handover.h"
@@ -43,9 +45,9 @@ struct PromptWatcher {
   }
 };
 
-std::uint16_t AskRepeatCount(Win32Ui& ui) {
+std::uint16_t AskRepeatCount(ForegroundHandover& handover) {
   TRepeatPrompt prompt;
-  ui.RunForm(prompt);
+  handover.ShowModal(prompt);
   return prompt.count;
 }
 
@@ -62,13 +64,15 @@ class Handover : public ::testing::Test {
   Win32Ui ui_;
   PlainWindow main_{"Tavrix main window", true, 20, 20};
   PlainWindow user_{"Somebody's editor", true, 300, 200};
+  wintest::TestProgramWindows windows_{main_.handle()};
+  ForegroundHandover handover_{desktop_, ui_, windows_};
 };
 
 TEST_F(Handover, OutsideTrayModeTheMainWindowStepsAsideAndTheUserGetsTheFocusBack) {
   ui_.SetMainWindow(main_.id());
   PromptWatcher user{main_.handle()};
   TimerScript script([&] { return user.Step(); });
-  EXPECT_EQ(AskRepeatCount(ui_), 3);
+  EXPECT_EQ(AskRepeatCount(handover_), 3);
   ASSERT_TRUE(script.finished());
   EXPECT_FALSE(user.mainVisible);
   EXPECT_FALSE(user.mainEnabled);
@@ -81,13 +85,20 @@ TEST_F(Handover, OutsideTrayModeTheMainWindowStepsAsideAndTheUserGetsTheFocusBac
 TEST_F(Handover, AMinimisedProgramIsRestoredForTheBox) {
   ShowWindow(main_.handle(), SW_SHOWMINNOACTIVE);
   desktop_.BringToForeground(user_.id());
-  {
-    ModalHandover handover(false, main_.id());
-    EXPECT_TRUE(handover.RestoredProgram());
-    EXPECT_EQ(handover.Remembered(), user_.id());
-    EXPECT_FALSE(IsIconic(main_.handle()));
-    EXPECT_FALSE(IsWindowVisible(main_.handle()));
-  }
+  bool iconicDuring = true;
+  bool visibleDuring = true;
+  TOnTopMessage box("Notice", "restored");
+  TimerScript script([&] {
+    if (FindOwnWindow("Notice") == nullptr) return false;
+    iconicDuring = IsIconic(main_.handle()) != FALSE;
+    visibleDuring = IsWindowVisible(main_.handle()) != FALSE;
+    ui_.EndForm(box, ModalResult::Ok);
+    return true;
+  });
+  handover_.ShowModal(box);
+  EXPECT_TRUE(handover_.RestoredProgram());
+  EXPECT_FALSE(iconicDuring);
+  EXPECT_FALSE(visibleDuring);
   EXPECT_TRUE(IsWindowVisible(main_.handle()));
   EXPECT_FALSE(IsIconic(main_.handle()));
   EXPECT_EQ(GetForegroundWindow(), user_.handle());
@@ -97,17 +108,19 @@ TEST_F(Handover, InTrayModeOnlyTheTaskbarWindowShowsForTheTimeOfTheBox) {
   PlainWindow taskbar("Tavrix taskbar", false);
   ShowWindow(main_.handle(), SW_HIDE);
   ui_.SetMainWindow(main_.id());
-  ui_.SetTrayMode(true);
-  ui_.SetTaskbarWindow(taskbar.id());
+  wintest::TestProgramWindows trayWindows(main_.handle(), taskbar.handle(), true);
+  ForegroundHandover trayHandover(desktop_, ui_, trayWindows);
   PromptWatcher user{main_.handle(), taskbar.handle()};
   TimerScript script([&] { return user.Step(); });
-  EXPECT_EQ(AskRepeatCount(ui_), 3);
+  EXPECT_EQ(AskRepeatCount(trayHandover), 3);
   ASSERT_TRUE(script.finished());
   EXPECT_TRUE(user.taskbarVisible);
   EXPECT_FALSE(user.mainVisible);
   EXPECT_TRUE(user.promptInFront);
   EXPECT_FALSE(IsWindowVisible(taskbar.handle()));
   EXPECT_FALSE(IsWindowVisible(main_.handle()));
+  // The focus goes back to the user's window in tray mode too.
+  EXPECT_EQ(GetForegroundWindow(), user_.handle());
 }
 
 TEST_F(Handover, AfterAPauseTheFocusReturnsToTheWindowThatHadIt) {
@@ -121,7 +134,7 @@ TEST_F(Handover, AfterAPauseTheFocusReturnsToTheWindowThatHadIt) {
     ui_.EndForm(pause, ModalResult::Ok);
     return true;
   });
-  EXPECT_EQ(ui_.RunForm(pause), ModalResult::Ok);
+  EXPECT_EQ(handover_.ShowModal(pause), ModalResult::Ok);
   EXPECT_TRUE(pauseInFront);
   EXPECT_EQ(GetForegroundWindow(), user_.handle());
   EXPECT_TRUE(IsWindowVisible(main_.handle()));
@@ -144,7 +157,7 @@ TEST_F(Handover, TheFocusGoesBackToAnotherProgramAfterThePrompt) {
   ui_.SetMainWindow(main_.id());
   PromptWatcher user{main_.handle()};
   TimerScript script([&] { return user.Step(); });
-  EXPECT_EQ(AskRepeatCount(ui_), 3);
+  EXPECT_EQ(AskRepeatCount(handover_), 3);
   EXPECT_TRUE(user.promptInFront);
   EXPECT_EQ(GetForegroundWindow(), notepad);
   HWND edit = FindWindowExA(notepad, nullptr, "Edit", nullptr);
@@ -160,8 +173,8 @@ TEST_F(Handover, GivingTheFocusBackToAClosedWindowDoesNothing) {
     PlainWindow closed("Tavrix closed meanwhile");
     gone = closed.handle();
   }
-  GiveFocusBack(WindowIdOf(gone));
-  GiveFocusBack(0);
+  handover_.BringToFront(WindowIdOf(gone));
+  handover_.BringToFront(0);
   EXPECT_EQ(GetForegroundWindow(), user_.handle());
 }
 

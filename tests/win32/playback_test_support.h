@@ -37,7 +37,7 @@ class NotingDesktop : public Win32Desktop {
 struct PlaybackRig {
   NotingDesktop desktop;
   Win32Ui ui;
-  PlayerHost host;
+  WindowlessPlayerHost host;
   DesktopPlaybackCommands commands{desktop};
   Player player{desktop, ui, host, commands};
 };

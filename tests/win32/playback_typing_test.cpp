@@ -27,7 +27,7 @@ HWND FindPauseBox() {
   return nullptr;
 }
 
-class HotKeyHost : public PlayerHost {
+class HotKeyHost : public WindowlessPlayerHost {
  public:
   std::string HotKeyName(std::uint16_t code) override { return code == 112 ? "F1" : "?"; }
 };

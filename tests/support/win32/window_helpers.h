@@ -7,9 +7,36 @@
 #include <string>
 #include <vector>
 
+#include "platform/foreground_handover.h"
 #include "platform/win32/windows_api.h"
 
 namespace tavrix::wintest {
+
+// The program's own windows for the foreground hand-over, over test windows:
+// a main window and (for tray mode) a taskbar window.
+class TestProgramWindows : public ProgramWindows {
+ public:
+  TestProgramWindows(HWND main, HWND taskbar = nullptr, bool tray = false)
+      : main_(main), taskbar_(taskbar), tray_(tray) {}
+  bool InTrayMode() override { return tray_; }
+  void ShowTaskbarWindow(bool visible) override {
+    if (taskbar_ != nullptr) ShowWindow(taskbar_, visible ? SW_SHOWNA : SW_HIDE);
+  }
+  bool ProgramMinimized() override { return main_ != nullptr && IsIconic(main_); }
+  void RestoreProgram() override { ShowWindow(main_, SW_SHOWNOACTIVATE); }
+  void MinimizeProgram() override { ShowWindow(main_, SW_SHOWMINNOACTIVE); }
+  void ShowMainWindow() override {
+    if (main_ != nullptr) ShowWindow(main_, SW_SHOWNA);
+  }
+  void HideMainWindow() override {
+    if (main_ != nullptr) ShowWindow(main_, SW_HIDE);
+  }
+
+ private:
+  HWND main_;
+  HWND taskbar_;
+  bool tray_;
+};
 
 inline void RegisterPlainClass() {
   static const bool registered = [] {
