@@ -47,7 +47,7 @@ constexpr MenuItem kLayout[] = {
     Entry(Menu::Macros, Command::ImportMacros, "&Import Macros", kBrowse),
     Entry(Menu::Macros, Command::ExportMacros, "E&xport Macros", kBrowse),
     Separator(Menu::Macros),
-    Entry(Menu::Macros, Command::ScriptingEditor, "&Scripting Editor", kBrowse),
+    Entry(Menu::Macros, Command::ScriptingEditor, "&Scripting Editor", kBuilt | kBrowse),
     Entry(Menu::Macros, Command::ModifyDirectly, kModifyDirectlyCaption, kBrowse),
     Entry(Menu::Macros, Command::RecaptureMacro, "Re&capture Macro", kBrowse),
     Separator(Menu::Macros),

@@ -22,6 +22,7 @@
 
 namespace tavrix {
 
+class FileChecks;
 class MacroIndex;
 class MacroFile;
 class MacroFileCommands;
@@ -49,6 +50,9 @@ class TMainWin {
     // its own copies (tests, the tavrix tool).
     std::uint8_t* keySwapBlock = nullptr;
     std::uint8_t* windowBlock = nullptr;
+    // The file system as the command dialogs check paths; none: every path
+    // is missing.
+    FileChecks* files = nullptr;
   };
 
   explicit TMainWin(Environment environment);

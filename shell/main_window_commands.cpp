@@ -1,9 +1,13 @@
 // The main window's commands (its menus and the tray icon's menu), the
 // window's own events, and the way the program closes while events run
 // inside one another.
+#include "base/hot_key_table.h"
+#include "editing/file_checks.h"
+#include "editing/script_editor.h"
 #include "shell/do_activate.h"
 #include "shell/main_window.h"
 #include "shell/main_window_engine.h"
+#include "store/set_hot_keys.h"
 
 namespace tavrix {
 namespace {
@@ -64,6 +68,7 @@ void TMainWin::OnCommand(Command command) {
       case Command::Terminate:
       case Command::TrayTerminate: Terminate(); break;
       case Command::ActivateMacro: e.ActivateSelectedMacro(); break;
+      case Command::ScriptingEditor: e.EditSelectedMacroScript(); break;
       case Command::RemoveMacro: e.RemoveSelectedMacro(); break;
       case Command::DisableScreenSaver:
         env_.configuration.disableScreenSaver = !env_.configuration.disableScreenSaver;
@@ -109,6 +114,47 @@ void TMainWin::Engine::RemoveSelectedMacro() {
 void TMainWin::Engine::ActivateSelectedMacro() {
   if (!DoActivate(file, env.ui, env.host.SelectedMacro())) return;
   RearmScheduler();
+  env.host.RedrawList();
+  RefreshMenu();
+}
+
+// Without the system's file checks every path is missing.
+class NoFiles : public FileChecks {
+ public:
+  bool FileExists(const std::string&) override { return false; }
+  bool FolderExists(const std::string&) override { return false; }
+  std::optional<std::string> ShortPath(const std::string&) override { return std::nullopt; }
+};
+
+// The script editor on the selected macro; a saved record goes to the file,
+// the list and the library.
+void TMainWin::Engine::EditSelectedMacroScript() {
+  const int n = env.host.SelectedMacro();
+  const SharedMacroTable& table = file.index().table();
+  if (n < 1 || n > file.index().Count()) return;
+  MacroRecord record;
+  if (!file.ReadRecord(n, record)) return;
+  NoFiles noFiles;
+  TDoScripting editor(env.ui, env.desktop, env.files != nullptr ? *env.files : noFiles, record);
+  const std::uint16_t code = record.Activation();
+  editor.activationKind = code == kTimedActivation    ? TDoScripting::TimedMacro
+                          : code == kWordletActivation ? TDoScripting::WordletMacro
+                                                       : TDoScripting::HotKeyMacro;
+  editor.editingExisting = true;
+  if (editor.activationKind == TDoScripting::HotKeyMacro) {
+    editor.hotKeyLabel.text = HotKeyName(code);
+    // Another macro on the same hot key that plays everywhere leaves this
+    // one a window or a program.
+    for (int m = 1; m <= file.index().Count(); ++m) {
+      const std::int16_t scope = table.Scope(m);
+      if (m != n && table.Activation(m) == code && (scope == 1 || scope == 4 || scope == 5)) {
+        editor.globalNotAllowed = true;
+      }
+    }
+  }
+  if (env.ui.RunForm(editor) != ModalResult::Ok || !editor.saved) return;
+  if (!file.SaveRecord(n, record)) return;
+  SetHotKeys(file.index().table(), file.hooks());
   env.host.RedrawList();
   RefreshMenu();
 }

@@ -73,6 +73,7 @@ struct TMainWin::Engine final : PlayerHost, FileCommandListener, ActivationHost 
   void AfterFileCommand();
   void RemoveSelectedMacro();
   void ActivateSelectedMacro();
+  void EditSelectedMacroScript();
   void HideProgram();
   void HideMainWindow() override;
   // Ends a playing macro as the abort key does, without its message, and

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "editing/win32/win32_file_checks.h"
 #include "platform/win32/control_blocks.h"
 #include "shell/win32/main_form.h"
 #include "platform/win32/named_objects.h"
@@ -111,6 +112,8 @@ int RunTavrix(HINSTANCE instance, int showCommand) {
                                     platform.isNT,     platform.trayAllowed,
                                     MouseButtonsSwapped(), blocks.KeySwapBytes(),
                                     blocks.WindowBytes()};
+  Win32FileChecks fileChecks;
+  environment.files = &fileChecks;
   TMainWin main(environment);
   form.Attach(main);
   main.LoadMacroFileAtStart();

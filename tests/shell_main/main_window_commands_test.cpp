@@ -2,6 +2,7 @@
 // and closing while a macro plays.
 #include "base/private_messages.h"
 #include "main_window_fixture.h"
+#include "editing/script_editor.h"
 #include "playback/repeat_prompt.h"
 #include "store/file_commands.h"
 
@@ -35,6 +36,36 @@ TEST_F(CommandTest, ActivateMacroFlipsTheSelectedMacroOnDiskAndInTheMenu) {
   host.selected = 0;
   window->OnCommand(Command::ActivateMacro);
   EXPECT_EQ(Messages().back(), "message Error: No hot key selected.  Please select one.");
+}
+
+TEST_F(CommandTest, ScriptingEditorSavesTheSelectedMacro) {
+  ASSERT_TRUE(Start(WithSystemEntries({Macro("A", kCtrlA, "ab")})));
+  host.selected = kFirst;
+  window->OnListSelectionChanged();
+  ASSERT_TRUE(window->MenuState(Command::ScriptingEditor).enabled);
+  // The user adds a one-second delay at the end and presses Ok.
+  ui.AnswerForm(TDoScripting::kName, [this](Form& form) {
+    auto& editor = static_cast<TDoScripting&>(form);
+    EXPECT_EQ(editor.script.items, std::vector<std::string>{"Text: ab"});
+    EXPECT_EQ(editor.hotKeyLabel.text, HotKeyName(kCtrlA));
+    const auto& commands = editor.optionBox.items;
+    editor.optionBox.itemIndex = static_cast<int>(std::find(commands.begin(), commands.end(), "Delay") - commands.begin());
+    ui.AnswerForm("TDoDelay2", ui.Answer("OkButton", {{"TimeEdit", "1"}}));
+    editor.Click(editor.addButton);
+    editor.Click(editor.okButton);
+  });
+  window->OnCommand(Command::ScriptingEditor);
+  MacroRecord record;
+  ASSERT_TRUE(window->File().ReadRecord(kFirst, record));
+  EXPECT_EQ(record.MacroText(), "ab<DELAY:01.00>");
+  EXPECT_EQ(window->Index().table().Scope(kFirst), 1);
+  EXPECT_TRUE(host.Saw("RedrawList"));
+
+  // Cancel leaves the file alone.
+  ui.AnswerForm(TDoScripting::kName, ui.Answer("CancelButton"));
+  window->OnCommand(Command::ScriptingEditor);
+  ASSERT_TRUE(window->File().ReadRecord(kFirst, record));
+  EXPECT_EQ(record.MacroText(), "ab<DELAY:01.00>");
 }
 
 TEST_F(CommandTest, RemoveMacroSelectsTheSameRowOrTheLast) {
