@@ -31,6 +31,8 @@ class CommandDialog : public Form {
   // The dialog shows the values of a line's record instead of its defaults
   // (the record's layout belongs to the dialog's family).
   virtual void Load(int kind, const ScriptRecord& record) = 0;
+  // A new line of `kind`: the dialog starts with the choice of that kind.
+  virtual void Preset(int kind) { Load(kind, RecordForKind(kind)); }
   // "&Ok": the results below, or the message and the field to correct.
   virtual FormReply OkButtonClick() = 0;
 

@@ -255,7 +255,7 @@ bool TDoScripting::RunCommandDialog(int kind, bool edit) {
   } else if (kind != lk::Text && kind != lk::LoadTextFile && kind != lk::LoadMacroFile && kind != lk::Remark &&
              kind != lk::WebSite && kind != lk::WebFtp) {
     // A new line starts with the choice of its kind.
-    dialog->Load(kind, RecordForKind(kind));
+    dialog->Preset(kind);
   }
   dialogAccepted = ui_.RunForm(*dialog) == ModalResult::Ok && dialog->lineKind != lk::None;
   if (!dialogAccepted) return false;

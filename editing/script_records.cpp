@@ -11,7 +11,7 @@ ScriptRecord RecordForKind(int kind) {
     case lk::Date: return DateTimeRecord{};
     case lk::Time: return DateTimeRecord{false, 1, true, true, 0};
     case lk::Delay: return DelayRecord{};
-    case lk::Pause: return PauseRecord{};
+    case lk::Pause: return PauseRecord{2, 0, 0, {}};
     case lk::RepeatStart: return RepeatRecord{1, 1};
     case lk::RepeatPromptStart: return RepeatRecord{2, 0};
     case lk::RepeatEnd: return RepeatRecord{3, 0};

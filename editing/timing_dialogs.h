@@ -10,6 +10,7 @@ class TDoDelay2 : public CommandDialog {
  public:
   TDoDelay2();
   void Load(int kind, const ScriptRecord& record) override;
+  void Preset(int) override {}  // seconds, and nothing typed yet
   FormReply OkButtonClick() override;
 
   RadioButton secondsRadio{*this, "SecondsRadio", {8, 8, 160, 17}, "Delay in Seconds"};

@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# The script editor opened from the Macros menu on a hot-key macro: its
+# caption and lines, a Delay added through its dialog and a text line through
+# the keystroke dialog, then Ok; the macro text saved in the file is read
+# back with the tavrix tool.
+set -uo pipefail
+source "$TAVRIX_ROOT/tests/e2e/program_support.bash"
+
+if ! have_tool; then
+  echo "skipped: the native tavrix tool is not built ($TAVRIX_TOOL)"
+  exit 0
+fi
+
+FORM_CLASS=TavrixModalBox
+
+keys_to() {  # keys_to CLASS KEYS...: the window of CLASS in front, then the keys
+  local class=$1
+  shift
+  driver front "$class" || fail "the $class window did not come to the front"
+  xdotool key --delay 100 "$@" || fail "xdotool could not type"
+}
+
+wait_caption() {  # wait_caption CAPTION: the front form shows CAPTION
+  local tries=0
+  until [[ $(probe caption "$FORM_CLASS" | tr -d '\r') == "$1" ]]; do
+    ((++tries > 100)) && fail "no form captioned \"$1\" (front form: \"$(probe caption "$FORM_CLASS")\")"
+    sleep 0.1
+  done
+}
+
+# The focus starts on the nickname; going back over the (disabled while
+# nothing is selected) line buttons, the script, the three add buttons
+# reaches the command list.
+to_commands() { keys_to "$FORM_CLASS" shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab; }
+
+folder=$(program_folder tvscript) || exit 1
+remove_configuration
+file=$folder/MINE.TVX
+"$TAVRIX_TOOL" new "$file" || fail "tavrix new failed"
+"$TAVRIX_TOOL" add "$file" --hotkey Ctrl+Shift+K --nickname Greeting --text hello >/dev/null || fail "tavrix add failed"
+
+start_program "$folder" first /F 'C:\tvscript\mine.tvx'
+probe wait-window "$MAIN_WINDOW_CLASS" 20000 || fail "the main window did not appear"
+
+keys_to "$MAIN_WINDOW_CLASS" End alt+m s
+probe wait-window "$FORM_CLASS" 20000 || fail "the script editor did not open"
+wait_caption "Macro Scripting Editor  (GLOBAL)"
+echo "editor open"
+
+# "Delay" is entry 13 of the sorted commands, "Text" entry 45 (the fifth
+# from the end); "&Add" leaves the focus on its button, just after the list.
+to_commands
+keys_to "$FORM_CLASS" Home Down Down Down Down Down Down Down Down Down Down Down Down Down alt+a
+wait_caption "Set Delay"
+keys_to "$FORM_CLASS" 1 Return
+wait_caption "Macro Scripting Editor  (GLOBAL)"
+keys_to "$FORM_CLASS" shift+Tab End Up Up Up Up alt+a
+wait_caption "Enter Keystrokes"
+keys_to "$FORM_CLASS" space w o r l d Return
+wait_caption "Macro Scripting Editor  (GLOBAL)"
+keys_to "$FORM_CLASS" Return
+probe wait-gone "$FORM_CLASS" 20000 || fail "the script editor did not close on Ok"
+
+tries=0
+until "$TAVRIX_TOOL" dump "$file" 5 | grep -qxF 'MacroText=hello<DELAY:01.00> world'; do
+  ((++tries > 50)) && fail "the saved macro text is: $("$TAVRIX_TOOL" dump "$file" 5 | grep '^MacroText=')"
+  sleep 0.1
+done
+echo "saved: hello<DELAY:01.00> world"
+
+probe post "$MAIN_WINDOW_CLASS" 16 || fail "cannot post WM_CLOSE"
+code=$(wait_exit "$folder" first 20) || fail "the program did not end"
+((code == 0)) || fail "the program ended with exit code $code"
+echo "ended with exit code 0"
