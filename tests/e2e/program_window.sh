@@ -27,7 +27,7 @@ expected_menu='&File
   &Import Macros [disabled]
   E&xport Macros [disabled]
   -
-  &Scripting Editor [disabled]
+  &Scripting Editor
   Modify &Directly [disabled]
   Re&capture Macro [disabled]
   -
