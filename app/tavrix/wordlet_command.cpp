@@ -100,7 +100,7 @@ int RunWordlet(const Arguments& args, std::ostream& out, std::ostream& err) {
   SetUpDesktop(desktop, desktopOptions);
   SimUi ui(desktop.Trace());
   DesktopPlaybackCommands commands(desktop);
-  PlayerHost playerHost;
+  WindowlessPlayerHost playerHost;
   Player player(desktop, ui, playerHost, commands);
   QuietHost host;
   ActivationDispatcher dispatcher(desktop, ui, session.hooks, session.file, player, host);
