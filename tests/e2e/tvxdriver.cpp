@@ -8,6 +8,9 @@
 //   tvxdriver read CLASS [CHILD]              print the text of its first CHILD (Edit)
 //   tvxdriver wait-text CLASS TEXT [MS]       wait until that text equals TEXT
 //   tvxdriver close CLASS                     ask the window to close
+//   tvxdriver center CLASS BUTTON             print the screen middle of that button
+//   tvxdriver set-text CLASS TEXT             set the text of its Edit
+//   tvxdriver label-whole CLASS TEXT          the label shows its whole text
 //   tvxdriver time-first-char CLASS [MS]      print "ready", then the milliseconds from
 //                                             the next key press made on the keyboard
 //                                             (not injected, no modifier) to the first
@@ -213,10 +216,91 @@ int waitKey(const char* vk, DWORD timeoutMs) {
   return watchedKeySeen ? 0 : 1;
 }
 
+struct ChildSearch {
+  const char* className;
+  const char* text;
+  HWND found;
+};
+
+BOOL CALLBACK matchChild(HWND child, LPARAM data) {
+  auto* search = reinterpret_cast<ChildSearch*>(data);
+  char className[64] = {};
+  GetClassNameA(child, className, sizeof className);
+  if (lstrcmpiA(className, search->className) != 0 || textOf(child) != search->text) return TRUE;
+  search->found = child;
+  return FALSE;
+}
+
+HWND findChild(HWND parent, const char* className, const char* text) {
+  ChildSearch search{className, text, nullptr};
+  EnumChildWindows(parent, matchChild, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// The screen position of the middle of a button, for a real mouse click.
+int center(const char* windowClass, const char* buttonText) {
+  const HWND window = findVisible(windowClass);
+  const HWND button = window != nullptr ? findChild(window, "Button", buttonText) : nullptr;
+  if (button == nullptr) return 1;
+  RECT r{};
+  GetWindowRect(button, &r);
+  std::printf("%ld %ld\n", (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  return 0;
+}
+
+int setText(const char* windowClass, const char* text) {
+  const HWND window = findVisible(windowClass);
+  const HWND edit = window != nullptr ? FindWindowExA(window, nullptr, "Edit", nullptr) : nullptr;
+  if (edit == nullptr) return 1;
+  SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+  return 0;
+}
+
+// A label shows whole when it is as wide and high as its text in the
+// forms' font, lies inside its window's client area and overlaps no other control.
+int labelWhole(const char* windowClass, const char* text) {
+  const HWND window = findVisible(windowClass);
+  const HWND label = window != nullptr ? findChild(window, "Static", text) : nullptr;
+  if (label == nullptr) return 1;
+  // A font handle belongs to its process: measure in the font the
+  // program's forms use, the system's message font, made here.
+  NONCLIENTMETRICSA metrics0{};
+  metrics0.cbSize = sizeof metrics0;
+  SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics0, &metrics0, 0);
+  const HFONT font = CreateFontIndirectA(&metrics0.lfMessageFont);
+  HDC dc = GetDC(label);
+  HGDIOBJ old = SelectObject(dc, font);
+  SIZE size{};
+  GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &size);
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(label, dc);
+  DeleteObject(font);
+  RECT box{};
+  GetClientRect(label, &box);
+  RECT own{};
+  GetWindowRect(label, &own);
+  RECT client{};
+  GetClientRect(window, &client);
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  std::printf("text %ldx%ld, label %ldx%ld\n", size.cx, metrics.tmHeight, box.right, box.bottom);
+  bool whole = box.right >= size.cx && box.bottom >= metrics.tmHeight && own.left >= client.left &&
+               own.right <= client.right && own.top >= client.top && own.bottom <= client.bottom;
+  for (HWND other = GetWindow(window, GW_CHILD); other != nullptr; other = GetWindow(other, GW_HWNDNEXT)) {
+    RECT r{};
+    RECT overlap{};
+    GetWindowRect(other, &r);
+    if (other != label && IsWindowVisible(other) && IntersectRect(&overlap, &r, &own)) whole = false;
+  }
+  return whole ? 0 : 1;
+}
+
 int usage() {
   std::fprintf(stderr,
                "usage: tvxdriver wait-window|front CLASS [MS] | type TEXT | read CLASS [CHILD]"
-               " | wait-text CLASS TEXT [MS] | close CLASS | time-first-char CLASS [MS] | wait-key VK [MS]\n");
+               " | wait-text CLASS TEXT [MS] | close CLASS | time-first-char CLASS [MS] | wait-key VK [MS]"
+               " | center CLASS BUTTON | set-text CLASS TEXT | label-whole CLASS TEXT\n");
   return 2;
 }
 
@@ -233,5 +317,8 @@ int main(int argc, char** argv) {
   if (command == "close") return close(argv[2]);
   if (command == "time-first-char") return timeFirstChar(argv[2], timeoutArg(argc, argv, 3));
   if (command == "wait-key") return waitKey(argv[2], timeoutArg(argc, argv, 3));
+  if (command == "center" && argc >= 4) return center(argv[2], argv[3]);
+  if (command == "set-text" && argc >= 4) return setText(argv[2], argv[3]);
+  if (command == "label-whole" && argc >= 4) return labelWhole(argv[2], argv[3]);
   return usage();
 }
