@@ -31,6 +31,18 @@ bool OpenClipboardPatiently(HWND owner) {
   return false;
 }
 
+// Milliseconds of the performance counter (the tick count may lag a tick).
+std::int64_t PreciseMilliseconds() {
+  static const LONGLONG frequency = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return f.QuadPart;
+  }();
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  return static_cast<std::int64_t>(now.QuadPart / (frequency / 1000));
+}
+
 }  // namespace
 
 Win32Desktop::~Win32Desktop() {
@@ -48,14 +60,20 @@ void Win32Desktop::SendMouse(std::uint32_t flags, std::int32_t x, std::int32_t y
 }
 
 std::int16_t Win32Desktop::KeyScan(unsigned char ch) {
-  // The layout of the program that receives the keys, not Tavrix's own,
-  // asked for every character (the user may switch it). Every character of
-  // a macro asks, so what does not change is kept: a window's thread, and
-  // a layout's answers.
-  HWND front = GetForegroundWindow();
-  if (WindowIdOf(front) != scanWindow_) {
-    scanWindow_ = WindowIdOf(front);
-    scanThread_ = front != nullptr ? GetWindowThreadProcessId(front, nullptr) : 0;
+  // The layout of the program that receives the keys, not Tavrix's own.
+  // Every character of a macro asks, and under Wine every question about
+  // another program's window is a round trip to the server, which a busy
+  // machine makes slow: the window in front is asked again only after a
+  // short while or a change of the foreground, its thread only when the
+  // window changed, and each layout's answers are kept.
+  const std::int64_t now = PreciseMilliseconds();
+  if (scanAskedAt_ < 0 || now - scanAskedAt_ >= kScanWindowValidMs) {
+    scanAskedAt_ = now;
+    HWND front = GetForegroundWindow();
+    if (WindowIdOf(front) != scanWindow_) {
+      scanWindow_ = WindowIdOf(front);
+      scanThread_ = front != nullptr ? GetWindowThreadProcessId(front, nullptr) : 0;
+    }
   }
   HKL layout = GetKeyboardLayout(scanThread_);
   if (reinterpret_cast<std::uintptr_t>(layout) != scanLayout_) {
@@ -124,7 +142,10 @@ void Win32Desktop::ShowWindow(WindowId window, ShowCommand command) {
   ::ShowWindow(HwndOf(window), static_cast<int>(command));
 }
 
-void Win32Desktop::BringToForeground(WindowId window) { BringWindowToFront(window); }
+void Win32Desktop::BringToForeground(WindowId window) {
+  scanAskedAt_ = -1;
+  BringWindowToFront(window);
+}
 
 void Win32Desktop::SendSysCommand(WindowId window, SysCommand command) {
   SendMessageA(HwndOf(window), WM_SYSCOMMAND, static_cast<WPARAM>(command), 0);

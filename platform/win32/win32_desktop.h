@@ -70,9 +70,12 @@ class Win32Desktop : public Desktop {
   WindowId mainWindow_ = 0;
   WindowId clipboardWindow_ = 0;
 
-  // KeyScan's memory: the last window in front and its thread, and the
-  // answers of that thread's layout so far.
+  // KeyScan's memory: the last window in front (asked for again after
+  // kScanWindowValidMs or a change of the foreground) and its thread, and
+  // the answers of that thread's layout so far.
   static constexpr std::int16_t kNotScanned = -2;
+  static constexpr std::int64_t kScanWindowValidMs = 20;
+  std::int64_t scanAskedAt_ = -1;
   WindowId scanWindow_ = 0;
   std::uint32_t scanThread_ = 0;
   std::uintptr_t scanLayout_ = 0;
