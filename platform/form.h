@@ -182,6 +182,11 @@ class ListBox : public Control {
       : Control(form, ControlKind::ListBox, std::move(name), bounds, {}) {}
   std::vector<std::string> items;
   int itemIndex = -1;
+  // A list where the user picks any number of rows: `selected` holds one
+  // flag per item (missing ones read as not selected).
+  bool multiSelect = false;
+  std::vector<bool> selected;
+  bool IsSelected(std::size_t item) const { return item < selected.size() && selected[item]; }
 };
 
 class GroupBox : public Control {

@@ -65,11 +65,9 @@ bool MacroFileCommands::DoClear(int selected) {
     ui_.ShowMessage(kErrorTitle, "No hot key selected.  Please select one.");
     return false;
   }
-  if (!listener_.TakeFileLock()) return false;
-  if (!file_.CheckCanChange() || !AskRemove(selected)) {
-    listener_.ReleaseFileLock(false);
-    return false;
-  }
+  SyncFileHold hold(listener_);
+  if (!hold.Taken()) return false;
+  if (!file_.CheckCanChange() || !AskRemove(selected)) return false;
 
   // A popup menu that lists the macro loses it; the record delete renumbers
   // every list in the same step as it moves the records down.
@@ -83,10 +81,8 @@ bool MacroFileCommands::DoClear(int selected) {
   if (listed && !ui_.AskYesNo(kDeleteTitle,
                               "This macro is contained in a \"Popup Menu\".  It will be removed from the \"Popup "
                               "Menu\".  Are you sure you want to remove \"" +
-                                  ActivationText(selected) + "\"?")) {
-    listener_.ReleaseFileLock(false);
+                                  ActivationText(selected) + "\"?"))
     return false;
-  }
 
   const bool wasTimed = index.table().Activation(selected) == kTimedActivation;
   const bool wasPopup = index.table().Scope(selected) == kScopePopupMenu;
@@ -94,7 +90,6 @@ bool MacroFileCommands::DoClear(int selected) {
   if (!file_.DeleteRecord(selected)) {
     // The file and the index are as they were; so are the tray icons.
     if (wasPopup) listener_.BuildPopupTrayIcons();
-    listener_.ReleaseFileLock(false);
     return false;
   }
   file_.Reload();
@@ -104,7 +99,7 @@ bool MacroFileCommands::DoClear(int selected) {
   if (wasTimed) listener_.RearmScheduler();
   if (wasPopup) listener_.BuildPopupTrayIcons();
   listener_.SelectAfterRemove(selected);
-  listener_.ReleaseFileLock(true);
+  hold.Changed();
   return true;
 }
 

@@ -10,18 +10,16 @@
 #include "platform/ui.h"
 #include "store/key_swap_file.h"
 #include "store/macro_file.h"
+#include "store/network_lock.h"
 #include "store/recent_files.h"
 
 namespace tavrix {
 
-class FileCommandListener {
+// Network sharing: the file-in-use check before a change (false stops the
+// command) and its release, saying whether the file was changed, come from
+// FileLockHolder; commands take them through a SyncFileHold.
+class FileCommandListener : public FileLockHolder {
  public:
-  virtual ~FileCommandListener() = default;
-
-  // Network sharing: the file-in-use check before a change (false stops the
-  // command) and its release, saying whether the file was changed.
-  virtual bool TakeFileLock() { return true; }
-  virtual void ReleaseFileLock(bool /*changed*/) {}
   // A different macro file became current (configuration, lock file name).
   virtual void MacroFilePathChanged(const std::string& /*path*/) {}
   virtual void RemovePopupTrayIcons() {}

@@ -24,7 +24,8 @@ constexpr const char* kUsage =
     "add FILE (--hotkey NAME | --wordlet TEXT | --timed) [--nickname NAME] "
     "[--scope global|window:TITLE|program:NAME] [--if-running] [--inactive] (--text TEXT | --text-file PATH) "
     "[--sched startup|once|hourly|daily|weekly|monthly|other] [--at HH:MM(AM|PM)] [--days Mon,Tue,...,Sun] "
-    "[--month M] [--day D] [--year Y] [--past-hour M] [--interval N] [--weekday 1-7]   "
+    "[--month M] [--day D] [--year Y] [--past-hour M] [--interval N] [--weekday 1-7] "
+    "[--network [--known N] [--now TIME] [--seen V@TIME]]   "
     "append a macro and print its number (a timed one has the default schedule but for the fields given)";
 
 struct AddRequest {
@@ -39,6 +40,7 @@ struct AddRequest {
   std::optional<std::string> text;
   // The schedule fields given, applied over the default schedule in order.
   std::vector<std::function<void(MacroRecord&)>> schedule;
+  NetworkOptions network;
 };
 
 constexpr const char* kScheduleKinds[] = {"startup", "once", "hourly", "daily", "weekly", "monthly", "other"};
@@ -136,7 +138,10 @@ std::optional<std::string> Parse(const Arguments& args, AddRequest& request) {
       if (i + 1 >= args.size()) return std::nullopt;
       return args[++i];
     };
-    if (option == "--timed") {
+    std::string networkProblem;
+    if (TakeNetworkOption(args, i, request.network, networkProblem)) {
+      if (!networkProblem.empty()) return networkProblem;
+    } else if (option == "--timed") {
       ++activations;
       request.activation = kTimedActivation;
     } else if (IsScheduleOption(option)) {
@@ -219,6 +224,7 @@ int RunAdd(const Arguments& args, std::ostream& out, std::ostream& err) {
     return 1;
   }
   StoreSession session(err);
+  if (!session.StartNetwork(request.network, request.file)) return 1;
   session.file.LoadFile(request.file);
   if (session.ui.ErrorCount() > 0 || session.file.State() != MacroFileState::Ready) return 1;
 
@@ -235,10 +241,13 @@ int RunAdd(const Arguments& args, std::ostream& out, std::ostream& err) {
     session.ui.ShowMessage("Error", "Maximum number of hot keys has been reached.  Add not allowed.");
     return 1;
   }
-  const MacroRecord record = BuildRecord(request, LocalNow());
+  SyncFileHold hold(session.listener);
+  if (!hold.Taken()) return session.ExitCode(false);
+  const MacroRecord record = BuildRecord(request, session.Now());
   index.SetCount(count + 1);
   session.hooks.TvxUpNumKeys(index.table().bytes());
   if (!session.file.SaveRecord(-1, record)) return 1;
+  hold.Changed();
   // Its real place in the file: another copy may have appended meanwhile.
   out << session.file.LastSavedNumber() << "\n";
   return 0;

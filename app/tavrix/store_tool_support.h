@@ -1,24 +1,31 @@
 // What the store commands of the tool share: a console Ui (messages to the
-// error stream, every question answered No unless told Yes), the wall clock,
-// and the index, library and macro file wired as the program wires them.
+// error stream, every question answered No unless told Yes, forms answered
+// by the command's own script), the wall clock, network mode's options, and
+// the index, library, macro file and lock wired as the program wires them.
 #pragma once
 
 #include <chrono>
 #include <ctime>
+#include <deque>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
 
+#include "app/tavrix/command.h"
 #include "platform/on_top_message.h"
 #include "platform/ui.h"
 #include "store/macro_file.h"
 #include "store/macro_index.h"
+#include "store/macro_transfer.h"
+#include "store/network_lock.h"
 #include "store/recording_hook_library.h"
 
 namespace tavrix::tool {
 
 class ConsoleUi : public Ui {
  public:
+  using FormScript = std::function<void(Form&)>;
   explicit ConsoleUi(std::ostream& err) : err_(err) {}
 
   void ShowMessage(const std::string& caption, const std::string& text) override { Print(caption, text); }
@@ -26,20 +33,36 @@ class ConsoleUi : public Ui {
     Print(caption, text + (answerYes_ ? " (answered Yes)" : " (answered No)"));
     return answerYes_;
   }
-  // No form is answered: each closes as with its close box.
+  // The top-most message is printed; any other form is answered by the
+  // script the command set (if any); a form left open closes as with its
+  // close box.
   ModalResult RunForm(Form& form) override {
     if (form.Name() == TOnTopMessage::kName) Print(form.caption, static_cast<TOnTopMessage&>(form).messageLabel.text);
-    form.PressCloseBox();
+    if (script_) script_(form);
+    if (!form.Closed()) form.PressCloseBox();
     if (!form.Closed()) form.modalResult = ModalResult::Cancel;
     return form.modalResult;
   }
   void EndForm(Form&, ModalResult) override {}
-  std::optional<std::string> AskFileName(const FileDialogRequest&) override { return std::nullopt; }
+  std::optional<std::string> AskFileName(const FileDialogRequest&) override {
+    if (fileNames_.empty()) return std::nullopt;
+    std::string name = fileNames_.front();
+    fileNames_.pop_front();
+    return name;
+  }
+
+  // Clicks a control of a form as the user would; a refusal is shown.
+  void Click(Form& form, Control& control) {
+    const FormReply reply = form.Clicked(control);
+    if (reply.kind == FormReply::Kind::Refuse) ShowMessage(reply.caption, reply.message);
+  }
 
   int MessageCount() const { return messages_; }
   // Messages titled "Error": a warning alone does not stop a command.
   int ErrorCount() const { return errors_; }
   void AnswerYes(bool yes) { answerYes_ = yes; }
+  void AnswerForms(FormScript script) { script_ = std::move(script); }
+  void QueueFileName(std::string name) { fileNames_.push_back(std::move(name)); }
 
  private:
   void Print(const std::string& caption, const std::string& text) {
@@ -51,6 +74,8 @@ class ConsoleUi : public Ui {
   int messages_ = 0;
   int errors_ = 0;
   bool answerYes_ = false;
+  FormScript script_;
+  std::deque<std::string> fileNames_;
 };
 
 inline LocalDateTime LocalNow() {
@@ -63,12 +88,55 @@ inline LocalDateTime LocalNow() {
                        local.tm_min,         local.tm_sec,     static_cast<int>(milliseconds)};
 }
 
+// "YYYY-MM-DD HH:MM:SS".
+std::optional<LocalDateTime> ParseLocalTime(const std::string& text);
+
+// --network [--known N] [--now TIME] [--seen V@TIME]
+struct NetworkOptions {
+  bool on = false;
+  std::optional<int> known;
+  std::optional<LocalDateTime> now;
+  std::optional<double> seenTime;
+  LocalDateTime firstSeen;
+};
+inline constexpr const char* kNetworkUsage =
+    "[--network [--known N] [--now \"YYYY-MM-DD HH:MM:SS\"] [--seen \"V@YYYY-MM-DD HH:MM:SS\"]]";
+
+// When args[i] is one of the network options, takes it (and its value) and
+// returns true; `problem` is set when its value is not usable.
+bool TakeNetworkOption(const Arguments& args, std::size_t& i, NetworkOptions& options, std::string& problem);
+
+// The main window's part in the commands: the network lock in front.
+class ToolListener : public TransferListener {
+ public:
+  explicit ToolListener(NetworkLock& lock) : lock_(lock) {}
+  bool TakeFileLock() override { return lock_.TakeFileLock(); }
+  void ReleaseFileLock(bool changed) override { lock_.ReleaseFileLock(changed); }
+
+ private:
+  NetworkLock& lock_;
+};
+
 struct StoreSession {
   explicit StoreSession(std::ostream& err) : ui(err) {}
+  LocalDateTime Now() const { return fixedNow ? *fixedNow : LocalNow(); }
+
+  // Network mode as the options ask; false when the lock file could not be
+  // read or created (told). Before the macro file is loaded, so the known
+  // count never runs ahead of what was loaded.
+  bool StartNetwork(const NetworkOptions& options, const std::string& macroFile);
+  // 0 done; 2 the file-in-use check stopped the command; 1 otherwise.
+  int ExitCode(bool done) const;
+
   ConsoleUi ui;
   RecordingHookLibrary hooks;
   MacroIndex index;
-  MacroFile file{index, hooks, ui, LocalNow};
+  std::optional<LocalDateTime> fixedNow;
+  MacroFile file{index, hooks, ui, [this] { return Now(); }};
+  NetworkLockHost lockHost;
+  NetworkLock lock{ui, [this] { return Now(); }, lockHost};
+  ToolListener listener{lock};
+  TransferCommands transfer{file, ui, listener, [this] { return Now(); }};
 };
 
 }  // namespace tavrix::tool

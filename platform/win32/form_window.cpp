@@ -68,8 +68,10 @@ ControlClass ClassOf(const Control& control) {
       return {"COMBOBOX", WS_TABSTOP | WS_VSCROLL | (editable ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST),
               0};
     }
-    case ControlKind::ListBox:
-      return {"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY, WS_EX_CLIENTEDGE};
+    case ControlKind::ListBox: {
+      const bool multi = static_cast<const ListBox&>(control).multiSelect;
+      return {"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | (multi ? LBS_MULTIPLESEL : 0), WS_EX_CLIENTEDGE};
+    }
     case ControlKind::GroupBox:
       return {"BUTTON", BS_GROUPBOX, 0};
   }
@@ -202,7 +204,12 @@ void FormWindow::CopyIn() {
           for (const std::string& item : list.items) SendMessageA(handle, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
           itemsShown_[i] = list.items;
         }
-        SendMessageA(handle, LB_SETCURSEL, static_cast<WPARAM>(list.itemIndex), 0);
+        if (list.multiSelect) {
+          for (std::size_t item = 0; item < list.items.size(); ++item)
+            SendMessageA(handle, LB_SETSEL, list.IsSelected(item) ? TRUE : FALSE, static_cast<LPARAM>(item));
+        } else {
+          SendMessageA(handle, LB_SETCURSEL, static_cast<WPARAM>(list.itemIndex), 0);
+        }
         break;
       }
       default:
@@ -241,9 +248,18 @@ void FormWindow::CopyOut() {
         if (combo.editable) combo.text = WindowText(handle);
         break;
       }
-      case ControlKind::ListBox:
-        static_cast<ListBox&>(control).itemIndex = static_cast<int>(SendMessageA(handle, LB_GETCURSEL, 0, 0));
+      case ControlKind::ListBox: {
+        auto& list = static_cast<ListBox&>(control);
+        if (list.multiSelect) {
+          list.selected.assign(list.items.size(), false);
+          for (std::size_t item = 0; item < list.items.size(); ++item)
+            list.selected[item] = SendMessageA(handle, LB_GETSEL, static_cast<WPARAM>(item), 0) > 0;
+          list.itemIndex = static_cast<int>(SendMessageA(handle, LB_GETCARETINDEX, 0, 0));
+        } else {
+          list.itemIndex = static_cast<int>(SendMessageA(handle, LB_GETCURSEL, 0, 0));
+        }
         break;
+      }
       default:
         break;
     }
