@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "activation/hot_key_release.h"
-#include "activation/hot_key_replay.h"
 #include "base/private_messages.h"
 #include "playback/scope_resolution.h"
 
@@ -53,10 +52,11 @@ void ActivationDispatcher::Fire(std::uint32_t wParam, WindowId focusWindow) {
   if (file_.index().table().InUse() == 0) player_.State().capsLockToggled = capsLockBit;
   player_.State().targetWindow = focusWindow;
 
-  if (host_.ReloadIfNetworkFileChanged()) {
-    ReplayHotKey(desktop_, code);
-    return;
-  }
+  // Another copy changed the shared file: everything is reloaded and the key
+  // goes on against the fresh table. It is replayed here rather than as
+  // synthetic keys, which carry the own-input marker and would never reach
+  // the hooks as a hot key.
+  host_.ReloadIfNetworkFileChanged();
 
   if (const int digit = SystemActivationDigitOf(code); digit != 0) {
     RunSystemActivation(digit);

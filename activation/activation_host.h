@@ -26,8 +26,8 @@ class ActivationHost {
   // shown meanwhile) and answers the macro number chosen, 0 when cancelled.
   virtual int ShowPopupMenu(const MacroRecord& /*menu*/) { return 0; }
   // Network sharing: when the shared macro file changed since it was read,
-  // reloads everything and answers true, so the dispatcher replays the hot
-  // key for the freshly published hooks instead of running a macro.
+  // reloads everything and answers true; the dispatcher then resolves the
+  // hot key against the reloaded table.
   virtual bool ReloadIfNetworkFileChanged() { return false; }
 };
 

@@ -225,7 +225,6 @@ void TMainWin::Engine::ProcessParam(const CommandLineSwitch& startupSwitch) {
 void TMainWin::Engine::LoadFileFromCommandLine(const std::string& path) {
   if (!FileExists(path)) return;
   MacroFilePathChanged(path);
-  if (env.configuration.networkMode) PrepareNetworkLockFile();
   file.LoadFile(path);
   SetHotKeys(index.table(), env.hooks);
   ShowFileState();
@@ -241,7 +240,6 @@ void TMainWin::Engine::ShowFileState() {
 void TMainWin::Engine::SwapMacroFile(const std::string& path) {
   const std::string previous = file.Path();
   MacroFilePathChanged(path);
-  if (env.configuration.networkMode) PrepareNetworkLockFile();
   RemovePopupTrayIcons();
   file.LoadFile(path);
   SetHotKeys(index.table(), env.hooks);
@@ -279,6 +277,7 @@ bool TMainWin::FormCreate(const std::vector<CommandLineSwitch>& switches) {
   if (!e.InstallHooksAndPublish()) return false;
 
   for (const CommandLineSwitch& startupSwitch : switches) e.ProcessParam(startupSwitch);
+  e.ArmSyncTimer(true);
 
   // Nothing scheduled before the program started plays afterwards.
   e.scheduler.SetPreviousCheck(env_.desktop.Now());

@@ -70,6 +70,11 @@ void TMainWin::OnCommand(Command command) {
       case Command::ActivateMacro: e.ActivateSelectedMacro(); break;
       case Command::ScriptingEditor: e.EditSelectedMacroScript(); break;
       case Command::RemoveMacro: e.RemoveSelectedMacro(); break;
+      case Command::CopyMacro: e.AfterTransfer(e.transfer.DoCopy(env_.host.SelectedMacro())); break;
+      case Command::RenameMacro: e.AfterTransfer(e.transfer.DoMove(env_.host.SelectedMacro())); break;
+      case Command::ImportMacros: e.AfterTransfer(e.transfer.DoImport()); break;
+      case Command::ExportMacros: e.transfer.DoExport(); break;
+      case Command::Network: e.NetworkOptions(); break;
       case Command::DisableScreenSaver:
         env_.configuration.disableScreenSaver = !env_.configuration.disableScreenSaver;
         e.RefreshMenu();

@@ -21,6 +21,8 @@
 #include "store/file_commands.h"
 #include "store/macro_file.h"
 #include "store/macro_index.h"
+#include "store/macro_transfer.h"
+#include "store/network_lock.h"
 #include "store/shared_macro_table.h"
 
 namespace tavrix {
@@ -29,7 +31,7 @@ namespace tavrix {
 inline constexpr std::uint32_t kHookWatchMs = 2000;
 inline constexpr std::uint32_t kStartUpDelayMs = 5000;
 
-struct TMainWin::Engine final : PlayerHost, FileCommandListener, ActivationHost {
+struct TMainWin::Engine final : PlayerHost, TransferListener, ActivationHost, NetworkLockHost {
   Engine(TMainWin& owner, Environment& environment);
 
   // --- Start-up and shutdown steps -------------------------------------------
@@ -80,9 +82,16 @@ struct TMainWin::Engine final : PlayerHost, FileCommandListener, ActivationHost 
   // closes its open pause box or repeat prompt.
   void StopPlayback();
 
-  // --- Where parts not built into the main window yet plug in -----------------
-  // Network sharing: the lock file of a file that becomes current.
-  void PrepareNetworkLockFile() {}
+  // --- Network sharing ------------------------------------------------------------
+  // The lock file of the current macro file (network mode is on).
+  void PrepareNetworkLockFile();
+  // The minute timer of automatic synchronisation, as the settings ask.
+  void ArmSyncTimer(bool restartCount);
+  void SyncTimerTick();
+  // "Network Considerations".
+  void NetworkOptions();
+  // Copy, rename and import: the menu follows the list afterwards.
+  void AfterTransfer(bool changed);
 
   // --- PlayerHost -------------------------------------------------------------
   std::string HotKeyName(std::uint16_t code) override;
@@ -94,7 +103,8 @@ struct TMainWin::Engine final : PlayerHost, FileCommandListener, ActivationHost 
   void ShowMainWindow() override { env.host.ShowWindow(); }
 
   // --- FileCommandListener -------------------------------------------------------
-  void MacroFilePathChanged(const std::string& path) override { env.configuration.currentFile = path; }
+  // In network mode the new file's lock file is prepared at once.
+  void MacroFilePathChanged(const std::string& path) override;
   void RefillMacroList() override { env.host.RefillList(); }
   void SetCaption(const std::string& fileTitle) override;
   void SetListButtons(bool /*anyMacro*/) override { RefreshMenu(); }
@@ -102,10 +112,23 @@ struct TMainWin::Engine final : PlayerHost, FileCommandListener, ActivationHost 
   // The configuration keeps the recent files.
   void KeepRecentFiles(const RecentFiles& files);
   void SelectAfterRemove(int n) override;
+  bool TakeFileLock() override { return netLock.TakeFileLock(); }
+  void ReleaseFileLock(bool changed) override { netLock.ReleaseSyncFile(changed); }
+
+  // --- TransferListener -------------------------------------------------------------
+  void SelectMacro(int n) override { env.host.SelectMacro(n); }
+
+  // --- NetworkLockHost --------------------------------------------------------------
+  void StartNetTimer() override { env.host.StartTimer(MainTimer::Net, kNetTimerMs); }
+  void StopNetTimer() override { env.host.StopTimer(MainTimer::Net); }
+  // Popup tray icons, macro file, key-swap state, list (selection kept where
+  // it can be), activations, menu, scheduler, popup tray icons again.
+  void ReloadEverything() override;
 
   // --- ActivationHost --------------------------------------------------------------
   void ActivateMe() override { owner.ActivateMe(); }
   void StartClearTimer() override { env.host.StartTimer(MainTimer::Clear, kClearTimerMs); }
+  bool ReloadIfNetworkFileChanged() override;
 
   TMainWin& owner;
   Environment& env;
@@ -123,6 +146,9 @@ struct TMainWin::Engine final : PlayerHost, FileCommandListener, ActivationHost 
   Scheduler scheduler;
   ForegroundMemory foreground;
   StartupModes modes;
+  NetworkLock netLock{env.ui, [this] { return env.desktop.Now(); }, *this};
+  TransferCommands transfer{file, env.ui, *this, [this] { return env.desktop.Now(); }};
+  int syncCount = 0;  // minutes counted by the synchronisation timer
   bool swapsInUse = false;
   bool swapHookInstalled = false;
   bool closed = false;

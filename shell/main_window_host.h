@@ -20,6 +20,8 @@ enum class MainTimer : std::uint32_t {
   StartUp = 2,    // 5000 ms one shot after start: start-up macros
   Scheduler = 3,  // every "Timer Seconds"
   HookWatch = 4,  // periodic check that the hooks still see input
+  Net = 5,        // 30000 ms while this copy holds the network lock: its heartbeat
+  Sync = 6,       // 60000 ms while automatic synchronisation is on: counts minutes
 };
 
 // How the main window shows the first time.

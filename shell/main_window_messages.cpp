@@ -94,6 +94,12 @@ void TMainWin::RunTimer(MainTimer timer) {
     case MainTimer::HookWatch:
       // Watching the hooks is the Windows side's and the hook library's job.
       break;
+    case MainTimer::Net:
+      e.netLock.NetTimerTick();
+      break;
+    case MainTimer::Sync:
+      e.SyncTimerTick();
+      break;
   }
 }
 

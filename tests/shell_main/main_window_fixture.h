@@ -120,7 +120,7 @@ class RecordingHost : public MainWindowHost {
 
  private:
   void Note(std::string line) { lines.push_back(std::move(line)); }
-  bool running[5] = {};
+  bool running[8] = {};
 };
 
 // A hook library whose named installer fails (answers handle 0).

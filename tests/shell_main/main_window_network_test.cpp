@@ -1,0 +1,147 @@
+// Network sharing in the main window: another copy of the program (a second
+// lock and macro file over the same folder) changes the shared file while
+// this one runs; "Network Considerations"; the synchronisation timer; the
+// commands that move macros.
+#include <filesystem>
+
+#include "main_window_fixture.h"
+#include "shell/network_considerations.h"
+#include "store/macro_transfer.h"
+#include "store/network_lock.h"
+#include "tests/support/scratch_folder.h"
+
+namespace tavrix::testing {
+namespace {
+
+// The other copy: its own boxes, index, file and lock on the same macro file.
+struct OtherCopy : test_support::SimWorld {
+  explicit OtherCopy(const std::string& path) {
+    lock.SetEnabled(true);
+    lock.Prepare(path);
+    file.LoadFile(path);
+  }
+  // Changes macro n's text under the lock, as its editors do.
+  void ChangeText(int n, const std::string& text) {
+    SyncFileHold hold(lock);
+    ASSERT_TRUE(hold.Taken());
+    MacroRecord record;
+    ASSERT_TRUE(file.ReadRecord(n, record));
+    record.SetMacroText(text);
+    ASSERT_TRUE(file.SaveRecord(n, record));
+    hold.Changed();
+  }
+  RecordingHookLibrary hooks;
+  MacroIndex index;
+  MacroFile file{index, hooks, ui, [] { return LocalDateTime{2024, 3, 15, 12, 0, 0, 0}; }};
+  NetworkLockHost host;
+  NetworkLock lock{ui, [] { return LocalDateTime{2024, 3, 15, 12, 0, 0, 0}; }, host};
+};
+
+class NetworkWindowTest : public MainWindowTest {
+ protected:
+  void StartNetworked(const std::vector<MacroRecord>& macros) {
+    configuration.networkMode = true;
+    configuration.autoSync = false;
+    ASSERT_TRUE(Start(WithSystemEntries(macros)));
+    other = std::make_unique<OtherCopy>(macroPath);
+    desktop.Trace().Clear();
+    host.lines.clear();
+  }
+  std::unique_ptr<OtherCopy> other;
+};
+
+TEST_F(NetworkWindowTest, AHotKeyAfterAnotherCopysChangePlaysTheChangedMacro) {
+  StartNetworked({Macro("greeting", kCtrlA, "old")});
+  other->ChangeText(5, "new");
+  window->OnActivation(kCtrlA, 0);
+  EXPECT_EQ(TypedLetters(Trace()), "new");
+  EXPECT_TRUE(host.Saw("RefillList"));  // everything was reloaded first
+  desktop.Trace().Clear();
+  window->OnActivation(kCtrlA, 0);  // no change since: plays as it is
+  EXPECT_EQ(TypedLetters(Trace()), "new");
+}
+
+TEST_F(NetworkWindowTest, CopyWaitsForTheOtherCopyThenReloadsThenWorks) {
+  StartNetworked({Macro("greeting", kCtrlA, "hi")});
+  host.selected = 5;
+  ui.AnswerFormAlways("TCopyOrMove", [this](Form& form) {
+    auto& dialog = dynamic_cast<TCopyOrMove&>(form);
+    dialog.keyList.itemIndex = kCtrlB;
+    ui.Click(dialog, dialog.okButton);
+  });
+  {
+    SyncFileHold held(other->lock);  // the other copy is in the middle of a change
+    window->OnCommand(Command::CopyMacro);
+    EXPECT_EQ(Messages(), Lines{"message Error: Macro File in use by another user.  Please try again later."});
+    held.Changed();
+  }
+  window->OnCommand(Command::CopyMacro);
+  EXPECT_EQ(Messages().back(),
+            "message Notice: Macro File has changed by another user.  Changed macro file will be reloaded after "
+            "clicking \"ok\".");
+  EXPECT_EQ(test_support::RecordsOnDisk(macroPath), 5u);
+  window->OnCommand(Command::CopyMacro);
+  ASSERT_EQ(test_support::RecordsOnDisk(macroPath), 6u);
+  EXPECT_EQ(test_support::RecordOnDisk(macroPath, 6).Activation(), kCtrlB);
+  EXPECT_EQ(host.selected, 6);
+  const std::optional<LockRecord> lock = other->lock.Read();
+  ASSERT_TRUE(lock);
+  EXPECT_EQ(lock->changeCount, 3);
+  EXPECT_EQ(lock->lockState, kLockFree);
+  EXPECT_TRUE(host.Saw("StartTimer 5 30000"));  // the heartbeat ran while it held the lock
+  EXPECT_FALSE(host.TimerRunning(MainTimer::Net));
+}
+
+TEST_F(NetworkWindowTest, NetworkConsiderationsStoresTheSettingsAndRunsTheMinuteTimer) {
+  ASSERT_TRUE(Start(WithSystemEntries({})));
+  const std::string lockPath = folder.File("TAVRX.MAS");
+  ASSERT_FALSE(std::filesystem::exists(lockPath));
+  ui.AnswerForm("TNetworkConsiderations", [this](Form& form) {
+    auto& dialog = dynamic_cast<TNetworkConsiderations&>(form);
+    EXPECT_FALSE(dialog.autoSyncBox.enabled);
+    ui.Click(dialog, dialog.fileLockingBox);
+    EXPECT_TRUE(dialog.autoSyncBox.enabled);
+    dialog.autoSyncBox.checked = true;
+    dialog.minutesEdit.text = "2";
+    ui.Click(dialog, dialog.okButton);
+  });
+  const std::size_t writes = profile.writes;
+  window->OnCommand(Command::Network);
+  EXPECT_TRUE(configuration.networkMode);
+  EXPECT_TRUE(configuration.autoSync);
+  EXPECT_EQ(configuration.syncMinutes, 2);
+  EXPECT_TRUE(std::filesystem::exists(lockPath));  // prepared when locking was switched on
+  EXPECT_TRUE(host.TimerRunning(MainTimer::Sync));
+  EXPECT_GT(profile.writes, writes);
+
+  host.lines.clear();
+  window->OnTimer(MainTimer::Sync);
+  EXPECT_FALSE(host.Saw("RefillList"));
+  window->OnTimer(MainTimer::Sync);  // the second minute reloads, changed or not
+  EXPECT_TRUE(host.Saw("RefillList"));
+
+  ui.AnswerForm("TNetworkConsiderations", [this](Form& form) {
+    auto& dialog = dynamic_cast<TNetworkConsiderations&>(form);
+    dialog.minutesEdit.text = "0";
+    ui.Click(dialog, dialog.okButton);
+  });
+  window->OnCommand(Command::Network);
+  EXPECT_FALSE(configuration.autoSync);
+  EXPECT_FALSE(host.TimerRunning(MainTimer::Sync));
+}
+
+TEST_F(NetworkWindowTest, WithoutNetworkModeNoLockFileIsMade) {
+  ASSERT_TRUE(Start(WithSystemEntries({Macro("greeting", kCtrlA, "hi")})));
+  host.selected = 5;
+  ui.AnswerFormAlways("TCopyOrMove", [this](Form& form) {
+    auto& dialog = dynamic_cast<TCopyOrMove&>(form);
+    dialog.keyList.itemIndex = kCtrlB;
+    ui.Click(dialog, dialog.okButton);
+  });
+  window->OnCommand(Command::CopyMacro);
+  EXPECT_EQ(test_support::RecordsOnDisk(macroPath), 6u);
+  EXPECT_FALSE(std::filesystem::exists(folder.File("TAVRX.MAS")));
+}
+
+}  // namespace
+}  // namespace tavrix::testing
