@@ -26,7 +26,6 @@ class QuietUi : public Ui {
  public:
   void ShowMessage(const std::string&, const std::string&) override {}
   bool AskYesNo(const std::string&, const std::string&) override { return false; }
-  void DoAMessage(const std::string&, const std::string&) override {}
   ModalResult RunForm(Form&) override { return ModalResult::Cancel; }
   void EndForm(Form&, ModalResult) override {}
   std::optional<std::string> AskFileName(const FileDialogRequest&) override { return std::nullopt; }

@@ -21,11 +21,11 @@ expected_menu='&File
   &Terminate Tavrix
 &Macros
   &Add Macro [disabled]
-  Cop&y Macro [disabled]
-  Rena&me Macro [disabled]
+  Cop&y Macro
+  Rena&me Macro
   -
-  &Import Macros [disabled]
-  E&xport Macros [disabled]
+  &Import Macros
+  E&xport Macros
   -
   &Scripting Editor
   Modify &Directly [disabled]
@@ -39,7 +39,7 @@ expected_menu='&File
 &Remap [disabled]
 &Options
   &Appearance [disabled]
-  &Network [disabled]
+  &Network
   Word&lets
   &Capture [disabled]
   &Scheduler
