@@ -89,11 +89,27 @@ start_with_notepad() {
     shift 3
   done
 
+  start_program_then_notepad
+}
+
+# start_program_then_notepad: starts the program in `folder` as "first",
+# waits for its message loop, then opens notepad and brings it to the front
+# (notepad comes after the program, so the keyboard focus follows it).
+start_program_then_notepad() {
   start_program "$folder" first
   probe ping "$MAIN_WINDOW_CLASS" 20000 || fail "the program did not reach its message loop"
   start_windows_program notepad
   driver wait-window Notepad 20000 || fail "notepad did not open"
   driver front Notepad || fail "notepad did not come to the front"
+}
+
+# terminate_now: sends "Terminate and Unload" as the tray menu does (a
+# WM_COMMAND of its id, 702, to the main window) and waits for the program
+# started as "first" to end with exit code 0.
+terminate_now() {
+  probe post "$MAIN_WINDOW_CLASS" 273 702 0 || fail "cannot post the command"
+  code=$(wait_exit "$folder" first 20) || fail "the program did not end"
+  ((code == 0)) || fail "the program ended with exit code $code"
 }
 
 # menu_keys CHECK KEYS...: works the main window's menu by keyboard as a user

@@ -11,14 +11,7 @@ if ! have_tool; then
   exit 0
 fi
 
-readonly WM_COMMAND=273 TERMINATE_AND_UNLOAD=702 MODAL_BOX_CLASS=TavrixModalBox
-
-# terminate_now: sends the command and waits for the program's end.
-terminate_now() {
-  probe post "$MAIN_WINDOW_CLASS" "$WM_COMMAND" "$TERMINATE_AND_UNLOAD" 0 || fail "cannot post the command"
-  code=$(wait_exit "$folder" first 20) || fail "the program did not end"
-  ((code == 0)) || fail "the program ended with exit code $code"
-}
+readonly MODAL_BOX_CLASS=TavrixModalBox
 
 start_with_notepad tvterminatepause Ctrl+Shift+K Paused 'before<DELAY:00.50><PAUSE>after'
 user_presses ctrl+shift+k || fail "xdotool could not press the hot key"

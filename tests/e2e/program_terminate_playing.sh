@@ -11,15 +11,6 @@ if ! have_tool; then
   exit 0
 fi
 
-readonly WM_COMMAND=273 TERMINATE_AND_UNLOAD=702 MODAL_BOX_CLASS=TavrixModalBox
-
-# terminate_now: sends the command and waits for the program's end.
-terminate_now() {
-  probe post "$MAIN_WINDOW_CLASS" "$WM_COMMAND" "$TERMINATE_AND_UNLOAD" 0 || fail "cannot post the command"
-  code=$(wait_exit "$folder" first 20) || fail "the program did not end"
-  ((code == 0)) || fail "the program ended with exit code $code"
-}
-
 # During a wait in the macro, with Shift held down by the macro. Had the
 # program waited for the macro, "MORE" would follow and Shift stay down.
 start_with_notepad tvterminate Ctrl+Shift+K Long 'start<SHFD><DELAY:03.00>more'

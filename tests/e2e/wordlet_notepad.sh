@@ -20,11 +20,7 @@ remove_configuration
   fail "tavrix add failed"
 
 # Prefix mode.
-start_program "$folder" first
-probe ping "$MAIN_WINDOW_CLASS" 20000 || fail "the program did not reach its message loop"
-start_windows_program notepad
-driver wait-window Notepad 20000 || fail "notepad did not open"
-driver front Notepad || fail "notepad did not come to the front"
+start_program_then_notepad
 
 user_types "xx sig" || fail "xdotool could not type"
 driver wait-text Notepad "xx Best regards" 10000 || fail "prefix mode: sig was not replaced by its macro"

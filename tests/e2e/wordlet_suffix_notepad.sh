@@ -17,11 +17,7 @@ printf '[Wordlets]\r\nUse Suffix=Yes\r\n' >"$(configuration_file)"
 "$TAVRIX_TOOL" add "$folder/TAVRX.TVX" --wordlet sig --nickname Signature --text "Best regards" >/dev/null ||
   fail "tavrix add failed"
 
-start_program "$folder" first
-probe ping "$MAIN_WINDOW_CLASS" 20000 || fail "the program did not reach its message loop"
-start_windows_program notepad
-driver wait-window Notepad 20000 || fail "notepad did not open"
-driver front Notepad || fail "notepad did not come to the front"
+start_program_then_notepad
 
 user_types "sig," || fail "xdotool could not type"
 driver wait-text Notepad "sig," 10000 || fail "sig and a comma must stay as typed"
