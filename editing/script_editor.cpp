@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "activation/scheduler_dialogs.h"
 #include "editing/command_names.h"
 #include "editing/file_dialogs.h"
 #include "editing/input_dialogs.h"
@@ -72,8 +73,12 @@ TDoScripting::TDoScripting(Ui& ui, Desktop& desktop, FileChecks& files, MacroRec
       return FormReply::Stay();
     };
   }
-  // The scheduling dialog and the wizard are not part of this editor yet.
-  setSchedule.enabled = false;
+  setSchedule.onClick = [this] { return SetScheduleClick(); };
+  helpButton.onClick = [this] {
+    if (showHelp) showHelp();
+    return FormReply::Stay();
+  };
+  // The wizard is not part of this editor yet.
   wizard.enabled = false;
   activeControl = &nickName;
 }
@@ -343,6 +348,16 @@ FormReply TDoScripting::ChooseWinProgClick() {
     record_.SetTopMostOnly(dialog.topMostOnly ? 1 : 0);
     UpdateCaption();
   }
+  return FormReply::Stay();
+}
+
+FormReply TDoScripting::SetScheduleClick() {
+  if (record_.Activation() != kTimedActivation) {
+    record_.SetDefaultSchedule(desktop_.Now());
+    record_.SetActivation(kTimedActivation);
+  }
+  TDoSchedule dialog(record_, desktop_.Now());
+  ui_.RunForm(dialog);
   return FormReply::Stay();
 }
 

@@ -4,6 +4,7 @@
 // Ok. The editor changes only the record it is given; its caller saves it.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -32,6 +33,8 @@ class TDoScripting : public Form {
   int activationKind = HotKeyMacro;
   bool editingExisting = true;
   bool globalNotAllowed = false;
+  // Opens the program's help at the editor's page ("&Help").
+  std::function<void()> showHelp;
   // --- Read by the caller after closing -------------------------------------
   bool saved = false;
   // The rest of the editor's state.
@@ -57,6 +60,9 @@ class TDoScripting : public Form {
   FormReply DoUpClick();
   FormReply DoDownClick();
   FormReply ChooseWinProgClick();
+  // "Set Schedule" on the record itself: a macro that was not yet timed
+  // becomes one with the default schedule first.
+  FormReply SetScheduleClick();
   FormReply OkButtonClick();
   // The Up, Down, Copy, Edit and Delete buttons follow the selection.
   void UpdateButtons();

@@ -137,6 +137,10 @@ void TMainWin::Engine::EditSelectedMacroScript() {
   const int n = env.host.SelectedMacro();
   const SharedMacroTable& table = file.index().table();
   if (n < 1 || n > file.index().Count()) return;
+  // Another copy on the network may hold the file, or have changed it (then
+  // the list is fresh and the user chooses again).
+  SyncFileHold hold(*this);
+  if (!hold.Taken()) return;
   MacroRecord record;
   if (!file.ReadRecord(n, record)) return;
   NoFiles noFiles;
@@ -146,6 +150,7 @@ void TMainWin::Engine::EditSelectedMacroScript() {
                           : code == kWordletActivation ? TDoScripting::WordletMacro
                                                        : TDoScripting::HotKeyMacro;
   editor.editingExisting = true;
+  editor.showHelp = [this] { env.host.ShowHelp(env.programFolder + "\\" + kHelpFile); };
   if (editor.activationKind == TDoScripting::HotKeyMacro) {
     editor.hotKeyLabel.text = HotKeyName(code);
     // Another macro on the same hot key that plays everywhere leaves this
@@ -159,7 +164,11 @@ void TMainWin::Engine::EditSelectedMacroScript() {
   }
   if (env.ui.RunForm(editor) != ModalResult::Ok || !editor.saved) return;
   if (!file.SaveRecord(n, record)) return;
+  hold.Changed();
+  // What the user typed before no longer leads to a Wordlet.
+  wordlets.Matcher().Clear();
   SetHotKeys(file.index().table(), file.hooks());
+  RearmScheduler();
   env.host.RedrawList();
   RefreshMenu();
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "activation/scheduler_dialogs.h"
 #include "editing/command_names.h"
 #include "editing_fixtures.h"
 #include "platform/sim/sim_desktop.h"
@@ -176,6 +177,30 @@ TEST_F(ScriptEditorTest, TheScopeFollowsTheRadiosAndTheTitleDialog) {
   Saved();
   EXPECT_EQ(record.Scope(), 3);
   EXPECT_EQ(record.ScopeName(), "Calc");
+}
+
+TEST_F(ScriptEditorTest, SetScheduleMakesTheMacroTimedAndHelpOpensTheHelp) {
+  Open("x");
+  record.SetActivation(0);  // a hot key macro
+  ui.AnswerForm("TDoSchedule", [this](Form& form) {
+    auto& dialog = static_cast<TDoSchedule&>(form);
+    dialog.Click(dialog.hourlyRadio);
+    dialog.hourlyMinutes.text = "15";
+    dialog.Click(dialog.updateButton);
+  });
+  editor.Click(editor.setSchedule);
+  EXPECT_EQ(record.Activation(), kTimedActivation);
+  EXPECT_EQ(record.SchedKind(), kScheduleHourly);
+  EXPECT_EQ(record.SchedPastHour(), 15);
+  // Cancel in the dialog keeps the schedule it had.
+  ui.AnswerForm("TDoSchedule", ui.Answer("CancelButton", {{"HourlyMinutes", "40"}}));
+  editor.Click(editor.setSchedule);
+  EXPECT_EQ(record.SchedPastHour(), 15);
+
+  int helpShown = 0;
+  editor.showHelp = [&helpShown] { ++helpShown; };
+  editor.Click(editor.helpButton);
+  EXPECT_EQ(helpShown, 1);
 }
 
 }  // namespace

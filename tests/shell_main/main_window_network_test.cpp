@@ -4,6 +4,7 @@
 // commands that move macros.
 #include <filesystem>
 
+#include "editing/script_editor.h"
 #include "main_window_fixture.h"
 #include "shell/network_considerations.h"
 #include "store/macro_transfer.h"
@@ -90,6 +91,31 @@ TEST_F(NetworkWindowTest, CopyWaitsForTheOtherCopyThenReloadsThenWorks) {
   EXPECT_EQ(lock->lockState, kLockFree);
   EXPECT_TRUE(host.Saw("StartTimer 5 30000"));  // the heartbeat ran while it held the lock
   EXPECT_FALSE(host.TimerRunning(MainTimer::Net));
+}
+
+TEST_F(NetworkWindowTest, TheScriptingEditorOpensOnlyUnderTheLockAndMarksItsSave) {
+  StartNetworked({Macro("greeting", kCtrlA, "hi")});
+  host.selected = 5;
+  {
+    SyncFileHold held(other->lock);
+    window->OnCommand(Command::ScriptingEditor);  // no editor is answered: it must not open
+    EXPECT_EQ(Messages(), Lines{"message Error: Macro File in use by another user.  Please try again later."});
+  }
+  ui.AnswerForm(TDoScripting::kName, [this](Form& form) {
+    auto& editor = static_cast<TDoScripting&>(form);
+    editor.nickName.text = "renamed";
+    editor.Click(editor.okButton);
+  });
+  window->OnCommand(Command::ScriptingEditor);
+  EXPECT_EQ(test_support::RecordOnDisk(macroPath, 5).NickName(), "renamed");
+  const std::optional<LockRecord> lock = other->lock.Read();
+  ASSERT_TRUE(lock);
+  EXPECT_EQ(lock->lockState, kLockFree);
+  EXPECT_EQ(lock->changeCount, 2);  // the other copy will reload before its next change
+
+  ui.AnswerForm(TDoScripting::kName, ui.Answer("CancelButton"));
+  window->OnCommand(Command::ScriptingEditor);
+  EXPECT_EQ(other->lock.Read()->changeCount, 2);  // a cancel changes nothing
 }
 
 TEST_F(NetworkWindowTest, NetworkConsiderationsStoresTheSettingsAndRunsTheMinuteTimer) {
