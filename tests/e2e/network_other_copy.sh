@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Two copies on one macro file, end to end: the program runs in network mode
+# on a macro file that another copy (the native tavrix tool, taking the same
+# lock file) changes while it runs. The next hot key the user presses in
+# notepad plays the changed macro: the program sees the other copy's change
+# in the lock file, reloads, and only then decides what the key plays. The
+# lock is free again afterwards, and the other copy's count is the known one.
+set -uo pipefail
+source "$TAVRIX_ROOT/tests/e2e/program_support.bash"
+
+if ! have_tool; then
+  echo "skipped: the native tavrix tool is not built ($TAVRIX_TOOL)"
+  exit 0
+fi
+
+folder=$(program_folder tvnetwork) || exit 1
+file=$folder/TAVRX.TVX
+remove_configuration
+printf '[Network]\r\nNetwork Mode=Yes\r\nAuto Sync=No\r\n' >"$(configuration_file)"
+"$TAVRIX_TOOL" new "$file" || fail "tavrix new failed"
+"$TAVRIX_TOOL" add "$file" --hotkey Ctrl+Alt+Shift+A --nickname First --text "first " >/dev/null ||
+  fail "tavrix add failed"
+
+start_program_then_notepad
+user_presses ctrl+alt+shift+a || fail "xdotool could not press the hot key"
+driver wait-text Notepad "first " 10000 || fail "the macro did not play before the change"
+
+# The other copy moves the macro to another hot key and puts a new one on the
+# old key, each change under the lock.
+"$TAVRIX_TOOL" rename "$file" 5 --hotkey Ctrl+Alt+Shift+B --network >/dev/null ||
+  fail "the other copy could not rename the macro"
+"$TAVRIX_TOOL" add "$file" --hotkey Ctrl+Alt+Shift+A --nickname Second --text "second " --network >/dev/null ||
+  fail "the other copy could not add a macro"
+lock=$("$TAVRIX_TOOL" lock "$file") || fail "tavrix lock failed"
+grep -qx 'ChangeCount=3' <<<"$lock" || fail "the other copy's changes are not counted: $lock"
+
+driver front Notepad || fail "notepad did not come back to the front"
+user_presses ctrl+alt+shift+a || fail "xdotool could not press the hot key"
+driver wait-text Notepad "first second " 10000 || fail "the old key did not play the other copy's new macro"
+user_presses ctrl+alt+shift+b || fail "xdotool could not press the hot key"
+driver wait-text Notepad "first second first " 10000 || fail "the moved macro does not play on its new key"
+echo "after the other copy's change the keys played its macros"
+
+lock=$("$TAVRIX_TOOL" lock "$file") || fail "tavrix lock failed"
+grep -qx 'LockState=2' <<<"$lock" || fail "the lock is not free: $lock"
+grep -qx 'ChangeCount=3' <<<"$lock" || fail "a reload must not count as a change: $lock"
+
+terminate_now
