@@ -5,6 +5,8 @@
 # notepad plays the changed macro: the program sees the other copy's change
 # in the lock file, reloads, and only then decides what the key plays. The
 # lock is free again afterwards, and the other copy's count is the known one.
+# While the other copy holds the lock, a change in the program is refused;
+# once it released the lock after a change, the program reloads first.
 set -uo pipefail
 source "$TAVRIX_ROOT/tests/e2e/program_support.bash"
 
@@ -44,5 +46,24 @@ echo "after the other copy's change the keys played its macros"
 lock=$("$TAVRIX_TOOL" lock "$file") || fail "tavrix lock failed"
 grep -qx 'LockState=2' <<<"$lock" || fail "the lock is not free: $lock"
 grep -qx 'ChangeCount=3' <<<"$lock" || fail "a reload must not count as a change: $lock"
+
+# write_lock COUNT STATE TIME: the lock file as another copy leaves it.
+write_lock() {
+  python3 -c 'import struct,sys; open(sys.argv[1],"wb").write(struct.pack("<ihd",int(sys.argv[2]),int(sys.argv[3]),float(sys.argv[4])))' \
+    "${file%.*}.MAS" "$@" || fail "cannot write the lock file"
+}
+scripting_editor=205
+
+driver front "$MAIN_WINDOW_CLASS" || fail "the main window did not come to the front"
+xdotool key --delay 100 End || fail "xdotool could not type"
+write_lock 3 1 46000.25
+probe post "$MAIN_WINDOW_CLASS" 273 $scripting_editor 0 || fail "cannot post the command"
+probe message-box "Macro File in use by another user.  Please try again later." 20000 >/dev/null ||
+  fail "the scripting editor opened while the other copy held the lock"
+write_lock 4 2 46000.25
+probe post "$MAIN_WINDOW_CLASS" 273 $scripting_editor 0 || fail "cannot post the command"
+probe message-box "Macro File has changed by another user.  Changed macro file will be reloaded after clicking \"ok\"." \
+  20000 >/dev/null || fail "the program did not see the other copy's change"
+echo "the held lock refused the scripting editor, the released change was reloaded first"
 
 terminate_now
