@@ -293,7 +293,7 @@ void TMainWin::Start(FirstShow how) {
   Engine& e = *engine_;
   env_.host.SetRecentFiles(e.fileCommands.recentFiles());
   e.ShowTrayMode();
-  env_.host.RefillList();
+  e.RefillMacroList();
   e.RefreshMenu();
   if (TrayMode()) {
     // In tray mode the program starts in the tray only.

@@ -18,6 +18,7 @@
 #include "shell/config/profile_file.h"
 #include "shell/main_commands.h"
 #include "shell/main_window_host.h"
+#include "shell/type_ahead_search.h"
 #include "store/hook_library.h"
 
 namespace tavrix {
@@ -96,6 +97,14 @@ class TMainWin {
   void OnCommand(Command command);
   // The selected row of the list changed.
   void OnListSelectionChanged();
+  // The macro list: a right click released on header column 1..3 (sorts by
+  // it), a right click pressed and released on the row of macro n (Quick
+  // Info), a double click on the selected row (the script editor), and a
+  // key that changes the type-ahead search text.
+  void OnHeaderRightClick(int column);
+  void OnRowRightClick(int n);
+  void OnListDoubleClick();
+  void OnListSearchKey(SearchKey key, char character = 0);
   // The user resized a column of the list: the widths are kept at once.
   void OnColumnsResized(const std::array<std::int32_t, 3>& widths);
   // A click on the program's tray icon (`SysTrayOpen`).
@@ -119,6 +128,8 @@ class TMainWin {
   MacroFileCommands& FileCommands();
   Player& GetPlayer();
   const StartupModes& Modes() const;
+  // The list's row map: element r - 1 is the macro shown in row r.
+  const std::vector<int>& RowMap() const;
   // A menu entry as the menus show it now.
   struct MenuEntryState {
     bool enabled = false;

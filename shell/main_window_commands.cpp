@@ -75,6 +75,13 @@ void TMainWin::OnCommand(Command command) {
       case Command::ImportMacros: e.AfterTransfer(e.transfer.DoImport()); break;
       case Command::ExportMacros: e.transfer.DoExport(); break;
       case Command::Network: e.NetworkOptions(); break;
+      case Command::Sort: e.SortOrderClick(); break;
+      case Command::Appearance: e.AppearanceClick(); break;
+      case Command::QuickInfo: e.QuickInfoClick(env_.host.SelectedMacro()); break;
+      case Command::OutputMacroInformation: e.OutputClick(); break;
+      case Command::PrintMacroList: e.PrintClick(); break;
+      case Command::PrinterFont: e.PrinterFontClick(); break;
+      case Command::PrinterSetup: env_.host.PrinterSetup(); break;
       case Command::DisableScreenSaver:
         env_.configuration.disableScreenSaver = !env_.configuration.disableScreenSaver;
         e.RefreshMenu();
@@ -117,7 +124,7 @@ void TMainWin::Engine::RemoveSelectedMacro() {
 }
 
 void TMainWin::Engine::ActivateSelectedMacro() {
-  if (!DoActivate(file, env.ui, env.host.SelectedMacro())) return;
+  if (!DoActivate(file, env.ui, *this, env.host.SelectedMacro())) return;
   RearmScheduler();
   env.host.RedrawList();
   RefreshMenu();

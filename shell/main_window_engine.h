@@ -17,7 +17,9 @@
 #include "playback/desktop_playback_commands.h"
 #include "playback/player.h"
 #include "playback/player_host.h"
+#include "shell/macro_list_order.h"
 #include "shell/main_window.h"
+#include "shell/type_ahead_search.h"
 #include "store/file_commands.h"
 #include "store/macro_file.h"
 #include "store/macro_index.h"
@@ -76,6 +78,17 @@ struct TMainWin::Engine final : PlayerHost, TransferListener, ActivationHost, Ne
   void RemoveSelectedMacro();
   void ActivateSelectedMacro();
   void EditSelectedMacroScript();
+
+  // --- The macro list (shell/main_window_list.cpp) ------------------------------
+  SortOrders Orders() const;
+  // Refills the list in the configured order, the selected macro selected again.
+  void RefillKeepingSelection();
+  void SortOrderClick();
+  void AppearanceClick();
+  void QuickInfoClick(int n);
+  void OutputClick();
+  void PrintClick();
+  void PrinterFontClick();
   void HideProgram();
   void HideMainWindow() override;
   // Ends a playing macro as the abort key does, without its message, and
@@ -105,7 +118,7 @@ struct TMainWin::Engine final : PlayerHost, TransferListener, ActivationHost, Ne
   // --- FileCommandListener -------------------------------------------------------
   // In network mode the new file's lock file is prepared at once.
   void MacroFilePathChanged(const std::string& path) override;
-  void RefillMacroList() override { env.host.RefillList(); }
+  void RefillMacroList() override;
   void SetCaption(const std::string& fileTitle) override;
   void SetListButtons(bool /*anyMacro*/) override { RefreshMenu(); }
   void RecentFilesChanged(const RecentFiles& files) override;
@@ -154,6 +167,9 @@ struct TMainWin::Engine final : PlayerHost, TransferListener, ActivationHost, Ne
   bool closed = false;
 
   std::map<Command, MenuEntryState> menu;
+  std::vector<int> rowMap;  // row r - 1 -> macro number
+  TypeAheadSearch search;
+  bool printing = false;    // a printout is being made
   int hiddenSelection = 0;  // the macro selected when the window was hidden
 
   // Events run inside one another (a playback processes messages); a close

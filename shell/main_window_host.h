@@ -9,6 +9,8 @@
 #include <string>
 
 #include "platform/desktop.h"
+#include "shell/config/configuration.h"
+#include "shell/macro_list_print.h"
 #include "shell/main_commands.h"
 #include "store/recent_files.h"
 
@@ -63,6 +65,21 @@ class MainWindowHost {
   virtual int SelectedMacro() = 0;
   virtual void SelectMacro(int n) = 0;
   virtual void SetColumnWidths(const std::array<std::int32_t, 3>& widths) = 0;
+  // The list's fonts and column widths and the toolbar or the letter panel
+  // ("Use Speed"), as the configuration now says.
+  virtual void ApplyAppearance(const Configuration& /*configuration*/) {}
+
+  // The system's font dialog on `font`; false when cancelled. The print
+  // font offers bold and italic only.
+  virtual bool ChooseFont(FontSettings& /*font*/, bool /*printFont*/) { return false; }
+  // The system's print dialog, then the printout of `rows` in `font` on the
+  // chosen printer; false when cancelled or when nothing could be printed.
+  virtual bool PrintMacroList(const std::string& /*macroPath*/, const std::vector<PrintRow>& /*rows*/,
+                              const FontSettings& /*font*/) {
+    return false;
+  }
+  // The system's printer setup dialog.
+  virtual void PrinterSetup() {}
 
   // The menus.
   virtual void SetMenuEnabled(Command command, bool enabled) = 0;

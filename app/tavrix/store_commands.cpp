@@ -1,6 +1,7 @@
 // tavrix new, list and dump: a macro file as the program loads it, its macros
 // one a line, and every field of one record.
 #include <array>
+#include <optional>
 #include <charconv>
 #include <cstdio>
 #include <ostream>
@@ -10,6 +11,7 @@
 #include "base/hot_key_table.h"
 #include "app/tavrix/command.h"
 #include "app/tavrix/store_tool_support.h"
+#include "app/tavrix/list_tool_support.h"
 #include "platform/sim/sim_trace.h"
 #include "store/date_time.h"
 #include "store/key_swap_file.h"
@@ -62,14 +64,15 @@ std::string ScopeText(const SharedMacroTable& table, int n) {
 }
 
 int RunList(const Arguments& args, std::ostream& out, std::ostream& err) {
-  if (args.size() != 1) {
-    err << "usage: tavrix list FILE\n";
+  std::optional<SortOrders> sorted;
+  if (args.empty() || (args.size() > 1 && !(sorted = ListSortOrders(Arguments(args.begin() + 1, args.end()), err)))) {
+    err << "usage: tavrix list FILE [--sorted [--primary 123] [--activation 123] [--scope 12345]]\n";
     return 1;
   }
   StoreSession session(err);
   if (!LoadForViewing(session, args[0])) return 1;
   const MacroIndex& index = session.index;
-  for (int n = 1; n <= index.Count(); ++n) {
+  for (const int n : ListRows(index, sorted)) {
     out << n << '\t' << EscapeTraceText(ActivationText(index, n)) << '\t' << EscapeTraceText(index.NickName(n))
         << '\t' << EscapeTraceText(ScopeText(index.table(), n)) << '\t'
         << (index.table().Active(n) != 0 ? "yes" : "no") << '\n';
@@ -178,7 +181,9 @@ int RunDump(const Arguments& args, std::ostream& out, std::ostream& err) {
 TAVRIX_COMMAND("new", "new FILE   load FILE as at start-up (a missing file is created with the system activations, "
                       "a missing key-swap file beside it too); prints nothing unless something fails",
                RunNew);
-TAVRIX_COMMAND("list", "list FILE   one line per macro: number, activation, nickname, scope, active (tab-separated)",
+TAVRIX_COMMAND("list",
+               "list FILE [--sorted [--primary 123] [--activation 123] [--scope 12345]]   one line per macro: "
+               "number, activation, nickname, scope, active (tab-separated); --sorted: in the main window's order",
                RunList);
 TAVRIX_COMMAND("dump", "dump FILE N   every field of macro N, one name=value a line", RunDump);
 

@@ -112,13 +112,14 @@ std::array<std::int32_t, 3> MacroListView::ColumnWidths() const {
   return widths;
 }
 
-void MacroListView::Fill(const MacroIndex& index) {
+void MacroListView::Fill(const MacroIndex& index, const std::vector<int>& rowMap) {
   index_ = &index;
   const int selected = SelectedMacro();
   SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
   ListView_DeleteAllItems(list_);
   rowMap_.clear();
-  for (int n = 1; n <= index.Count(); ++n) {
+  for (const int n : rowMap) {
+    if (n < 1 || n > index.Count()) continue;
     const int row = static_cast<int>(rowMap_.size());
     rowMap_.push_back(n);
     const MacroListRow shown = ListRow(index, row + 1, n);

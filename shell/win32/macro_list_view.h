@@ -31,8 +31,9 @@ class MacroListView {
   void SetColumnWidths(const std::array<std::int32_t, 3>& widths);
   std::array<std::int32_t, 3> ColumnWidths() const;
 
-  // Shows every macro of the index, row n for macro n.
-  void Fill(const MacroIndex& index);
+  // Shows every macro of the index, row r for macro rowMap[r - 1]; the
+  // selected macro stays selected.
+  void Fill(const MacroIndex& index, const std::vector<int>& rowMap);
   // Redraws the rows (after a macro's state changed).
   void Redraw();
 

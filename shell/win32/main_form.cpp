@@ -184,7 +184,7 @@ void MainForm::SetCaption(const std::string& caption) {
 }
 
 void MainForm::RefillList() {
-  if (window_ != nullptr && main_ != nullptr) list_.Fill(main_->Index());
+  if (window_ != nullptr && main_ != nullptr) list_.Fill(main_->Index(), main_->RowMap());
 }
 
 void MainForm::RedrawList() { list_.Redraw(); }

@@ -118,6 +118,26 @@ TEST_F(NetworkWindowTest, TheScriptingEditorOpensOnlyUnderTheLockAndMarksItsSave
   EXPECT_EQ(other->lock.Read()->changeCount, 2);  // a cancel changes nothing
 }
 
+TEST_F(NetworkWindowTest, DeactivateWaitsWhileAnotherCopyHoldsTheFile) {
+  StartNetworked({Macro("greeting", kCtrlA, "hi")});
+  host.selected = 5;
+  window->OnListSelectionChanged();
+  {
+    SyncFileHold held(other->lock);
+    window->OnCommand(Command::ActivateMacro);
+    EXPECT_EQ(Messages(), Lines{"message Error: Macro File in use by another user.  Please try again later."});
+  }
+  EXPECT_EQ(test_support::RecordOnDisk(macroPath, 5).Active(), 1);
+  EXPECT_EQ(Table().Active(5), 1);
+  window->OnCommand(Command::ActivateMacro);
+  EXPECT_EQ(test_support::RecordOnDisk(macroPath, 5).Active(), 0);
+  EXPECT_EQ(Table().Active(5), 0);
+  const std::optional<LockRecord> lock = other->lock.Read();
+  ASSERT_TRUE(lock);
+  EXPECT_EQ(lock->changeCount, 2);  // given back marked changed
+  EXPECT_EQ(lock->lockState, kLockFree);
+}
+
 TEST_F(NetworkWindowTest, NetworkConsiderationsStoresTheSettingsAndRunsTheMinuteTimer) {
   ASSERT_TRUE(Start(WithSystemEntries({})));
   const std::string lockPath = folder.File("TAVRX.MAS");
