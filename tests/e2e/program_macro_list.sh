@@ -48,21 +48,23 @@ probe wait-window "$MAIN_WINDOW_CLASS" 20000 || fail "the main window did not ap
 caption=$(probe caption "$MAIN_WINDOW_CLASS") || fail "cannot read the caption"
 [[ ${caption//$'\r'/} == "Tavrix (MINE)" ]] || fail "the caption is \"$caption\" after /F"
 
-expected=$'1\tCtrl+Alt+Shift+W\tActivate Tavrix\tSYSTEM
-2\tCtrl+Alt+Shift+X\tStart / Stop Capture\tSYSTEM
-3\tCtrl+Alt+Shift+Y\tResume Pause\tSYSTEM
-4\tCtrl+Alt+Shift+Z\tMenu of Macros for Top Most Window\tSYSTEM
-5\tCtrl+Shift+K\tGreeting\tGLOBAL
-6\tsig\tSignature\tProgram: NOTEPAD.EXE
-7\tTimed Macro\tReminder\tGLOBAL
-8\tCtrl+Alt+F5\tLong title\tWindow: A very long window t
-9\tAlt+F9\tSleeper\tGLOBAL'
+# The list shows the macros in the default order: hot keys by name, then the
+# Wordlet, then the timed macro; the first column counts the rows.
+expected=$'1\tAlt+F9\tSleeper\tGLOBAL
+2\tCtrl+Alt+F5\tLong title\tWindow: A very long window t
+3\tCtrl+Alt+Shift+W\tActivate Tavrix\tSYSTEM
+4\tCtrl+Alt+Shift+X\tStart / Stop Capture\tSYSTEM
+5\tCtrl+Alt+Shift+Y\tResume Pause\tSYSTEM
+6\tCtrl+Alt+Shift+Z\tMenu of Macros for Top Most Window\tSYSTEM
+7\tCtrl+Shift+K\tGreeting\tGLOBAL
+8\tsig\tSignature\tProgram: NOTEPAD.EXE
+9\tTimed Macro\tReminder\tGLOBAL'
 rows=$(list_now) || exit 1
 [[ $rows == "$expected" ]] || { diff <(echo "$expected") <(echo "$rows") >&2; fail "the macro list differs"; }
 echo "list cells as expected"
 
-# The last row: a deactivated macro, activated through the menu.
-keys End
+# The first row: a deactivated macro, activated through the menu.
+keys End Home
 menu_line '  Acti&vate Macro' || fail "Activate Macro is not offered for the deactivated macro"
 keys alt+m v
 tries=0
@@ -74,12 +76,12 @@ menu_line '  Deacti&vate Macro' || fail "the entry does not offer Deactivate aft
 echo "macro 9 activated"
 
 # A SYSTEM macro: neither removed nor deactivated.
-keys Home
+keys Home Down Down
 menu_line '  &Remove Macro [disabled]' || fail "Remove Macro is enabled for a SYSTEM macro"
 menu_line '  Deacti&vate Macro [disabled]' || fail "Deactivate Macro is enabled for a SYSTEM macro"
 echo "SYSTEM row: Remove and Deactivate disabled"
 
-# Row 5, removed after the question.
+# Row 7 (macro 5), removed after the question.
 keys Down Down Down Down
 menu_line '  &Remove Macro' || fail "Remove Macro is not offered for a GLOBAL macro"
 keys alt+m r
@@ -93,7 +95,7 @@ until (($(file_size "$file") == 8 * 5165)); do
 done
 rows=$(list_now) || exit 1
 [[ $(grep -c . <<<"$rows") == 8 ]] || fail "the list shows:"$'\n'"$rows"
-grep -qx $'5\tsig\tSignature\tProgram: NOTEPAD.EXE' <<<"$rows" || fail "row 5 is not the next macro:"$'\n'"$rows"
+grep -qx $'7\tsig\tSignature\tProgram: NOTEPAD.EXE' <<<"$rows" || fail "row 7 is not the next macro:"$'\n'"$rows"
 "$TAVRIX_TOOL" list "$file" | grep -qx $'5\tsig\tSignature\tProgram: NOTEPAD.EXE\tyes' ||
   fail "the file's macro 5 is not the Wordlet"
 echo "macro 5 removed; later macros moved up"
