@@ -20,6 +20,9 @@ namespace lk = line_kind;
 namespace {
 
 constexpr const char* kNoSelection = "No script line selected.  Please select one.";
+// The frame around the client of a resizable window, and the narrowest window.
+constexpr int kFrameWidth = 8;
+constexpr int kMinimumWidth = 320;
 
 // The lines that need no dialog when they are added.
 bool AddedAtOnce(int kind) {
@@ -81,6 +84,19 @@ TDoScripting::TDoScripting(Ui& ui, Desktop& desktop, FileChecks& files, MacroRec
   // The wizard is not part of this editor yet.
   wizard.enabled = false;
   activeControl = &nickName;
+  resizable = true;
+  minimumClientWidth = kMinimumWidth - kFrameWidth;
+  commandsLabel.accessKey = scriptLabel.accessKey = true;
+}
+
+void TDoScripting::FormResize() {
+  // The rules speak of the window's width, its client plus the frame.
+  const int width = clientWidth + kFrameWidth;
+  for (Button* button : {&doUp, &doDown}) button->bounds.left = width - 62;
+  for (Button* button : {&doEdit, &doCopy, &doDelete}) button->bounds.left = width - 70;
+  for (Button* button : {&okButton, &helpButton, &cancelButton}) button->bounds.left = width - 66;
+  script.bounds.width = scriptLabel.bounds.width = std::max(0, width - 293);
+  optionBox.bounds.height = script.bounds.height = std::max(0, clientHeight - 72);
 }
 
 void TDoScripting::FormShow(const TextMeasure&) {

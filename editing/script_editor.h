@@ -68,35 +68,39 @@ class TDoScripting : public Form {
   void UpdateButtons();
   // The caption names the scope.
   void UpdateCaption();
+  // The user resized the editor.
+  void FormResize() override;
 
-  Label commandsLabel{*this, "CommandsLabel", {8, 92, 120, 16}, "Co&mmands"};
-  ListBox optionBox{*this, "OptionBox", {8, 110, 160, 300}};
-  Button addButton{*this, "AddButton", {176, 150, 75, 25}, "&Add"};
-  Button insertBefore{*this, "InsertBefore", {176, 182, 75, 25}, "I&nsert"};
-  Button insertAfter{*this, "InsertAfter", {176, 214, 75, 25}, "&Insert"};
-  Label scriptLabel{*this, "ScriptLabel", {259, 92, 260, 16}, "Macro &Script"};
-  ListBox script{*this, "Script", {259, 110, 260, 300}};
-  Button doUp{*this, "DoUp", {527, 110, 60, 25}, "&Up"};
-  Button doDown{*this, "DoDown", {527, 142, 60, 25}, "&Down"};
-  Button doEdit{*this, "DoEdit", {527, 190, 60, 25}, "&Edit"};
-  Button doCopy{*this, "DoCopy", {527, 222, 60, 25}, "Cop&y"};
-  Button doDelete{*this, "DoDelete", {527, 254, 60, 25}, "De&lete"};
-  Label nickNameLabel{*this, "NickNameLabel", {176, 8, 60, 16}, "Nickname"};
-  Edit nickName{*this, "NickName", {240, 4, 280, 21}, 50};
-  RadioButton global{*this, "Global", {176, 34, 70, 17}, "&Global"};
-  RadioButton specific{*this, "Specific", {250, 34, 70, 17}, "&Window"};
-  RadioButton progExe{*this, "ProgExe", {324, 34, 70, 17}, "&Program"};
-  Button chooseWinProg{*this, "ChooseWinProg", {400, 30, 75, 25}, "&Select"};
-  Label hotKeyLabel{*this, "HotKeyLabel", {8, 8, 160, 16}};
-  Label timerLabel{*this, "TimerLabel", {8, 8, 160, 16}};
-  Button setSchedule{*this, "SetSchedule", {8, 30, 100, 25}, "Se&t Schedule"};
-  Edit wordletName{*this, "WordletName", {8, 30, 100, 21}, 10};
-  Label iconLabel{*this, "IconLabel", {176, 64, 30, 16}, "Icon"};
-  Button mySpeed{*this, "MySpeed", {210, 60, 20, 20}, ""};
-  Button wizard{*this, "Wizard", {176, 300, 75, 60}, "Wi&zard"};
-  Button okButton{*this, "OkButton", {527, 320, 60, 25}, "&Ok", ButtonRole::Default};
-  Button cancelButton{*this, "CancelButton", {527, 352, 60, 25}, "&Cancel", ButtonRole::Cancel};
-  Button helpButton{*this, "HelpButton", {527, 384, 60, 25}, "&Help"};
+  // Laid out for the default client size 598 by 418; FormResize moves the
+  // right-hand buttons and sizes the lists for any other.
+  Label commandsLabel{*this, "CommandsLabel", {8, 48, 142, 16}, "Co&mmands"};
+  ListBox optionBox{*this, "OptionBox", {8, 66, 142, 346}};
+  Button addButton{*this, "AddButton", {154, 100, 56, 25}, "&Add"};
+  Button insertBefore{*this, "InsertBefore", {154, 130, 56, 25}, "I&nsert"};
+  Button insertAfter{*this, "InsertAfter", {154, 160, 56, 25}, "&Insert"};
+  Label scriptLabel{*this, "ScriptLabel", {216, 48, 313, 16}, "Macro &Script"};
+  ListBox script{*this, "Script", {216, 66, 313, 346}};
+  Button doUp{*this, "DoUp", {544, 66, 52, 25}, "&Up"};
+  Button doDown{*this, "DoDown", {544, 96, 52, 25}, "&Down"};
+  Button doEdit{*this, "DoEdit", {536, 140, 60, 25}, "&Edit"};
+  Button doCopy{*this, "DoCopy", {536, 170, 60, 25}, "Cop&y"};
+  Button doDelete{*this, "DoDelete", {536, 200, 60, 25}, "De&lete"};
+  Label nickNameLabel{*this, "NickNameLabel", {216, 8, 58, 16}, "Nickname"};
+  Edit nickName{*this, "NickName", {276, 4, 253, 21}, 50};
+  RadioButton global{*this, "Global", {216, 28, 66, 17}, "&Global"};
+  RadioButton specific{*this, "Specific", {284, 28, 70, 17}, "&Window"};
+  RadioButton progExe{*this, "ProgExe", {356, 28, 72, 17}, "&Program"};
+  Button chooseWinProg{*this, "ChooseWinProg", {430, 25, 60, 23}, "&Select"};
+  Label hotKeyLabel{*this, "HotKeyLabel", {8, 8, 200, 16}};
+  Label timerLabel{*this, "TimerLabel", {8, 8, 200, 16}};
+  Button setSchedule{*this, "SetSchedule", {8, 24, 100, 23}, "Se&t Schedule"};
+  Edit wordletName{*this, "WordletName", {8, 25, 100, 21}, 10};
+  Label iconLabel{*this, "IconLabel", {540, 8, 30, 16}, "Icon"};
+  Button mySpeed{*this, "MySpeed", {570, 6, 20, 20}, ""};
+  Button wizard{*this, "Wizard", {154, 300, 56, 60}, "Wi&zard"};
+  Button okButton{*this, "OkButton", {540, 320, 56, 25}, "&Ok", ButtonRole::Default};
+  Button cancelButton{*this, "CancelButton", {540, 352, 56, 25}, "&Cancel", ButtonRole::Cancel};
+  Button helpButton{*this, "HelpButton", {540, 384, 56, 25}, "&Help"};
 
  private:
   FormReply AddLine(int mode);

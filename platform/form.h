@@ -129,6 +129,9 @@ class Label : public Control {
  public:
   Label(Form& form, std::string name, Bounds bounds, std::string text = {})
       : Control(form, ControlKind::Label, std::move(name), bounds, std::move(text)) {}
+  // "&" marks the label's access key, which puts the focus on the control
+  // after it; otherwise the text shows as it is.
+  bool accessKey = false;
 };
 
 class Edit : public Control {
@@ -215,6 +218,14 @@ class Form {
   bool topMost = false;
   // Where the focus is when the form shows.
   Control* activeControl = nullptr;
+  // A form the user may resize: the window keeps at least this client width,
+  // and `FormResize` places the controls for each new client size.
+  bool resizable = false;
+  int minimumClientWidth = 0;
+  // The window's outer bounds on the screen. Set before showing, its width
+  // and height (when positive) size the window, the client being what the
+  // frame leaves; the window sets all four when it closes.
+  std::optional<Bounds> window;
   // Set when a handler closed the form.
   ModalResult modalResult = ModalResult::None;
   bool Closed() const { return modalResult != ModalResult::None; }
@@ -222,6 +233,8 @@ class Form {
   // Runs once before the window is made; lays the form out in the font its
   // controls are drawn in.
   virtual void FormShow(const TextMeasure& /*measure*/) {}
+  // The client size changed (`clientWidth`, `clientHeight` hold the new one).
+  virtual void FormResize() {}
   // The close box (or Alt+F4); by default it closes with Cancel.
   virtual FormReply FormCloseQuery() { return FormReply::Close(ModalResult::Cancel); }
 

@@ -1,6 +1,8 @@
 // The main window's commands (its menus and the tray icon's menu), the
 // window's own events, and the way the program closes while events run
 // inside one another.
+#include <algorithm>
+
 #include "base/hot_key_table.h"
 #include "editing/file_checks.h"
 #include "editing/script_editor.h"
@@ -14,6 +16,7 @@ namespace {
 
 constexpr const char* kMouseLocatorProgram = "PTRSPOT.EXE";
 constexpr const char* kHelpFile = "TAVRIX.HLP";
+constexpr Bounds kSmallestEditor{0, 0, 320, 200};
 constexpr const char* kAboutTitle = "About Tavrix";
 constexpr const char* kAboutText = "Tavrix\r\n\r\nKeyboard and mouse macros for Windows.";
 
@@ -169,7 +172,17 @@ void TMainWin::Engine::EditSelectedMacroScript() {
       }
     }
   }
-  if (env.ui.RunForm(editor) != ModalResult::Ok || !editor.saved) return;
+  // The editor opens at the size the user left it (a damaged setting still
+  // gives a usable window).
+  WindowBounds& page = env.configuration.scriptPage;
+  editor.window = Bounds{0, 0, std::max(page.width, kSmallestEditor.width), std::max(page.height, kSmallestEditor.height)};
+  const ModalResult result = env.ui.RunForm(editor);
+  if (editor.window && (editor.window->width != page.width || editor.window->height != page.height ||
+                        editor.window->left != page.left || editor.window->top != page.top)) {
+    page = {editor.window->width, editor.window->height, editor.window->left, editor.window->top};
+    SaveConfiguration();
+  }
+  if (result != ModalResult::Ok || !editor.saved) return;
   if (!file.SaveRecord(n, record)) return;
   hold.Changed();
   // What the user typed before no longer leads to a Wordlet.

@@ -43,6 +43,8 @@ HFONT FormFont() {
   return font;
 }
 
+DWORD StyleOf(const Form& form) { return form.resizable ? kStyle | WS_THICKFRAME : kStyle; }
+
 struct ControlClass {
   const char* className;
   DWORD style;
@@ -52,7 +54,7 @@ struct ControlClass {
 ControlClass ClassOf(const Control& control) {
   switch (control.kind) {
     case ControlKind::Label:
-      return {"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+      return {"STATIC", SS_LEFT | (static_cast<const Label&>(control).accessKey ? 0 : SS_NOPREFIX), 0};
     case ControlKind::Edit:
       return {"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case ControlKind::Button: {
@@ -125,19 +127,25 @@ FormWindow::~FormWindow() {
 bool FormWindow::Create() {
   if (!RegisterFormClass(&FormWindow::Procedure)) return false;
   const DWORD exStyle = kExStyle | (form_.topMost ? WS_EX_TOPMOST : 0);
+  const DWORD style = StyleOf(form_);
   RECT frame{0, 0, form_.clientWidth, form_.clientHeight};
-  AdjustWindowRectEx(&frame, kStyle, FALSE, exStyle);
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
+  AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+  int width = frame.right - frame.left;
+  int height = frame.bottom - frame.top;
+  if (form_.window && form_.window->width > 0 && form_.window->height > 0) {
+    width = form_.window->width;
+    height = form_.window->height;
+  }
   int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   if (form_.position) {
     left = form_.position->left;
     top = form_.position->top;
   }
-  window_ = CreateWindowExA(exStyle, kClassName, form_.caption.c_str(), kStyle, left, top, width, height, nullptr,
+  window_ = CreateWindowExA(exStyle, kClassName, form_.caption.c_str(), style, left, top, width, height, nullptr,
                             nullptr, GetModuleHandleA(nullptr), this);
   if (window_ == nullptr) return false;
+  if (form_.resizable) TakeClientSize();
 
   const std::vector<Control*>& controls = form_.Controls();
   controls_.clear();
@@ -216,13 +224,17 @@ void FormWindow::CopyIn() {
         SetTextIfChanged(handle, control.text);
         break;
     }
-    const Bounds& b = control.bounds;
-    const int height = control.kind == ControlKind::ComboBox ? b.height * kComboDropItems : b.height;
-    SetWindowPos(handle, nullptr, b.left, b.top, b.width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    Place(control, handle);
     EnableWindow(handle, control.enabled ? TRUE : FALSE);
     ::ShowWindow(handle, control.visible ? SW_SHOWNA : SW_HIDE);
   }
   copyingIn_ = false;
+}
+
+void FormWindow::Place(const Control& control, HWND handle) {
+  const Bounds& b = control.bounds;
+  const int height = control.kind == ControlKind::ComboBox ? b.height * kComboDropItems : b.height;
+  SetWindowPos(handle, nullptr, b.left, b.top, b.width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The user's values into the form, before a handler looks at them.
@@ -354,9 +366,22 @@ ModalResult FormWindow::ShowModal(HWND owner) {
   // The owner comes back before the form goes, so the activation has
   // somewhere to return to.
   if (disableOwner && IsWindow(owner)) EnableWindow(owner, TRUE);
+  RECT placed{};
+  if (window_ != nullptr && GetWindowRect(window_, &placed)) {
+    form_.window = Bounds{placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top};
+  }
   if (window_ != nullptr) ::ShowWindow(window_, SW_HIDE);
   if (quit || !form_.Closed()) form_.modalResult = ModalResult::Cancel;
   return form_.modalResult;
+}
+
+void FormWindow::TakeClientSize() {
+  RECT client{};
+  GetClientRect(window_, &client);
+  if (client.right == form_.clientWidth && client.bottom == form_.clientHeight) return;
+  form_.clientWidth = client.right;
+  form_.clientHeight = client.bottom;
+  form_.FormResize();
 }
 
 void FormWindow::End(ModalResult result) {
@@ -411,6 +436,23 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
+    case WM_SIZE:
+      if (form_.resizable && !controls_.empty() && wParam != SIZE_MINIMIZED) {
+        TakeClientSize();
+        // Only the places change: what the user typed stays as it is.
+        for (std::size_t i = 0; i < controls_.size(); ++i) {
+          if (controls_[i] != nullptr) Place(*form_.Controls()[i], controls_[i]);
+        }
+        InvalidateRect(window_, nullptr, TRUE);
+      }
+      return 0;
+    case WM_GETMINMAXINFO:
+      if (form_.resizable && form_.minimumClientWidth > 0) {
+        RECT frame{0, 0, form_.minimumClientWidth, 0};
+        AdjustWindowRectEx(&frame, StyleOf(form_), FALSE, GetWindowLongA(window_, GWL_EXSTYLE));
+        reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize.x = frame.right - frame.left;
+      }
+      return 0;
     case WM_SETFOCUS:
       if (savedFocus_ != nullptr && IsWindow(savedFocus_)) SetFocus(savedFocus_);
       return 0;

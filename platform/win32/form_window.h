@@ -41,6 +41,9 @@ class FormWindow {
   bool Create();
   HWND CreateControl(const Control& control, int id);
   void CopyIn();
+  void Place(const Control& control, HWND handle);
+  // A resizable form takes the window's client size and lays itself out.
+  void TakeClientSize();
   void CopyOut();
   void OnCommand(int id, int notification);
   void Apply(const FormReply& reply);

@@ -30,6 +30,8 @@
 //                                             right edge of that column (0 first) in the
 //                                             header of the window's list view, and the
 //                                             column's width
+//   program_probe shot FILE                   the whole screen into FILE as a 24-bit BMP
+//                                             (to look at what a user would see)
 //   program_probe button-point CLASS TEXT [MS]
 //                                             print "X Y": the screen point in the middle of
 //                                             the window's visible button captioned TEXT
@@ -285,6 +287,41 @@ int hold(const std::string& kind, const char* name, DWORD ms) {
   return 0;
 }
 
+int shot(const char* path) {
+  const int width = GetSystemMetrics(SM_CXSCREEN);
+  const int height = GetSystemMetrics(SM_CYSCREEN);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+  GdiFlush();
+  const DWORD rowBytes = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+  file.bfSize = file.bfOffBits + rowBytes * static_cast<DWORD>(height);
+  int status = 1;
+  if (FILE* out = std::fopen(path, "wb")) {
+    std::fwrite(&file, sizeof file, 1, out);
+    std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out);
+    std::fwrite(bits, rowBytes, static_cast<std::size_t>(height), out);
+    status = std::fclose(out) == 0 ? 0 : 1;
+  }
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return status;
+}
+
 int ping(const char* windowClass, DWORD timeoutMs) {
   const bool answered = waitFor(
       [&] {
@@ -382,6 +419,7 @@ int main(int argc, char** argv) {
   if (command == "exists") return exists(argv[2], timeoutArg(argc, argv, 3));
   if (command == "handle") return handle(argv[2], argc > 3 ? argv[3] : nullptr);
   if (command == "hold" && argc >= 5) return hold(argv[2], argv[3], timeoutArg(argc, argv, 4));
+  if (command == "shot") return shot(argv[2]);
   if (command == "ping") return ping(argv[2], timeoutArg(argc, argv, 3));
   if (command == "wait-hidden") return waitHidden(argv[2], timeoutArg(argc, argv, 3));
   if (command == "column-edge" && argc >= 4) return columnEdge(argv[2], std::atoi(argv[3]));

@@ -203,5 +203,35 @@ TEST_F(ScriptEditorTest, SetScheduleMakesTheMacroTimedAndHelpOpensTheHelp) {
   EXPECT_EQ(helpShown, 1);
 }
 
+TEST_F(ScriptEditorTest, ResizingKeepsTheRightButtonsAtTheEdgeAndSizesTheLists) {
+  EXPECT_TRUE(editor.resizable);
+  EXPECT_EQ(editor.minimumClientWidth + 8, 320);
+  struct Case {
+    int clientWidth, clientHeight;
+  };
+  for (const Case c : {Case{598, 418}, Case{800, 600}, Case{312, 300}}) {
+    editor.clientWidth = c.clientWidth;
+    editor.clientHeight = c.clientHeight;
+    editor.FormResize();
+    const int width = c.clientWidth + 8;  // the window: its client and frame
+    SCOPED_TRACE(width);
+    EXPECT_EQ(editor.doUp.bounds.left, width - 62);
+    EXPECT_EQ(editor.doDown.bounds.left, width - 62);
+    for (const Button* b : {&editor.doEdit, &editor.doCopy, &editor.doDelete}) EXPECT_EQ(b->bounds.left, width - 70);
+    for (const Button* b : {&editor.okButton, &editor.helpButton, &editor.cancelButton})
+      EXPECT_EQ(b->bounds.left, width - 66);
+    EXPECT_EQ(editor.script.bounds.width, width - 293);
+    EXPECT_EQ(editor.scriptLabel.bounds.width, width - 293);
+    EXPECT_EQ(editor.script.bounds.height, c.clientHeight - 72);
+    EXPECT_EQ(editor.optionBox.bounds.height, c.clientHeight - 72);
+    // At the default size nothing overlaps and everything is inside.
+    if (c.clientWidth == 598) {
+      EXPECT_LT(editor.script.bounds.Right(), editor.doEdit.bounds.left);
+      EXPECT_LE(editor.doUp.bounds.Right(), c.clientWidth);
+      EXPECT_LE(editor.script.bounds.Bottom(), c.clientHeight);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tavrix

@@ -61,11 +61,26 @@ TEST_F(CommandTest, ScriptingEditorSavesTheSelectedMacro) {
   EXPECT_EQ(window->Index().table().Scope(kFirst), 1);
   EXPECT_TRUE(host.Saw("RedrawList"));
 
-  // Cancel leaves the file alone.
-  ui.AnswerForm(TDoScripting::kName, ui.Answer("CancelButton"));
+  // Cancel leaves the file alone, but the size the user gave the editor is
+  // kept for the next time.
+  const std::size_t saves = Saves();
+  ui.AnswerForm(TDoScripting::kName, [this](Form& form) {
+    EXPECT_EQ(form.window->width, 606);
+    EXPECT_EQ(form.window->height, 446);
+    form.window = Bounds{10, 20, 700, 500};
+    ui.Click(form, *form.Find("CancelButton"));
+  });
   window->OnCommand(Command::ScriptingEditor);
   ASSERT_TRUE(window->File().ReadRecord(kFirst, record));
   EXPECT_EQ(record.MacroText(), "ab<DELAY:01.00>");
+  EXPECT_EQ(configuration.scriptPage.width, 700);
+  EXPECT_EQ(configuration.scriptPage.top, 20);
+  EXPECT_GT(Saves(), saves);  // the configuration was written
+  ui.AnswerForm(TDoScripting::kName, [this](Form& form) {
+    EXPECT_EQ(form.window->height, 500);
+    ui.Click(form, *form.Find("CancelButton"));
+  });
+  window->OnCommand(Command::ScriptingEditor);
 }
 
 TEST_F(CommandTest, RemoveMacroSelectsTheSameRowOrTheLast) {
