@@ -44,7 +44,12 @@ void SetItemText(HWND list, int row, int column, const std::string& text) {
 }  // namespace
 
 MacroListView::~MacroListView() {
-  if (list_ != nullptr) DestroyWindow(list_);
+  if (list_ != nullptr) {
+    HWND header = ListView_GetHeader(list_);
+    if (header != nullptr) RemoveWindowSubclass(header, &MacroListView::HeaderProc, 1);
+    RemoveWindowSubclass(list_, &MacroListView::ListProc, 1);
+    DestroyWindow(list_);
+  }
   if (rowHeightImages_ != nullptr) ImageList_Destroy(rowHeightImages_);
   if (listFont_ != nullptr) DeleteObject(listFont_);
   if (italicFont_ != nullptr) DeleteObject(italicFont_);
@@ -66,6 +71,74 @@ void MacroListView::Create(HWND parent, HINSTANCE instance, UINT id) {
     description.iSubItem = column;
     SendMessageA(list_, LVM_INSERTCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&description));
   }
+  SetWindowSubclass(list_, &MacroListView::ListProc, 1, reinterpret_cast<DWORD_PTR>(this));
+  HWND header = ListView_GetHeader(list_);
+  if (header != nullptr) SetWindowSubclass(header, &MacroListView::HeaderProc, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK MacroListView::ListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                         DWORD_PTR self) {
+  auto* view = reinterpret_cast<MacroListView*>(self);
+  if (view->SearchMessage(message, wParam)) return 0;
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+// Which keys start the search text over, shorten it or add to it.
+bool MacroListView::SearchMessage(UINT message, WPARAM wParam) {
+  if (!onSearchKey) return false;
+  switch (message) {
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: onSearchKey(SearchKey::Reset, 0); return false;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      switch (wParam) {
+        case VK_CONTROL: case VK_MENU: case VK_PRIOR: case VK_NEXT: case VK_END: case VK_HOME:
+        case VK_LEFT: case VK_RIGHT: case VK_UP: case VK_DOWN:
+          onSearchKey(SearchKey::Reset, 0);
+          break;
+        default: break;
+      }
+      return false;
+    case WM_CHAR:
+      switch (wParam) {
+        case '\t': case '\n': case '\r': case 27: onSearchKey(SearchKey::Reset, 0); return true;
+        case '\b': onSearchKey(SearchKey::Backspace, 0); return true;
+        default:
+          if (wParam < 32 || wParam == 127) return false;
+          onSearchKey(SearchKey::Character, static_cast<char>(wParam));
+          return true;
+      }
+    default: return false;
+  }
+}
+
+LRESULT CALLBACK MacroListView::HeaderProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                           DWORD_PTR self) {
+  auto* view = reinterpret_cast<MacroListView*>(self);
+  if (message == WM_RBUTTONDOWN) view->headerRightDown_ = true;
+  if (message == WM_RBUTTONUP) {
+    const bool pressedHere = view->headerRightDown_;
+    view->headerRightDown_ = false;
+    RECT client{};
+    GetClientRect(window, &client);
+    HDHITTESTINFO hit{};
+    hit.pt = POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    if (pressedHere && PtInRect(&client, hit.pt) && view->onHeaderRightClick) {
+      const int column = static_cast<int>(SendMessageA(window, HDM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+      if (column >= 0) view->onHeaderRightClick(column);
+      return 0;
+    }
+  }
+  if (message == WM_CAPTURECHANGED) view->headerRightDown_ = false;
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+int MacroListView::MacroAt(POINT point) const {
+  LVHITTESTINFO hit{};
+  hit.pt = point;
+  const int row = static_cast<int>(SendMessageA(list_, LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+  if (row < 0 || row >= RowCount()) return 0;
+  return rowMap_[static_cast<std::size_t>(row)];
 }
 
 void MacroListView::SetFonts(HFONT listFont, HFONT headerFont) {

@@ -5,12 +5,14 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <vector>
 
 #include "platform/win32/windows_api.h"
 
 #include <commctrl.h>
 
+#include "shell/type_ahead_search.h"
 #include "store/macro_index.h"
 
 namespace tavrix {
@@ -45,8 +47,24 @@ class MacroListView {
 
   // NM_CUSTOMDRAW of the list: the answer for the window procedure.
   LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw) const;
+  // The macro shown in the row under a point of the list's client area, 0
+  // for none.
+  int MacroAt(POINT point) const;
+
+  // The right button pressed and released within the header: the column
+  // (0 the row numbers) under the release point.
+  std::function<void(int column)> onHeaderRightClick;
+  // A key that changes the type-ahead search text; character keys go no
+  // further (the list's own search by the row numbers would fight it).
+  std::function<void(SearchKey key, char character)> onSearchKey;
 
  private:
+  static LRESULT CALLBACK ListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                   DWORD_PTR self);
+  static LRESULT CALLBACK HeaderProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                     DWORD_PTR self);
+  // True when the list must not see the message.
+  bool SearchMessage(UINT message, WPARAM wParam);
   void SetRowHeight();
   void DrawRow(HDC dc, int row) const;
   void DrawCell(HDC dc, const RECT& cell, const std::string& text, HFONT font, COLORREF color) const;
@@ -59,6 +77,7 @@ class MacroListView {
   HIMAGELIST rowHeightImages_ = nullptr;
   const MacroIndex* index_ = nullptr;
   std::vector<int> rowMap_;  // row (0-based) -> macro number
+  bool headerRightDown_ = false;
 };
 
 }  // namespace tavrix

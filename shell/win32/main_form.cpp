@@ -6,6 +6,7 @@
 
 #include "base/private_messages.h"
 #include "platform/win32/foreground_handover.h"
+#include "shell/win32/font_dialog.h"
 #include "shell/win32/gui_font.h"
 #include "shell/win32/program_icon.h"
 #include "shell/window_placement.h"
@@ -103,6 +104,12 @@ bool MainForm::CreateWindows() {
   list_.Create(window_, instance, kListId);
   list_.SetFonts(CreateConfiguredFont(configuration.gridFont), CreateConfiguredFont(configuration.gridTitleFont));
   list_.SetColumnWidths(configuration.columnWidths);
+  list_.onHeaderRightClick = [this](int column) { Dispatch([&] { main_->OnHeaderRightClick(column); }); };
+  list_.onSearchKey = [this](SearchKey key, char character) {
+    Dispatch([&] { main_->OnListSearchKey(key, character); });
+  };
+  buttons_.Create(window_, instance);
+  buttons_.Show(configuration.useSpeed);
   LayOut();
 
   trayIcon_ = std::make_unique<TTaskIcon>(instance, kProgramTrayIconId, smallIcon_, kProgramTooltip);
@@ -195,11 +202,36 @@ void MainForm::SelectMacro(int n) { list_.SelectMacro(n); }
 
 void MainForm::SetColumnWidths(const std::array<std::int32_t, 3>& widths) { list_.SetColumnWidths(widths); }
 
-void MainForm::SetMenuEnabled(Command command, bool enabled) { menu_.Enable(command, enabled); }
+void MainForm::SetMenuEnabled(Command command, bool enabled) {
+  menu_.Enable(command, enabled);
+  buttons_.SetEnabled(command, enabled);
+}
 
 void MainForm::SetMenuChecked(Command command, bool checked) { menu_.Check(command, checked); }
 
-void MainForm::SetMenuCaption(Command command, const std::string& caption) { menu_.SetCaption(command, caption); }
+void MainForm::SetMenuCaption(Command command, const std::string& caption) {
+  menu_.SetCaption(command, caption);
+  buttons_.SetCaption(command, caption);
+}
+
+void MainForm::ApplyAppearance(const Configuration& configuration) {
+  list_.SetFonts(CreateConfiguredFont(configuration.gridFont), CreateConfiguredFont(configuration.gridTitleFont));
+  list_.SetColumnWidths(configuration.columnWidths);
+  buttons_.Show(configuration.useSpeed);
+  LayOut();
+  list_.Redraw();
+}
+
+bool MainForm::ChooseFont(FontSettings& font, bool printFont) {
+  return ChooseConfiguredFont(services_.ui.FormOpen() ? GetActiveWindow() : window_, font, printFont);
+}
+
+bool MainForm::PrintMacroList(const std::string& macroPath, const std::vector<PrintRow>& rows,
+                              const FontSettings& font) {
+  return printer_.Print(window_, macroPath, rows, font);
+}
+
+void MainForm::PrinterSetup() { printer_.Setup(window_); }
 
 void MainForm::SetRecentFiles(const RecentFiles& files) { menu_.SetRecentFiles(files); }
 
@@ -295,7 +327,8 @@ LRESULT MainForm::Receive(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_COMMAND:
-      if (lParam == 0) {
+      // The menus (no window), the toolbar and the letter panel's buttons.
+      if (lParam == 0 || HIWORD(wParam) == BN_CLICKED) {
         const Command command = CommandOf(LOWORD(wParam));
         Dispatch([&] { main_->OnCommand(command); });
         return 0;
@@ -365,8 +398,18 @@ void MainForm::OnNotify(NMHDR& header, LRESULT& result) {
     PostMessageA(window_, kMsgColumnsResized, 0, 0);
     return;
   }
+  if (buttons_.OnNotify(header)) return;
   if (header.hwndFrom != list_.Handle()) return;
   switch (header.code) {
+    case NM_DBLCLK:
+      if (reinterpret_cast<const NMITEMACTIVATE&>(header).iItem >= 0) Dispatch([&] { main_->OnListDoubleClick(); });
+      break;
+    case NM_RCLICK: {
+      // Pressed and released on the same row: that row's Quick Info.
+      const int n = list_.MacroAt(reinterpret_cast<const NMITEMACTIVATE&>(header).ptAction);
+      if (n > 0) Dispatch([&] { main_->OnRowRightClick(n); });
+      break;
+    }
     case NM_CUSTOMDRAW:
       result = list_.OnCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
       break;
@@ -414,7 +457,8 @@ void MainForm::LayOut() {
   if (window_ == nullptr || list_.Handle() == nullptr) return;
   RECT client{};
   GetClientRect(window_, &client);
-  MoveWindow(list_.Handle(), 0, 0, client.right, client.bottom, TRUE);
+  const int top = buttons_.LayOut(client.right);
+  MoveWindow(list_.Handle(), 0, top, client.right, client.bottom - top, TRUE);
 }
 
 }  // namespace tavrix

@@ -15,7 +15,9 @@
 #include "shell/config/configuration.h"
 #include "shell/main_window.h"
 #include "shell/main_window_host.h"
+#include "shell/win32/macro_list_printer.h"
 #include "shell/win32/macro_list_view.h"
+#include "shell/win32/main_button_bar.h"
 #include "shell/win32/main_menu.h"
 
 namespace tavrix {
@@ -70,6 +72,11 @@ class MainForm : public MainWindowHost {
   int SelectedMacro() override;
   void SelectMacro(int n) override;
   void SetColumnWidths(const std::array<std::int32_t, 3>& widths) override;
+  void ApplyAppearance(const Configuration& configuration) override;
+  bool ChooseFont(FontSettings& font, bool printFont) override;
+  bool PrintMacroList(const std::string& macroPath, const std::vector<PrintRow>& rows,
+                      const FontSettings& font) override;
+  void PrinterSetup() override;
   void SetMenuEnabled(Command command, bool enabled) override;
   void SetMenuChecked(Command command, bool checked) override;
   void SetMenuCaption(Command command, const std::string& caption) override;
@@ -98,6 +105,8 @@ class MainForm : public MainWindowHost {
   HWND applicationWindow_ = nullptr;
   MainMenu menu_;
   MacroListView list_;
+  MainButtonBar buttons_;
+  MacroListPrinter printer_;
   HICON bigIcon_ = nullptr;
   HICON smallIcon_ = nullptr;
   std::unique_ptr<TTaskIcon> trayIcon_;

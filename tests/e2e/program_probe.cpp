@@ -32,6 +32,8 @@
 //                                             column's width
 //   program_probe shot FILE                   the whole screen into FILE as a 24-bit BMP
 //                                             (to look at what a user would see)
+//   program_probe selected CLASS              print the row (1 first) selected in the window's
+//                                             list view, 0 when none is
 //   program_probe button-point CLASS TEXT [MS]
 //                                             print "X Y": the screen point in the middle of
 //                                             the window's visible button captioned TEXT
@@ -368,6 +370,18 @@ int columnEdge(const char* windowClass, int column) {
   return 0;
 }
 
+int selectedRow(const char* windowClass) {
+  const HWND window = requireWindow(windowClass);
+  const HWND list = window != nullptr ? FindWindowExA(window, nullptr, WC_LISTVIEWA, nullptr) : nullptr;
+  if (list == nullptr) {
+    std::fprintf(stderr, "no list view in the window\n");
+    return 1;
+  }
+  const int row = static_cast<int>(SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+  std::printf("%d\n", row + 1);
+  return 0;
+}
+
 HWND buttonOf(HWND window, const char* text) {
   for (HWND child = FindWindowExA(window, nullptr, "Button", nullptr); child != nullptr;
        child = FindWindowExA(window, child, "Button", nullptr)) {
@@ -400,7 +414,7 @@ int usage() {
                "usage: program_probe wait-window CLASS [MS] | caption CLASS | menu CLASS | list CLASS"
                " | message-box TEXT [MS [ok|yes|no]] | post CLASS MESSAGE [WPARAM [LPARAM]] | wait-gone CLASS [MS]"
                " | exists CLASS [MS] | handle CLASS [CHILD] | hold mutex|mapping NAME MS | ping CLASS [MS] | wait-hidden CLASS [MS]"
-               " | column-edge CLASS COLUMN | button-point CLASS TEXT [MS]\n");
+               " | column-edge CLASS COLUMN | selected CLASS | button-point CLASS TEXT [MS]\n");
   return 2;
 }
 
@@ -423,6 +437,7 @@ int main(int argc, char** argv) {
   if (command == "ping") return ping(argv[2], timeoutArg(argc, argv, 3));
   if (command == "wait-hidden") return waitHidden(argv[2], timeoutArg(argc, argv, 3));
   if (command == "column-edge" && argc >= 4) return columnEdge(argv[2], std::atoi(argv[3]));
+  if (command == "selected") return selectedRow(argv[2]);
   if (command == "button-point" && argc >= 4) return buttonPoint(argv[2], argv[3], timeoutArg(argc, argv, 4));
   return usage();
 }
