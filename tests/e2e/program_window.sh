@@ -12,10 +12,10 @@ expected_menu='&File
   &New File
   &Open File
   -
-  O&utput Macro Information [disabled]
-  &Print Macro List [disabled]
-  Printer &Font [disabled]
-  Printer &Setup [disabled]
+  O&utput Macro Information
+  &Print Macro List
+  Printer &Font
+  Printer &Setup
   -
   &Hide Tavrix [disabled]
   &Terminate Tavrix
@@ -32,13 +32,13 @@ expected_menu='&File
   Re&capture Macro [disabled]
   -
   Acti&vate Macro
-  &Quick Info [disabled]
-  S&ort [disabled]
+  &Quick Info
+  S&ort
   -
   &Remove Macro
 &Remap [disabled]
 &Options
-  &Appearance [disabled]
+  &Appearance
   &Network
   Word&lets
   &Capture [disabled]
