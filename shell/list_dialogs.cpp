@@ -30,7 +30,7 @@ std::string OrderShown(const ListBox& list, const std::array<const char*, N>& it
 
 }  // namespace
 
-TSortOrder::TSortOrder() : Form("TSortOrder", "Sort Order", 562, 196) {
+TSortOrder::TSortOrder() : Form("TSortOrder", "Sort Order", 610, 196) {
   activeControl = &primaryList;
   primaryUp.onClick = [this] { return Move(primaryList, -1); };
   primaryDown.onClick = [this] { return Move(primaryList, 1); };

@@ -28,21 +28,21 @@ class TSortOrder : public Form {
   // Moves the chosen item of `list` one place up (-1) or down (+1).
   static FormReply Move(ListBox& list, int step);
 
-  GroupBox primaryGroup{*this, "PrimaryGroup", {8, 6, 170, 118}, "Primary Sort / Secondary Sort"};
-  ListBox primaryList{*this, "PrimaryList", {16, 26, 110, 90}};
-  Button primaryUp{*this, "PrimaryUp", {132, 30, 40, 25}, "&Up"};
-  Button primaryDown{*this, "PrimaryDown", {132, 62, 40, 25}, "Do&wn"};
-  GroupBox activationGroup{*this, "ActivationGroup", {186, 6, 170, 118}, "Activation"};
-  ListBox activationList{*this, "ActivationList", {194, 26, 110, 90}};
-  Button activationUp{*this, "ActivationUp", {310, 30, 40, 25}, "U&p"};
-  Button activationDown{*this, "ActivationDown", {310, 62, 40, 25}, "Dow&n"};
-  GroupBox scopeGroup{*this, "ScopeGroup", {364, 6, 190, 118}, "Scope"};
-  ListBox scopeList{*this, "ScopeList", {372, 26, 130, 90}};
-  Button scopeUp{*this, "ScopeUp", {508, 30, 40, 25}, "Up"};
-  Button scopeDown{*this, "ScopeDown", {508, 62, 40, 25}, "Down"};
+  GroupBox primaryGroup{*this, "PrimaryGroup", {8, 6, 206, 118}, "Primary Sort / Secondary Sort"};
+  ListBox primaryList{*this, "PrimaryList", {16, 26, 140, 90}};
+  Button primaryUp{*this, "PrimaryUp", {162, 30, 44, 25}, "&Up"};
+  Button primaryDown{*this, "PrimaryDown", {162, 62, 44, 25}, "Do&wn"};
+  GroupBox activationGroup{*this, "ActivationGroup", {222, 6, 176, 118}, "Activation"};
+  ListBox activationList{*this, "ActivationList", {230, 26, 110, 90}};
+  Button activationUp{*this, "ActivationUp", {346, 30, 44, 25}, "U&p"};
+  Button activationDown{*this, "ActivationDown", {346, 62, 44, 25}, "Dow&n"};
+  GroupBox scopeGroup{*this, "ScopeGroup", {406, 6, 196, 118}, "Scope"};
+  ListBox scopeList{*this, "ScopeList", {414, 26, 130, 90}};
+  Button scopeUp{*this, "ScopeUp", {550, 30, 44, 25}, "Up"};
+  Button scopeDown{*this, "ScopeDown", {550, 62, 44, 25}, "Down"};
   CheckBox headerBox{*this, "HeaderBox", {8, 134, 300, 17}, "&Enable right clicking on column headers"};
-  Button okButton{*this, "OkButton", {190, 162, 75, 25}, "&Ok", ButtonRole::Default};
-  Button cancelButton{*this, "CancelButton", {275, 162, 75, 25}, "&Cancel", ButtonRole::Cancel};
+  Button okButton{*this, "OkButton", {222, 162, 75, 25}, "&Ok", ButtonRole::Default};
+  Button cancelButton{*this, "CancelButton", {307, 162, 75, 25}, "&Cancel", ButtonRole::Cancel};
 };
 
 // Opens a font dialog on a font; false when the user cancelled.
