@@ -35,6 +35,9 @@ class Ui {
   // Closes `form` with `result` when it is open, as if a handler had closed
   // it (a hot key that resumes a paused macro).
   virtual void EndForm(Form& form, ModalResult result) = 0;
+  // Closes every open form with Cancel, the innermost first (a click on the
+  // tray icon, Terminate). Nothing is open on the command line.
+  virtual void EndAllForms() {}
   // An open or save dialog: the chosen path, or nothing when cancelled.
   virtual std::optional<std::string> AskFileName(const FileDialogRequest& request) = 0;
 };

@@ -29,6 +29,8 @@ void TMainWin::Terminate() {
   e.closing = true;
   e.closePending = true;
   e.StopPlayback();
+  // An open dialog would hold the close back until the user closed it.
+  env_.ui.EndAllForms();
 }
 
 void TMainWin::ShutDown() {
@@ -214,7 +216,14 @@ void TMainWin::OnColumnsResized(const std::array<std::int32_t, 3>& widths) {
   e.SaveConfiguration();
 }
 
-void TMainWin::OnTrayIconClick() { Enter([&] { ActivateMe(); }); }
+void TMainWin::OnTrayIconClick() {
+  Enter([&] {
+    // The program's dialogs close (a command's hold on the shared file goes
+    // with them); a playing or paused macro keeps its own boxes.
+    if (!Paused() && !engine_->player.Playing()) env_.ui.EndAllForms();
+    ActivateMe();
+  });
+}
 
 void TMainWin::OnAppDeactivate() {
   Engine& e = *engine_;

@@ -104,6 +104,10 @@ void SimUi::EndForm(Form& form, ModalResult result) {
   }
 }
 
+void SimUi::EndAllForms() {
+  for (auto open = openForms_.rbegin(); open != openForms_.rend(); ++open) EndForm(**open, ModalResult::Cancel);
+}
+
 std::optional<std::string> SimUi::AskFileName(const FileDialogRequest& request) {
   trace_.Add("filedialog " + EscapeTraceText(request.title));
   return TakeOr(fileNames_, std::optional<std::string>());

@@ -63,6 +63,7 @@ class SimUi : public Ui {
   bool AskYesNo(const std::string& caption, const std::string& text) override;
   ModalResult RunForm(Form& form) override;
   void EndForm(Form& form, ModalResult result) override;
+  void EndAllForms() override;
   std::optional<std::string> AskFileName(const FileDialogRequest& request) override;
 
  private:

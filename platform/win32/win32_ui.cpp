@@ -48,6 +48,10 @@ void Win32Ui::EndForm(Form& form, ModalResult result) {
   }
 }
 
+void Win32Ui::EndAllForms() {
+  for (auto open = openForms_.rbegin(); open != openForms_.rend(); ++open) (*open)->End(ModalResult::Cancel);
+}
+
 std::optional<std::string> Win32Ui::AskFileName(const FileDialogRequest& request) {
   return RunFileDialog(request, MessageOwner());
 }

@@ -4,6 +4,7 @@
 #include "main_window_fixture.h"
 #include "editing/script_editor.h"
 #include "playback/repeat_prompt.h"
+#include "tests/support/record_builder.h"
 #include "store/file_commands.h"
 
 namespace tavrix::testing {
@@ -188,6 +189,34 @@ TEST_F(CommandTest, TerminateClosesOnceAfterTheShutdownSteps) {
   window->OnTimer(MainTimer::StartUp);
   EXPECT_EQ(host.lines.size(), hostCalls);
   EXPECT_EQ(hooks.CountOf("TvxUnHook"), 3u);
+}
+
+// A tray click or "Terminate and Unload" while the editor is open: the
+// editor closes as with Cancel (nothing is saved); after Terminate the
+// program closes as soon as the editor has gone.
+TEST_F(CommandTest, TrayClickAndTerminateCloseTheOpenEditor) {
+  ASSERT_TRUE(Start(WithSystemEntries({Macro("A", kCtrlA, "ab")})));
+  host.selected = kFirst;
+  window->OnListSelectionChanged();
+  for (const bool terminate : {false, true}) {
+    SCOPED_TRACE(terminate ? "terminate" : "tray click");
+    bool closedInside = false;
+    ui.AnswerForm(TDoScripting::kName, [&](Form& form) {
+      auto& editor = static_cast<TDoScripting&>(form);
+      editor.nickName.text = "changed";
+      if (terminate) {
+        window->OnCommand(Command::TrayTerminate);
+      } else {
+        window->OnTrayIconClick();
+      }
+      closedInside = host.Saw("Close");
+      EXPECT_EQ(form.modalResult, ModalResult::Cancel);
+    });
+    window->OnCommand(Command::ScriptingEditor);
+    EXPECT_EQ(test_support::RecordOnDisk(macroPath, kFirst).NickName(), "A");
+    EXPECT_FALSE(closedInside);
+    EXPECT_EQ(host.Saw("Close"), terminate);
+  }
 }
 
 // "Terminate and Unload" while a macro types: the macro stops at its next
