@@ -68,7 +68,11 @@ until "$TAVRIX_TOOL" dump "$file" 5 | grep -qxF 'MacroText=hello<DELAY:01.00> wo
 done
 echo "saved: hello<DELAY:01.00> world"
 
-probe post "$MAIN_WINDOW_CLASS" 16 || fail "cannot post WM_CLOSE"
-code=$(wait_exit "$folder" first 20) || fail "the program did not end"
-((code == 0)) || fail "the program ended with exit code $code"
-echo "ended with exit code 0"
+# "Terminate and Unload" from the tray while the editor is open again: the
+# editor closes without saving and the program ends.
+keys_to "$MAIN_WINDOW_CLASS" End alt+m s
+probe wait-window "$FORM_CLASS" 20000 || fail "the script editor did not open again"
+wait_caption "Macro Scripting Editor  (GLOBAL)"
+terminate_now
+"$TAVRIX_TOOL" dump "$file" 5 | grep -qxF 'MacroText=hello<DELAY:01.00> world' || fail "terminating changed the macro"
+echo "Terminate with the editor open ended the program with exit code 0"
