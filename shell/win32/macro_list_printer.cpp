@@ -14,6 +14,22 @@ HFONT PrintFont(HDC printer, const FontSettings& font) {
                      DEFAULT_PITCH | FF_DONTCARE, font.name.c_str());
 }
 
+// The printable area in device units. A driver that knows no paper size
+// (Wine's PostScript driver without a printer description) answers 0: the
+// page is then taken as a Letter sheet at the printer's resolution.
+PageSize PrintablePage(HDC printer) {
+  PageSize page{GetDeviceCaps(printer, HORZRES), GetDeviceCaps(printer, VERTRES)};
+  if (page.width <= 0 || page.height <= 0) {
+    page.width = GetDeviceCaps(printer, PHYSICALWIDTH);
+    page.height = GetDeviceCaps(printer, PHYSICALHEIGHT);
+  }
+  if (page.width <= 0 || page.height <= 0) {
+    page.width = GetDeviceCaps(printer, LOGPIXELSX) * 17 / 2;
+    page.height = GetDeviceCaps(printer, LOGPIXELSY) * 11;
+  }
+  return page;
+}
+
 bool PrintPages(HDC printer, const std::vector<PrintedPage>& pages, COLORREF color) {
   DOCINFOA document{};
   document.cbSize = sizeof document;
@@ -68,7 +84,7 @@ bool MacroListPrinter::Print(HWND owner, const std::string& macroPath, const std
     GetTextExtentPoint32A(printer, text.data(), static_cast<int>(text.size()), &size);
     return TextSize{size.cx, size.cy};
   };
-  const PageSize page{GetDeviceCaps(printer, HORZRES), GetDeviceCaps(printer, VERTRES)};
+  const PageSize page = PrintablePage(printer);
   const std::vector<PrintedPage> pages =
       LayOutPrintout(macroPath, rows, dialog.nCopies > 0 ? dialog.nCopies : 1, page, measure);
   const bool printed = PrintPages(printer, pages, static_cast<COLORREF>(font.color));

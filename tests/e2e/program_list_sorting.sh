@@ -4,8 +4,8 @@
 # start of a hot key name in the list selects its row; a macro deactivated
 # from the menu no longer fires in notepad while the next one still does;
 # "Output Macro Information" writes the file the tool writes; and "Print
-# Macro List" opens the system's print dialog (this Wine has no printer to
-# print on, not even to a file).
+# Macro List" prints the list, through the system's print dialog, on a
+# PostScript printer installed for the case whose jobs go to a file.
 set -uo pipefail
 source "$TAVRIX_ROOT/tests/e2e/program_support.bash"
 
@@ -45,6 +45,10 @@ add --hotkey Ctrl+Shift+K --nickname Kilo --text 'kilo '
 add --hotkey Ctrl+Shift+J --nickname Juliet --text 'juliet '
 add --wordlet sig --nickname Bravo --text 'Best regards'
 add --timed --nickname Alpha --inactive --text later
+
+# Wine has no printer of its own here: one that writes its jobs to a file.
+printout=$folder/list.ps
+probe add-printer "Tavrix File Printer" 'C:\tvsort\list.ps' || fail "cannot install the file printer"
 
 start_program "$folder" first
 probe ping "$MAIN_WINDOW_CLASS" 20000 || fail "the program did not reach its message loop"
@@ -148,13 +152,30 @@ xdotool key --delay 100 alt+f p || fail "xdotool could not type"
 probe wait-window '#32770' 20000 || fail "the print dialog did not appear"
 caption=$(probe caption '#32770' | tr -d '\r')
 [[ $caption == "Print" ]] || fail "the print dialog is captioned \"$caption\""
-# This Wine prefix has no printer (not even one that prints to a file), so
-# the printout itself is checked through its page layout in the native
-# tests; the dialog is cancelled here.
 driver front '#32770' || fail "the print dialog did not come to the front"
-xdotool key --delay 100 Escape || fail "xdotool could not type"
-probe wait-gone '#32770' 10000 >/dev/null || fail "the print dialog is still open"
-echo "Print Macro List opened the system's print dialog (no printer here to print on)"
+xdotool key --delay 100 Return || fail "xdotool could not type"
+printed() { [[ -f $printout ]] && grep -aq '^%%EOF' "$printout"; }
+wait_until printed || fail "nothing was printed"
+grep -aq '^%%Title: Tavrix' "$printout" || fail "the print job is not titled Tavrix"
+grep -aqx '%%Pages: 1' "$printout" || fail "the printout has not one page: $(grep -a '%%Pages' "$printout")"
+# The printed texts, from the glyphs the PostScript shows in order.
+text=$(python3 -c '
+import re, sys
+names = {"space": " ", "colon": ":", "backslash": "\\", "period": ".", "plus": "+", "slash": "/"}
+page = open(sys.argv[1], "rb").read().decode("latin-1")
+print("".join(names.get(g, g if len(g) == 1 else "?") for g in re.findall(r"^/(\S+) glyphshow", page, re.M)))
+' "$printout") || fail "cannot read the printout"
+expected_text='Macro File: C:\tvsort\TAVRX.TVX'
+expected_text+='Ctrl+Alt+Shift+WActivate TavrixSYSTEM'
+expected_text+='Ctrl+Alt+Shift+XStart / Stop CaptureSYSTEM'
+expected_text+='Ctrl+Alt+Shift+YResume PauseSYSTEM'
+expected_text+='Ctrl+Alt+Shift+ZMenu of Macros for Top Most WindowSYSTEM'
+expected_text+='Ctrl+Shift+JJulietGLOBAL'
+expected_text+='Ctrl+Shift+KKiloGLOBAL'
+expected_text+='sigBravoGLOBAL'
+expected_text+='Timed MacroAlphaGLOBAL'
+[[ ${text,,} == "${expected_text,,}" ]] || fail "the printout shows \"$text\""
+echo "Print Macro List printed the list in its order on one page"
 
 terminate_now
 echo "ended with exit code 0"

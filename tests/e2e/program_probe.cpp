@@ -32,6 +32,8 @@
 //                                             column's width
 //   program_probe shot FILE                   the whole screen into FILE as a 24-bit BMP
 //                                             (to look at what a user would see)
+//   program_probe add-printer NAME PORT       install a PostScript printer NAME whose jobs go
+//                                             to PORT (a file path) and make it the default
 //   program_probe selected CLASS              print the row (1 first) selected in the window's
 //                                             list view, 0 when none is
 //   program_probe button-point CLASS TEXT [MS]
@@ -40,6 +42,7 @@
 //                                             (with its "&"), once there is one
 #include <windows.h>
 #include <commctrl.h>
+#include <winspool.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -370,6 +373,40 @@ int columnEdge(const char* windowClass, int column) {
   return 0;
 }
 
+int addPrinter(const char* name, const char* port) {
+  char driverName[] = "Wine PostScript Driver";
+  char environment[] = "Windows NT x86";
+  char driverFile[] = "wineps.drv";
+  DRIVER_INFO_3A driver{};
+  driver.cVersion = 3;
+  driver.pName = driverName;
+  driver.pEnvironment = environment;
+  driver.pDriverPath = driverFile;
+  driver.pDataFile = driverFile;
+  driver.pConfigFile = driverFile;
+  if (!AddPrinterDriverA(nullptr, 3, reinterpret_cast<BYTE*>(&driver)) &&
+      GetLastError() != ERROR_PRINTER_DRIVER_ALREADY_INSTALLED) {
+    std::fprintf(stderr, "AddPrinterDriver failed: %lu\n", GetLastError());
+  }
+  char processor[] = "WinPrint";
+  char datatype[] = "RAW";
+  PRINTER_INFO_2A printer{};
+  printer.pPrinterName = const_cast<char*>(name);
+  printer.pPortName = const_cast<char*>(port);
+  printer.pDriverName = driverName;
+  printer.pPrintProcessor = processor;
+  printer.pDatatype = datatype;
+  printer.Attributes = PRINTER_ATTRIBUTE_LOCAL;
+  HANDLE added = AddPrinterA(nullptr, 2, reinterpret_cast<BYTE*>(&printer));
+  if (added == nullptr) {
+    std::fprintf(stderr, "AddPrinter failed: %lu\n", GetLastError());
+    return 1;
+  }
+  ClosePrinter(added);
+  if (!SetDefaultPrinterA(name)) std::fprintf(stderr, "SetDefaultPrinter failed: %lu\n", GetLastError());
+  return 0;
+}
+
 int selectedRow(const char* windowClass) {
   const HWND window = requireWindow(windowClass);
   const HWND list = window != nullptr ? FindWindowExA(window, nullptr, WC_LISTVIEWA, nullptr) : nullptr;
@@ -438,6 +475,7 @@ int main(int argc, char** argv) {
   if (command == "wait-hidden") return waitHidden(argv[2], timeoutArg(argc, argv, 3));
   if (command == "column-edge" && argc >= 4) return columnEdge(argv[2], std::atoi(argv[3]));
   if (command == "selected") return selectedRow(argv[2]);
+  if (command == "add-printer" && argc >= 4) return addPrinter(argv[2], argv[3]);
   if (command == "button-point" && argc >= 4) return buttonPoint(argv[2], argv[3], timeoutArg(argc, argv, 4));
   return usage();
 }
