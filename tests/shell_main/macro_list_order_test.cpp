@@ -14,7 +14,10 @@
 #include "shell/quick_info.h"
 #include "shell/type_ahead_search.h"
 #include "store/date_time.h"
+#include "platform/sim/sim_ui.h"
+#include "store/recording_hook_library.h"
 #include "tests/support/record_builder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace tavrix::testing {
 namespace {
@@ -288,6 +291,29 @@ TEST(QuickInfoTest, LinesFollowTheKindOfMacro) {
 
 // Every character 10 wide and 20 high.
 TextSize Fixed(std::string_view text) { return TextSize{static_cast<int>(text.size()) * 10, 20}; }
+
+TEST(MacroListPrintTest, RowsComeFromTheRecordsInListOrder) {
+  test_support::ScratchFolder folder;
+  const std::string path = folder.File("P.TVX");
+  MacroRecord window = Macro("Win", kCtrlA, "x", kScopeWindow, "A window title of thirty chars", 1);
+  MacroRecord program = Wordlet("Prog", "pg", kScopeProgram, "NOTEPAD.EXE");
+  test_support::WriteMacroFile(path, {window, program, Timed("T"), Macro("Menu", kCtrlB, "", kScopePopupMenu),
+                                      test_support::SystemMacro(1, "Open", kF1)});
+  RecordingHookLibrary hooks;
+  MacroIndex index;
+  SimTrace trace;
+  SimUi ui(trace);
+  MacroFile file(index, hooks, ui, [] { return LocalDateTime{2024, 1, 1, 0, 0, 0, 0}; });
+  ASSERT_TRUE(file.LoadReadOnly(path));
+  const std::vector<PrintRow> rows = MacroPrintRows(file, {5, 1, 2, 3, 4, 9});  // 9 is no macro: left out
+  ASSERT_EQ(rows.size(), 5u);
+  const auto line = [](const PrintRow& row) { return row.activation + "|" + row.nickname + "|" + row.scope; };
+  EXPECT_EQ(line(rows[0]), "F1|Open|SYSTEM");
+  EXPECT_EQ(line(rows[1]), "Ctrl+A|Win|Window: A window title of thirty chars (Top Most Only)");
+  EXPECT_EQ(line(rows[2]), "pg|Prog|Program: NOTEPAD.EXE (If Running)");
+  EXPECT_EQ(line(rows[3]), "Timed Macro|T|GLOBAL");
+  EXPECT_EQ(line(rows[4]), "Ctrl+B|Menu|Popup Menu");
+}
 
 TEST(MacroListPrintTest, LinesAndPageBreaks) {
   std::vector<PrintRow> rows;

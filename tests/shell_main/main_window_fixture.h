@@ -94,6 +94,11 @@ class RecordingHost : public MainWindowHost {
   }
   void ShowHelp(const std::string& file) override { Note("ShowHelp " + file); }
   void StoreWindowBounds() override { Note("StoreWindowBounds"); }
+  bool ChooseFont(FontSettings& font, bool printFont) override { return chooseFont && chooseFont(font, printFont); }
+  bool PrintMacroList(const std::string& path, const std::vector<PrintRow>& rows, const FontSettings& font) override {
+    return print && print(path, rows, font);
+  }
+  void ApplyAppearance(const Configuration&) override { Note("ApplyAppearance"); }
   void Close() override { Note("Close"); }
 
   bool TimerRunning(MainTimer timer) const { return running[static_cast<int>(timer)]; }
@@ -117,6 +122,9 @@ class RecordingHost : public MainWindowHost {
   std::string caption;
   std::map<Command, Entry> menu;
   RecentFiles recentFiles;
+  // What the system's font and print dialogs answer (none: cancelled).
+  std::function<bool(FontSettings&, bool)> chooseFont;
+  std::function<bool(const std::string&, const std::vector<PrintRow>&, const FontSettings&)> print;
 
  private:
   void Note(std::string line) { lines.push_back(std::move(line)); }

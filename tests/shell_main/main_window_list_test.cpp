@@ -169,6 +169,47 @@ TEST_F(MacroListWindowTest, AppearanceTakesTheSettingsAndAWrongWidthKeepsTheDial
   EXPECT_EQ(Messages(), Lines{"message Error: Invalid width specified."});
   EXPECT_EQ(configuration.columnWidths, (std::array<std::int32_t, 3>{112, 168, 200}));
   EXPECT_TRUE(configuration.useSpeed);
+  EXPECT_TRUE(host.Saw("ApplyAppearance"));
+  EXPECT_GT(profile.writes, 0u);
+}
+
+TEST_F(MacroListWindowTest, PrintingPassesTheRowsInListOrderAndRefusesASecondJob) {
+  StartListed();
+  configuration.printListFont.name = "Courier New";
+  std::vector<PrintRow> printed;
+  host.print = [&](const std::string& path, const std::vector<PrintRow>& rows, const FontSettings& font) {
+    EXPECT_EQ(path, macroPath);
+    EXPECT_EQ(font.name, "Courier New");
+    printed = rows;
+    window->OnCommand(Command::PrintMacroList);  // a second job while this one prints
+    return true;
+  };
+  window->OnCommand(Command::PrintMacroList);
+  EXPECT_EQ(Messages(), Lines{"message Error: Other print job currently in progress."});
+  ASSERT_EQ(printed.size(), 8u);
+  EXPECT_EQ(printed[0].activation, "Ctrl+A");
+  EXPECT_EQ(printed[0].nickname, "Bravo");
+  EXPECT_EQ(printed[1].scope, "SYSTEM");
+  EXPECT_EQ(printed[6].activation, "sig");
+  EXPECT_EQ(printed[7].activation, "Timed Macro");
+  int jobs = 0;
+  host.print = [&](const std::string&, const std::vector<PrintRow>&, const FontSettings&) { return ++jobs > 0; };
+  window->OnCommand(Command::PrintMacroList);  // the first job is over
+  EXPECT_EQ(jobs, 1);
+  EXPECT_EQ(Messages().size(), 1u);
+}
+
+TEST_F(MacroListWindowTest, ThePrinterFontIsSavedOnlyWhenChosen) {
+  StartListed();
+  window->OnCommand(Command::PrinterFont);  // cancelled
+  EXPECT_EQ(profile.writes, 0u);
+  host.chooseFont = [](FontSettings& font, bool printFont) {
+    EXPECT_TRUE(printFont);
+    font.bold = true;
+    return true;
+  };
+  window->OnCommand(Command::PrinterFont);
+  EXPECT_TRUE(configuration.printListFont.bold);
   EXPECT_GT(profile.writes, 0u);
 }
 
