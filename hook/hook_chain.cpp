@@ -5,6 +5,7 @@
 #include "hook/hook_pipeline.h"
 #include "hook/stages/caps_lock_stage.h"
 #include "hook/stages/hot_key_stage.h"
+#include "hook/stages/key_swap_stage.h"
 #include "hook/stages/own_input_stage.h"
 #include "hook/stages/wordlet_stage.h"
 
@@ -16,9 +17,10 @@ HookStages standardStages() {
   // acts on what a macro types.
   stages.push_back(std::make_unique<OwnInputStage>());
 
-  // Key swap belongs here, not yet built: it rewrites the user's character
-  // key (HookVerdict::Replace) before anything else reads it, so hot keys,
-  // capture and Wordlets all see the key the user gets.
+  // Key swap rewrites the user's character key (HookVerdict::Replace)
+  // before anything else reads it, so hot keys, capture and Wordlets all see
+  // the key the user gets.
+  stages.push_back(std::make_unique<KeySwapStage>());
 
   stages.push_back(std::make_unique<CapsLockStage>());
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "base/hot_key_table.h"
+#include "hook/key_character_map.h"
 
 namespace tavrix::hook {
 
@@ -18,6 +19,11 @@ struct HookSettings {
   bool mouseSwapped = false;
   bool hasWordlets = false;  // typed characters are reported for Wordlets
   std::array<std::uint8_t, kHotKeyCount> hotKeyUsed{};
+  // Key swap: the 93 bytes of the key-swap tables while the swap hook is
+  // installed (null otherwise), read live, and the layout of the window in
+  // front.
+  const std::uint8_t* swapTables = nullptr;
+  const KeyCharacterMap* layout = nullptr;
 
   bool used(std::uint16_t code) const { return code < hotKeyUsed.size() && hotKeyUsed[code] == 1; }
 };

@@ -14,12 +14,18 @@ struct InputEvent {
   std::uint8_t button = 0;  // buttons: 1 left, 2 right, 3 middle, as the device reports it
   bool up = false;
   bool marked = false;      // Tavrix's own input (kSyntheticInputMarker)
+  // A key press that types this character instead of the key's own (a
+  // remapped key); 0 for an ordinary event.
+  std::uint8_t character = 0;
 
   static constexpr InputEvent key(std::uint16_t vk, bool up, bool marked = false) {
     return InputEvent{Kind::Key, vk, 0, up, marked};
   }
   static constexpr InputEvent click(std::uint8_t button, bool up, bool marked = false) {
     return InputEvent{Kind::Button, 0, button, up, marked};
+  }
+  static constexpr InputEvent typed(std::uint16_t vk, std::uint8_t character) {
+    return InputEvent{Kind::Key, vk, 0, false, false, character};
   }
   constexpr bool isKey() const { return kind == Kind::Key; }
   bool operator==(const InputEvent&) const = default;

@@ -7,15 +7,12 @@
 #include <system_error>
 
 #include "base/ascii_text.h"
+#include "base/key_swap_alphabet.h"
 
 namespace tavrix {
 namespace {
 
-constexpr std::string_view kAlphabet =
-    "ABCDEFGHIJKLMNOPQRSTUVWXYZ"
-    "abcdefghijklmnopqrstuvwxyz"
-    "0123456789"
-    " !\"#$%&'()*+,-./:;<=>?@[\\]^_`}~";
+constexpr std::string_view kAlphabet = kSwapAlphabet;
 static_assert(kAlphabet.size() == kSwapTablesSize);
 
 bool EndsWithTvx(const std::string& path) { return EndsWithIgnoringCase(path, ".TVX"); }

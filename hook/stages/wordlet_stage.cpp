@@ -67,7 +67,8 @@ HookVerdict WordletStage::decide(const InputEvent& event, const HookContext& con
     return HookVerdict::Pass;
   }
   const bool capsLock = context.keys.capsLockOn();
-  const std::uint8_t c = character(event.vk, held.shift, capsLock);
+  // A remapped key reports the character it types now.
+  const std::uint8_t c = event.character != 0 ? event.character : character(event.vk, held.shift, capsLock);
   if (c != 0) post(capsLock ? kWordletCapsOn : kCapsOffState, c);
   return HookVerdict::Pass;
 }
