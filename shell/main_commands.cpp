@@ -24,7 +24,7 @@ constexpr MenuItem Submenu(Menu menu, Menu submenu, const char* caption) {
 constexpr MenuItem kLayout[] = {
     Submenu(Menu::Bar, Menu::File, "&File"),
     Submenu(Menu::Bar, Menu::Macros, "&Macros"),
-    Entry(Menu::Bar, Command::Remap, "&Remap", kBrowse),  // the bar entry is the command itself
+    Entry(Menu::Bar, Command::Remap, "&Remap", kBuilt | kBrowse),  // the bar entry is the command itself
     Submenu(Menu::Bar, Menu::Options, "&Options"),
     Submenu(Menu::Bar, Menu::Tools, "&Tools"),
     Submenu(Menu::Bar, Menu::Help, "&Help"),

@@ -87,6 +87,7 @@ void TMainWin::OnCommand(Command command) {
       case Command::PrintMacroList: e.PrintClick(); break;
       case Command::PrinterFont: e.PrinterFontClick(); break;
       case Command::PrinterSetup: env_.host.PrinterSetup(); break;
+      case Command::Remap: e.RemapClick(); break;
       case Command::DisableScreenSaver:
         env_.configuration.disableScreenSaver = !env_.configuration.disableScreenSaver;
         e.RefreshMenu();

@@ -47,6 +47,12 @@ struct TMainWin::Engine final : PlayerHost, TransferListener, ActivationHost, Ne
   // A hook handle, or 0 after telling the user which hook failed.
   HookHandle Checked(HookHandle hook, const char* hookName, bool terminating);
 
+  // "&Remap": the remapper under the file-in-use check.
+  void RemapClick();
+  // Whenever a macro file's key-swap tables were loaded (once the hooks are
+  // in), the swap hook follows them at once.
+  void KeySwapStateChanged() override;
+
   // "<SWAP:" during a playback: the named file becomes the current one.
   void SwapMacroFile(const std::string& path);
   AlarmSettings Alarm() const;

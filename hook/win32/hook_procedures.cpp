@@ -1,6 +1,9 @@
 #include "hook/win32/hook_procedures.h"
 
+#include <array>
+
 #include "hook/hook_pipeline.h"
+#include "hook/key_character_map.h"
 #include "hook/hot_key_lookup.h"
 #include "base/private_messages.h"
 #include "base/virtual_keys.h"
@@ -18,6 +21,58 @@ DWORD lastEvent = 0;
 DWORD lastKey = 0;
 
 bool isMarked(ULONG_PTR extraInfo) { return extraInfo == kSyntheticInputMarker; }
+
+// --- Key swap ---------------------------------------------------------------------
+
+// The program's key-swap control block; its tables start at offset 8.
+constexpr wchar_t kKeySwapBlockName[] = L"TVTT1KGR";
+constexpr std::size_t kKeySwapTablesOffset = 8;
+const std::uint8_t* keySwapBlock = nullptr;
+bool swapOn = false;
+
+// The layouts met so far, each built once; the oldest gives way to a new one.
+struct LayoutEntry {
+  HKL layout = nullptr;
+  KeyCharacterMap map;
+};
+std::array<LayoutEntry, 6> layouts;
+std::size_t nextLayout = 0;
+// The layout of the window in front, asked again only after a pause in
+// typing (under Wine every such question is a round trip to the server).
+constexpr DWORD kLayoutRecheckMs = 20;
+const KeyCharacterMap* frontMap = nullptr;
+DWORD frontAskedAt = 0;
+
+const KeyCharacterMap& mapOf(HKL layout) {
+  for (const LayoutEntry& entry : layouts)
+    if (entry.layout == layout) return entry.map;
+  LayoutEntry& entry = layouts[nextLayout];
+  nextLayout = (nextLayout + 1) % layouts.size();
+  entry.layout = layout;
+  entry.map = KeyCharacterMap::build([layout](std::uint8_t c) {
+    return static_cast<std::int16_t>(VkKeyScanExA(static_cast<CHAR>(c), layout));
+  });
+  return entry.map;
+}
+
+HKL layoutInFront() {
+  const HWND front = GetForegroundWindow();
+  const DWORD thread = front != nullptr ? GetWindowThreadProcessId(front, nullptr) : 0;
+  return GetKeyboardLayout(thread);
+}
+
+const KeyCharacterMap* frontLayout(DWORD now) {
+  if (frontMap == nullptr || now - frontAskedAt >= kLayoutRecheckMs) {
+    frontMap = &mapOf(layoutInFront());
+    frontAskedAt = now;
+  }
+  return frontMap;
+}
+
+// The tables while the swap hook is installed; null otherwise.
+const std::uint8_t* swapTables() {
+  return swapOn && keySwapBlock != nullptr ? keySwapBlock + kKeySwapTablesOffset : nullptr;
+}
 
 // The window with the keyboard focus in the program in front: the macro's
 // target. The foreground window itself when its focus cannot be read.
@@ -47,7 +102,9 @@ bool carryOut(const HookOutcome& outcome) {
     // The system gets the replacement instead, sent as the library's own
     // input so that no stage decides it a second time.
     const InputEvent& key = outcome.replacement;
-    if (key.isKey() && threadWindow != nullptr) {
+    if (key.character != 0 && threadWindow != nullptr) {
+      PostMessageW(threadWindow, kTypeCharacterRequest, key.character, 0);
+    } else if (key.isKey() && threadWindow != nullptr) {
       PostMessageW(threadWindow, kReplacementKeyRequest, key.vk, key.up ? 1 : 0);
     }
     return true;
@@ -75,7 +132,12 @@ LRESULT CALLBACK keyboardHookProc(int code, WPARAM wParam, LPARAM lParam) {
     const auto* info = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
     const InputEvent event = InputEvent::key(static_cast<std::uint16_t>(info->vkCode),
                                              (info->flags & LLKHF_UP) != 0, isMarked(info->dwExtraInfo));
-    if (carryOut(pipeline.decide(event, libraryState().hookSettings()))) return 1;
+    HookSettings settings = libraryState().hookSettings();
+    if (const std::uint8_t* tables = swapTables(); tables != nullptr && !event.marked) {
+      settings.swapTables = tables;
+      settings.layout = frontLayout(lastKey);
+    }
+    if (carryOut(pipeline.decide(event, settings))) return 1;
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -133,6 +195,36 @@ DWORD lastKeySeen() { return lastKey; }
 
 void sendReplacementKey(WPARAM vk, LPARAM up) {
   keybd_event(static_cast<BYTE>(vk), 0, up != 0 ? KEYEVENTF_KEYUP : 0, kSyntheticInputMarker);
+}
+
+void setSwapActive(bool on) {
+  if (on && keySwapBlock == nullptr) {
+    // The program's block stays mapped for the library's whole life: the
+    // tables are read in place, so every change applies at the next key.
+    const HANDLE mapping = OpenFileMappingW(FILE_MAP_READ, FALSE, kKeySwapBlockName);
+    if (mapping != nullptr) {
+      keySwapBlock = static_cast<const std::uint8_t*>(MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0));
+      CloseHandle(mapping);
+    }
+  }
+  swapOn = on;
+  // The layout in front is ready before the first key.
+  if (on) frontLayout(GetTickCount());
+}
+
+void typeCharacter(WPARAM character) {
+  const CHAR ansi = static_cast<CHAR>(character);
+  WCHAR wide = 0;
+  if (MultiByteToWideChar(CP_ACP, 0, &ansi, 1, &wide, 1) != 1) return;
+  INPUT inputs[2]{};
+  for (INPUT& input : inputs) {
+    input.type = INPUT_KEYBOARD;
+    input.ki.wScan = wide;
+    input.ki.dwFlags = KEYEVENTF_UNICODE;
+    input.ki.dwExtraInfo = kSyntheticInputMarker;
+  }
+  inputs[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+  SendInput(2, inputs, sizeof(INPUT));
 }
 
 void sendMenuBlocker() {

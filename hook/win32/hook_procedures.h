@@ -40,4 +40,13 @@ void sendMenuBlocker();
 inline constexpr UINT kReplacementKeyRequest = WM_APP + 6;
 void sendReplacementKey(WPARAM vk, LPARAM up);
 
+// Key swap: while a swap hook is installed the keyboard procedure applies the
+// program's key-swap tables (read in place from its control block).
+void setSwapActive(bool on);
+// Posted to the thread window when a remapped key types another character:
+// wParam the character (in the system's ANSI code page). Typed marked,
+// outside the hook.
+inline constexpr UINT kTypeCharacterRequest = WM_APP + 7;
+void typeCharacter(WPARAM character);
+
 }  // namespace tavrix::hook

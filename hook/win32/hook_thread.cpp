@@ -45,6 +45,7 @@ std::uintptr_t installOnThread(HWND window, ThreadContext& context, HookKind kin
   }
   const HHOOK hook = installInputHook(kind);
   if (hook == nullptr) return 0;
+  if (kind == HookKind::Swap) setSwapActive(true);
   if (!hasInputHooks(context.registry)) {
     resyncKeyState(true);
     context.watchdog.restarted(GetTickCount());
@@ -62,6 +63,7 @@ bool removeOnThread(HWND window, ThreadContext& context, std::uintptr_t token) {
   } else {
     // Fails harmlessly when the system has already dropped the hook.
     if (systemHandle != 0) UnhookWindowsHookEx(reinterpret_cast<HHOOK>(systemHandle));
+    if (*kind == HookKind::Swap) setSwapActive(context.registry.count(HookKind::Swap) != 0);
     if (!hasInputHooks(context.registry)) KillTimer(window, kInputHookPollTimer);
   }
   return true;
@@ -141,6 +143,9 @@ LRESULT CALLBACK threadWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
       return 0;
     case kReplacementKeyRequest:
       sendReplacementKey(wParam, lParam);
+      return 0;
+    case kTypeCharacterRequest:
+      typeCharacter(wParam);
       return 0;
     case WM_TIMER:
       if (wParam == kForegroundPollTimer) pollForeground();

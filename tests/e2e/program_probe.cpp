@@ -446,12 +446,37 @@ int buttonPoint(const char* windowClass, const char* text, DWORD timeoutMs) {
   return 0;
 }
 
+// The screen point in the middle of item ITEM of the N-th list box (from 0,
+// in creation order) of the window in front of that class.
+int listItemPoint(const char* windowClass, int n, int item) {
+  const HWND window = requireWindow(windowClass);
+  if (window == nullptr) return 1;
+  HWND list = nullptr;
+  for (HWND child = FindWindowExA(window, nullptr, "ListBox", nullptr); child != nullptr;
+       child = FindWindowExA(window, child, "ListBox", nullptr)) {
+    if (n-- == 0) {
+      list = child;
+      break;
+    }
+  }
+  RECT rect{};
+  if (list == nullptr || SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&rect)) == LB_ERR) {
+    std::fprintf(stderr, "no such list box item in the window of class %s\n", windowClass);
+    return 1;
+  }
+  POINT middle{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+  ClientToScreen(list, &middle);
+  std::printf("%ld %ld\n", middle.x, middle.y);
+  return 0;
+}
+
 int usage() {
   std::fprintf(stderr,
                "usage: program_probe wait-window CLASS [MS] | caption CLASS | menu CLASS | list CLASS"
                " | message-box TEXT [MS [ok|yes|no]] | post CLASS MESSAGE [WPARAM [LPARAM]] | wait-gone CLASS [MS]"
                " | exists CLASS [MS] | handle CLASS [CHILD] | hold mutex|mapping NAME MS | ping CLASS [MS] | wait-hidden CLASS [MS]"
-               " | column-edge CLASS COLUMN | selected CLASS | button-point CLASS TEXT [MS]\n");
+               " | column-edge CLASS COLUMN | selected CLASS | button-point CLASS TEXT [MS]"
+               " | list-item-point CLASS N ITEM\n");
   return 2;
 }
 
@@ -477,5 +502,6 @@ int main(int argc, char** argv) {
   if (command == "selected") return selectedRow(argv[2]);
   if (command == "add-printer" && argc >= 4) return addPrinter(argv[2], argv[3]);
   if (command == "button-point" && argc >= 4) return buttonPoint(argv[2], argv[3], timeoutArg(argc, argv, 4));
+  if (command == "list-item-point" && argc >= 5) return listItemPoint(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
   return usage();
 }

@@ -36,7 +36,7 @@ expected_menu='&File
   S&ort
   -
   &Remove Macro
-&Remap [disabled]
+&Remap
 &Options
   &Appearance
   &Network

@@ -1,0 +1,32 @@
+// The main window's part in key remapping: "&Remap", and the swap hook
+// following the tables of each macro file loaded.
+#include "activation/key_remapping.h"
+#include "shell/main_window.h"
+#include "shell/main_window_engine.h"
+
+namespace tavrix {
+namespace {
+
+constexpr const char* kHelpFile = "TAVRIX.HLP";
+
+}  // namespace
+
+void TMainWin::Engine::RemapClick() {
+  const SwapHookChange change = MenuRemapClick(RemapRequest{
+      env.ui, *this, env.hooks, keySwap, swapHookInstalled, SwapFileName(file.Path()), modes.browse,
+      env.desktop.ScreenWidth(), env.desktop.ScreenHeight(),
+      [this] { env.host.ShowHelp(env.programFolder + "\\" + kHelpFile); }});
+  if (change == SwapHookChange::NotInstalled) Checked(0, "key swap", false);
+  swapsInUse = SwapsInUse(keySwap.SwapTables());
+}
+
+// A loaded file's mapping is in force at once (and none is left over from
+// the file before). Start-up installs the hook itself, after the tables.
+void TMainWin::Engine::KeySwapStateChanged() {
+  swapsInUse = SwapsInUse(keySwap.SwapTables());
+  if (index.table().KeyboardHook() == 0) return;
+  if (FollowSwapsInUse(env.hooks, keySwap, swapHookInstalled) == SwapHookChange::NotInstalled)
+    Checked(0, "key swap", false);
+}
+
+}  // namespace tavrix

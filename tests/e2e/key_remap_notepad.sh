@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Key remapping, end to end: the user maps "a" to "b" in "Keyboard Remapper"
+# (the main window's Remap, a double click on the row of "a", the next
+# character in "Select Character"), and typing "abcA" into Wine's notepad
+# gives "bbcA" (the shifted "A" is another character and stays); after the
+# mapping is undone the same way, "abcA" comes out as typed.
+set -uo pipefail
+source "$TAVRIX_ROOT/tests/e2e/program_support.bash"
+
+if ! have_tool; then
+  echo "skipped: the native tavrix tool is not built ($TAVRIX_TOOL)"
+  exit 0
+fi
+
+FORM_CLASS=TavrixModalBox
+LOWER_CASE_GRID=1  # the remapper's second list: "Lower Case"
+
+wait_caption() {  # wait_caption CAPTION: the front form shows CAPTION
+  local tries=0
+  until [[ $(probe caption "$FORM_CLASS" 2>/dev/null | tr -d '\r') == "$1" ]]; do
+    ((++tries > 100)) && fail "no form captioned \"$1\" (front form: \"$(probe caption "$FORM_CLASS")\")"
+    sleep 0.1
+  done
+}
+
+# The byte "a" produces in the key-swap file.
+produced_by_a() { head -c 27 "$folder/TAVRX.TVS" | tail -c 1; }
+
+# remap_a KEY: opens "Keyboard Remapper", double-clicks the row of "a", moves
+# the selection of "Select Character" by KEY and chooses it with Enter, then
+# closes the remapper with Enter (Ok); waits for the key-swap file to hold
+# EXPECTED for "a".
+remap_a() {
+  local key=$1 expected=$2 point tries=0
+  menu_keys "probe wait-window $FORM_CLASS 5000" alt+r || fail "Remap did not open the remapper"
+  wait_caption "Keyboard Remapper"
+  point=$(probe list-item-point "$FORM_CLASS" "$LOWER_CASE_GRID" 0 | tr -d '\r') || fail "no row of \"a\""
+  # shellcheck disable=SC2086
+  xdotool mousemove $point click --repeat 2 --delay 80 1 || fail "xdotool could not click"
+  wait_caption "Select Character"
+  xdotool key --delay 100 "$key" Return || fail "xdotool could not type"
+  wait_caption "Keyboard Remapper"
+  xdotool key Return || fail "xdotool could not type"
+  probe wait-gone "$FORM_CLASS" 20000 || fail "the remapper did not close on Ok"
+  until [[ $(produced_by_a) == "$expected" ]]; do
+    ((++tries > 100)) && fail "the key-swap file has \"$(produced_by_a)\" for a, not \"$expected\""
+    sleep 0.1
+  done
+}
+
+# Notepad in front again, as the user clicks into it. Without a window
+# manager the X keyboard focus stays with the window of the last mouse click
+# (the remapper's owner), whatever Windows has in front.
+notepad_in_front() {
+  driver front Notepad || fail "notepad did not come to the front"
+  local window
+  window=$(timeout 10 xdotool search --name ' - Notepad$' | head -1)
+  [[ -n $window ]] && timeout 10 xdotool windowfocus --sync "$window" || fail "cannot focus notepad's window"
+}
+
+folder=$(program_folder tvremap) || exit 1
+remove_configuration
+"$TAVRIX_TOOL" new "$folder/TAVRX.TVX" || fail "tavrix new failed"
+start_program_then_notepad
+
+remap_a Down b
+echo "a remapped to b"
+notepad_in_front
+user_types "abcA" || fail "xdotool could not type"
+driver wait-text Notepad "bbcA" 10000 || fail "with a mapped to b, \"abcA\" gave \"$(driver read Notepad)\""
+echo "\"abcA\" typed as \"bbcA\""
+
+remap_a Up a
+echo "mapping undone"
+notepad_in_front
+user_types "abcA" || fail "xdotool could not type"
+driver wait-text Notepad "bbcAabcA" 10000 || fail "after the undo, \"abcA\" gave \"$(driver read Notepad)\""
+echo "\"abcA\" typed as \"abcA\" again"
+
+terminate_now
