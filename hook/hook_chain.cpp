@@ -18,8 +18,8 @@ HookStages standardStages() {
   stages.push_back(std::make_unique<OwnInputStage>());
 
   // Key swap rewrites the user's character key (HookVerdict::Replace)
-  // before anything else reads it, so hot keys, capture and Wordlets all see
-  // the key the user gets.
+  // before anything else reads it: the replacement carries the character
+  // the user gets, and that is what capture and Wordlets must read.
   stages.push_back(std::make_unique<KeySwapStage>());
 
   stages.push_back(std::make_unique<CapsLockStage>());

@@ -208,8 +208,13 @@ void setSwapActive(bool on) {
     }
   }
   swapOn = on;
-  // The layout in front is ready before the first key.
-  if (on) frontLayout(GetTickCount());
+  if (!on) return;
+  // Every layout the user may switch to is ready before the first key (one
+  // loaded later is read at its first key).
+  HKL installed[8] = {};
+  const int count = GetKeyboardLayoutList(8, installed);
+  for (int k = 0; k < count && k < static_cast<int>(layouts.size()); ++k) mapOf(installed[k]);
+  frontLayout(GetTickCount());
 }
 
 void typeCharacter(WPARAM character) {
