@@ -119,11 +119,13 @@ TEST_F(KeySwapStageTest, AZeroSwallowsTheKeyWithItsRepeatsAndRelease) {
   EXPECT_EQ(std::string({Event('A', false), Event('A', false), Event('A', true), Event('B', false)}), "---.");
 }
 
-TEST_F(KeySwapStageTest, AnyCharacterFrom32To255CanBeProducedAndRepeats) {
+TEST_F(KeySwapStageTest, AnyStoredCharacterIsProducedAndRepeats) {
   Map('a', 0xE9);
   Map('b', ' ');
+  Map('c', 7);  // below 32: kept in the file and produced as stored
   EXPECT_EQ(std::string({Event('A', false), Event('A', false), Event('A', true)}), "\xE9\xE9-");
   EXPECT_EQ(Type('b'), " -");
+  EXPECT_EQ(Type('c'), "\x07-");
 }
 
 TEST_F(KeySwapStageTest, NothingIsSwappedWhereTheKeyIsNoRemappedCharacter) {
