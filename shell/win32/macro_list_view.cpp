@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "shell/macro_list_order.h"
 #include "shell/macro_list_text.h"
 
 namespace tavrix {
@@ -218,12 +219,10 @@ int MacroListView::SelectedMacro() const {
 }
 
 void MacroListView::SelectMacro(int n) {
-  for (int row = 0; row < RowCount(); ++row) {
-    if (rowMap_[static_cast<std::size_t>(row)] != n) continue;
-    ListView_SetItemState(list_, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    ListView_EnsureVisible(list_, row, FALSE);
-    return;
-  }
+  const int row = ReverseSort(rowMap_, n) - 1;
+  if (row < 0) return;
+  ListView_SetItemState(list_, row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+  ListView_EnsureVisible(list_, row, FALSE);
 }
 
 LRESULT MacroListView::OnCustomDraw(NMLVCUSTOMDRAW& draw) const {

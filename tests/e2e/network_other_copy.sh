@@ -55,7 +55,8 @@ write_lock() {
 scripting_editor=205
 
 driver front "$MAIN_WINDOW_CLASS" || fail "the main window did not come to the front"
-xdotool key --delay 100 End || fail "xdotool could not type"
+# The first row in the list's order: Ctrl+Alt+Shift+A, before the SYSTEM entries.
+xdotool key --delay 100 Home || fail "xdotool could not type"
 write_lock 3 1 46000.25
 probe post "$MAIN_WINDOW_CLASS" 273 $scripting_editor 0 || fail "cannot post the command"
 probe message-box "Macro File in use by another user.  Please try again later." 20000 >/dev/null ||
