@@ -27,6 +27,12 @@ constexpr KeyChars kKeys[] = {
 // Escape, Page Up .. Down Arrow, Insert, Delete.
 constexpr std::uint16_t kBreakKeys[] = {27, 33, 34, 35, 36, 37, 38, 39, 40, 45, 46};
 
+// Backspace, Tab, Enter and the keypad type the same in every layout (the
+// layout's table knows only the printable characters).
+bool SameInEveryLayout(std::uint16_t vk) {
+  return vk == 8 || vk == 9 || vk == 13 || (vk >= vk::kNumpad0 && vk <= 111);
+}
+
 }  // namespace
 
 WordletStage::WordletStage() {
@@ -62,14 +68,24 @@ HookVerdict WordletStage::decide(const InputEvent& event, const HookContext& con
       event.vk == vk::kRightWin)
     return HookVerdict::Pass;
   const Modifiers& held = context.modifiers;
-  if (held.ctrl || held.alt || held.win || (event.vk < breaks_.size() && breaks_[event.vk])) {
+  const KeyCharacterMap* layout = settings.layout;
+  // AltGr (Ctrl and Alt together) types characters in layouts that have them.
+  const bool altGr = held.ctrl && held.alt && layout != nullptr;
+  if (held.win || ((held.ctrl || held.alt) && !altGr) || (event.vk < breaks_.size() && breaks_[event.vk])) {
     post(kWordletReset, 0);
     return HookVerdict::Pass;
   }
   const bool capsLock = context.keys.capsLockOn();
-  // A remapped key reports the character it types now.
-  const std::uint8_t c = event.character != 0 ? event.character : character(event.vk, held.shift, capsLock);
-  if (c != 0) post(capsLock ? kWordletCapsOn : kCapsOffState, c);
+  // A remapped key reports the character it types now; otherwise the layout
+  // of the window in front says what the key types.
+  std::uint8_t c = event.character;
+  if (c == 0 && layout != nullptr) c = layout->character(event.vk, held.shift, altGr, capsLock);
+  if (c == 0 && (layout == nullptr || SameInEveryLayout(event.vk)) && !altGr) c = character(event.vk, held.shift, capsLock);
+  if (c != 0) {
+    post(capsLock ? kWordletCapsOn : kCapsOffState, c);
+  } else if (altGr) {
+    post(kWordletReset, 0);
+  }
   return HookVerdict::Pass;
 }
 

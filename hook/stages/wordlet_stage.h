@@ -5,7 +5,8 @@
 // pressed with Ctrl, Alt or Win held. (The program itself starts over when
 // another window comes in front.) Keys the program sends and hot keys,
 // swallowed before this stage, are never reported. The keys are read as the
-// US English layout types them.
+// keyboard layout of the window in front types them (AltGr included), or as
+// the US English layout does when the hooks know no layout.
 #pragma once
 
 #include <array>

@@ -133,9 +133,11 @@ LRESULT CALLBACK keyboardHookProc(int code, WPARAM wParam, LPARAM lParam) {
     const InputEvent event = InputEvent::key(static_cast<std::uint16_t>(info->vkCode),
                                              (info->flags & LLKHF_UP) != 0, isMarked(info->dwExtraInfo));
     HookSettings settings = libraryState().hookSettings();
-    if (const std::uint8_t* tables = swapTables(); tables != nullptr && !event.marked) {
+    if (!event.marked) {
+      const std::uint8_t* tables = swapTables();
       settings.swapTables = tables;
-      settings.layout = frontLayout(lastKey);
+      // Both the swap and the Wordlets read the character a key types.
+      if (tables != nullptr || settings.hasWordlets) settings.layout = frontLayout(lastKey);
     }
     if (carryOut(pipeline.decide(event, settings))) return 1;
   }
@@ -208,7 +210,10 @@ void setSwapActive(bool on) {
     }
   }
   swapOn = on;
-  if (!on) return;
+  if (on) readInstalledLayouts();
+}
+
+void readInstalledLayouts() {
   // Every layout the user may switch to is ready before the first key (one
   // loaded later is read at its first key).
   HKL installed[8] = {};

@@ -43,6 +43,10 @@ void sendReplacementKey(WPARAM vk, LPARAM up);
 // Key swap: while a swap hook is installed the keyboard procedure applies the
 // program's key-swap tables (read in place from its control block).
 void setSwapActive(bool on);
+// Reads the character tables of every installed keyboard layout (the swap
+// and the Wordlets read typed characters with them); on the hook thread,
+// before the keys come.
+void readInstalledLayouts();
 // Posted to the thread window when a remapped key types another character:
 // wParam the character (in the system's ANSI code page). Typed marked,
 // outside the hook.

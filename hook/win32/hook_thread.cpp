@@ -46,6 +46,7 @@ std::uintptr_t installOnThread(HWND window, ThreadContext& context, HookKind kin
   const HHOOK hook = installInputHook(kind);
   if (hook == nullptr) return 0;
   if (kind == HookKind::Swap) setSwapActive(true);
+  if (kind == HookKind::Keyboard) readInstalledLayouts();
   if (!hasInputHooks(context.registry)) {
     resyncKeyState(true);
     context.watchdog.restarted(GetTickCount());

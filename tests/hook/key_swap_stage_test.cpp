@@ -13,22 +13,15 @@
 #include "base/virtual_keys.h"
 #include "hook/hook_pipeline.h"
 #include "platform/sim/us_keyboard_layout.h"
+#include "tests/support/german_key_scan.h"
 
 namespace tavrix::hook {
 namespace {
 
+using test_support::GermanKeyScan;
+
 constexpr std::uint32_t kMain = 0x1000;
 constexpr std::uint16_t kAltGrVk = vk::kRightMenu;
-
-// A German layout, as far as the tests below need it: Y and Z change places,
-// @ is AltGr+Q, # has its own key and ? is Shift+ß.
-std::int16_t GermanKeyScan(std::uint8_t c) {
-  static const std::map<std::uint8_t, std::int16_t> keys = {
-      {'y', 'Z'}, {'Y', 0x100 | 'Z'}, {'z', 'Y'}, {'Z', 0x100 | 'Y'}, {'@', 0x600 | 'Q'},
-      {'q', 'Q'}, {'#', 0xBF},        {'?', 0x100 | 0xDB}, {0xDF, 0xDB}, {0xE4, 0xDE}, {0xC4, 0x100 | 0xDE}};
-  const auto it = keys.find(c);
-  return it == keys.end() ? std::int16_t{-1} : it->second;
-}
 
 class KeySwapStageTest : public ::testing::Test {
  protected:

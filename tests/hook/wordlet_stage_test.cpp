@@ -10,6 +10,8 @@
 #include "base/private_messages.h"
 #include "base/virtual_keys.h"
 #include "hook/hook_pipeline.h"
+#include "hook/key_character_map.h"
+#include "tests/support/german_key_scan.h"
 
 namespace tavrix::hook {
 namespace {
@@ -83,6 +85,32 @@ TEST_F(WordletStageTest, TypedCharactersAsTheUsLayoutTypesThem) {
       {"a key with Ctrl or Alt starts over", {Down(vk::kControl), 'V', Up(vk::kControl), Down(vk::kMenu), 'X', Up(vk::kMenu), 'Y'},
        "||y"},
       {"modifiers and function keys alone report nothing", {vk::kShift, vk::kControl, vk::kLeftWin, 112}, ""},
+  };
+  for (const auto& c : cases) {
+    pipeline = HookPipeline();
+    EXPECT_EQ(Reported(c.keys), c.reported) << c.name;
+  }
+}
+
+// With the layout of the window in front known, a key reports what it types
+// there: Y and Z change places, AltGr+Q is @ (not a start-over), a key the
+// layout gives no character reports nothing, and Backspace, Enter and the
+// keypad read as everywhere.
+TEST_F(WordletStageTest, TypedCharactersAsTheLayoutInFrontTypesThem) {
+  const KeyCharacterMap german = KeyCharacterMap::build(test_support::GermanKeyScan);
+  settings.layout = &german;
+  const struct {
+    const char* name;
+    std::initializer_list<int> keys;
+    const char* reported;
+  } cases[] = {
+      {"swapped letters", {'Z', 'Y', Down(vk::kShift), 'Z', Up(vk::kShift)}, "yzY"},
+      {"AltGr", {Down(vk::kLeftControl), Down(vk::kRightMenu), 'Q', Up(vk::kRightMenu), Up(vk::kLeftControl), 'Q'},
+       "@q"},
+      {"AltGr on a key without such a character starts over", {Down(vk::kLeftControl), Down(vk::kRightMenu), 'W'}, "|"},
+      {"keys of the layout's own", {0xDE, Down(vk::kShift), 0xDE, 0xDB, Up(vk::kShift), 0xBF}, "\xE4\xC4?#"},
+      {"a key the layout types nothing with", {186}, ""},
+      {"Backspace, Enter and the keypad", {8, 13, 96, 107}, "\b\r0+"},
   };
   for (const auto& c : cases) {
     pipeline = HookPipeline();
