@@ -7,7 +7,9 @@ namespace tavrix {
 namespace {
 
 constexpr char kClassName[] = "TavrixModalBox";
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+// No WS_CLIPCHILDREN: a group box paints only its frame and caption, so the
+// form must paint the background behind it.
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT | WS_EX_APPWINDOW;
 constexpr int kFirstId = 100;
 // How long the modal loop sleeps at most between looks at its end flag.
