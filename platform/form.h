@@ -120,6 +120,9 @@ class Control {
   Handler onChange;
   // A double click on an item of a list box (the choice has already changed).
   Handler onDoubleClick;
+  // The right mouse button pressed and released on a button, or on one row
+  // of a list box (the list's `itemIndex` is that row then).
+  Handler onRightClick;
 
  protected:
   Control(Form& form, ControlKind kind, std::string name, Bounds bounds, std::string text);
@@ -149,6 +152,12 @@ class Button : public Control {
   Button(Form& form, std::string name, Bounds bounds, std::string text, ButtonRole role = ButtonRole::Plain)
       : Control(form, ControlKind::Button, std::move(name), bounds, std::move(text)), role(role) {}
   ButtonRole role;
+  // A button that shows an icon instead of its caption: "program" (the
+  // program's icon), "menu" (the menu icon) or an icon file's path, drawn
+  // `iconSize` pixels square; `hint` is shown while the mouse rests on it.
+  std::string icon;
+  int iconSize = 0;
+  std::string hint;
   bool IsDefault() const { return role == ButtonRole::Default || role == ButtonRole::DefaultAndCancel; }
   bool IsCancel() const { return role == ButtonRole::Cancel || role == ButtonRole::DefaultAndCancel; }
 };
@@ -179,11 +188,25 @@ class ComboBox : public Control {
   int itemIndex = -1;  // -1: none chosen
 };
 
+// A cell of the rows of a list drawn in columns: from `start` for `width`
+// fourteenths of the row's width; shaded cells have a silver background.
+// Each item holds its cells' texts separated by tabs, each text cut from its
+// end until it fits its cell.
+struct ListColumn {
+  int start = 0;
+  int width = 14;
+  bool shaded = false;
+};
+
 class ListBox : public Control {
  public:
   ListBox(Form& form, std::string name, Bounds bounds)
       : Control(form, ControlKind::ListBox, std::move(name), bounds, {}) {}
   std::vector<std::string> items;
+  // None: plain rows. Otherwise the rows are drawn in these cells, separated
+  // by grey lines, each row `itemHeight` pixels high.
+  std::vector<ListColumn> columns;
+  int itemHeight = 17;
   int itemIndex = -1;
   // A list where the user picks any number of rows: `selected` holds one
   // flag per item (missing ones read as not selected).
@@ -216,6 +239,11 @@ class Form {
   // The top left corner of the window on the screen; none: centred.
   std::optional<Point> position;
   bool topMost = false;
+  // A small caption and no taskbar button.
+  bool toolWindow = false;
+  // A character typed into the form (in a list box of the form); none: the
+  // controls handle their keys as usual.
+  std::function<FormReply(char)> onCharacter;
   // Where the focus is when the form shows.
   Control* activeControl = nullptr;
   // A form the user may resize: the window keeps at least this client width,
@@ -247,6 +275,10 @@ class Form {
   FormReply Clicked(Control& control);
   FormReply Changed(Control& control) { return Run(control.onChange); }
   FormReply DoubleClicked(Control& control) { return Run(control.onDoubleClick); }
+  FormReply RightClicked(Control& control) { return Run(control.onRightClick); }
+  FormReply TypedCharacter(char typed) {
+    return onCharacter ? Run([this, typed] { return onCharacter(typed); }) : FormReply::Stay();
+  }
   // Enter: the enabled Default button; Escape: the enabled Cancel button.
   FormReply PressEnter();
   FormReply PressEscape();

@@ -18,6 +18,7 @@ struct FileDialogRequest {
   std::string filter;            // "Tavrix (*.TVX)|*.TVX"
   std::string defaultExtension;  // "TVX"
   bool save = false;             // save dialog (prompts before overwriting)
+  std::string initialFolder;     // where the dialog starts; empty: the system's choice
 };
 
 class Ui {

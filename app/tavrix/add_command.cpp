@@ -18,6 +18,10 @@
 #include "store/macro_record.h"
 
 namespace tavrix::tool {
+
+// add --popup (popup_commands.cpp).
+int RunAddPopup(const Arguments& args, std::ostream& out, std::ostream& err);
+
 namespace {
 
 constexpr const char* kUsage =
@@ -26,7 +30,9 @@ constexpr const char* kUsage =
     "[--sched startup|once|hourly|daily|weekly|monthly|other] [--at HH:MM(AM|PM)] [--days Mon,Tue,...,Sun] "
     "[--month M] [--day D] [--year Y] [--past-hour M] [--interval N] [--weekday 1-7] "
     "[--network [--known N] [--now TIME] [--seen V@TIME]]   "
-    "append a macro and print its number (a timed one has the default schedule but for the fields given)";
+    "append a macro and print its number (a timed one has the default schedule but for the fields given); "
+    "add FILE --popup --hotkey NAME [--nickname TEXT] [--tray] [--style 1|2|3] [--icon-size 0-4] [--entries N,N,...]   "
+    "append a popup menu as \"Build Macro Menu\" does";
 
 struct AddRequest {
   std::string file;
@@ -218,6 +224,7 @@ MacroRecord BuildRecord(const AddRequest& request, const LocalDateTime& now) {
 }
 
 int RunAdd(const Arguments& args, std::ostream& out, std::ostream& err) {
+  if (std::find(args.begin(), args.end(), "--popup") != args.end()) return RunAddPopup(args, out, err);
   AddRequest request;
   if (const auto problem = Parse(args, request)) {
     err << "tavrix add: " << *problem << "\n";

@@ -27,6 +27,7 @@ std::optional<std::string> RunFileDialog(const FileDialogRequest& request, Windo
   dialog.lpstrFile = path;
   dialog.nMaxFile = sizeof path;
   dialog.lpstrTitle = request.title.empty() ? nullptr : request.title.c_str();
+  dialog.lpstrInitialDir = request.initialFolder.empty() ? nullptr : request.initialFolder.c_str();
   dialog.lpstrDefExt = request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
   dialog.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING;
   if (request.save) {
