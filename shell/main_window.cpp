@@ -295,6 +295,7 @@ void TMainWin::Start(FirstShow how) {
   e.ShowTrayMode();
   e.RefillMacroList();
   e.RefreshMenu();
+  e.BuildPopupTrayIcons();
   if (TrayMode()) {
     // In tray mode the program starts in the tray only.
     env_.host.ShowTaskbarWindow(false);

@@ -121,6 +121,11 @@ class TMainWin {
   bool AllowScreenSaver() const;
   // Runs macro n as the dispatcher does (popup menus, playback, end key).
   void RunMacro(int n);
+  // A right click on the tray icon of popup menu n at screen x: its menu
+  // opens there for the window that was in front before the program.
+  void MenuTaskIconRightClick(int n, int clickX);
+  // "Build Macro Menu" on the existing popup menu n ("Mo&dify Popup Menu").
+  void ModifyPopupMenu(int n);
 
   // --- State other parts read ---------------------------------------------
   MacroIndex& Index();

@@ -6,11 +6,14 @@
 
 #include <array>
 #include <map>
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "activation/activation_dispatcher.h"
 #include "activation/activation_host.h"
 #include "activation/foreground_tracking.h"
+#include "activation/popup_menu.h"
 #include "activation/scheduler.h"
 #include "activation/timed_macro_playback.h"
 #include "activation/wordlets.h"
@@ -144,6 +147,23 @@ struct TMainWin::Engine final : PlayerHost, TransferListener, ActivationHost, Ne
   // it can be), activations, menu, scheduler, popup tray icons again.
   void ReloadEverything() override;
 
+  // --- Popup menus (main_window_popup.cpp) ------------------------------------------
+  // "Choose A Macro" for the menu in the record buffer; the macro chosen, 0 none.
+  int ShowPopupMenu(const MacroRecord& menu) override;
+  void ShowMenuForTopMostWindow() override { MenuTopWindow(); }
+  // System activation "4": the macros that fit the window in front.
+  void MenuTopWindow();
+  // The executable file name of the program in front.
+  std::string GetTopProgram();
+  // `DoMenuTaskIcon` / `ClearMenuTaskIcon`.
+  void BuildPopupTrayIcons() override;
+  void RemovePopupTrayIcons() override;
+  // "Build Macro Menu" on popup menu n; saved under the file-in-use check.
+  void ModifyPopupMenu(int n);
+  std::string QuickInfoText(int n);
+  // The Icons folder below the program folder.
+  IconFiles& Icons();
+
   // --- ActivationHost --------------------------------------------------------------
   void ActivateMe() override { owner.ActivateMe(); }
   void StartClearTimer() override { env.host.StartTimer(MainTimer::Clear, kClearTimerMs); }
@@ -168,6 +188,8 @@ struct TMainWin::Engine final : PlayerHost, TransferListener, ActivationHost, Ne
   NetworkLock netLock{env.ui, [this] { return env.desktop.Now(); }, *this};
   TransferCommands transfer{file, env.ui, *this, [this] { return env.desktop.Now(); }};
   int syncCount = 0;  // minutes counted by the synchronisation timer
+  std::unique_ptr<IconFiles> icons;  // the Icons folder below the program folder
+  std::optional<int> trayClickX;      // where the popup-menu tray icon was clicked
   bool swapsInUse = false;
   bool swapHookInstalled = false;
   bool closed = false;

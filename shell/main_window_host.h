@@ -7,7 +7,9 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "activation/popup_menu.h"
 #include "platform/desktop.h"
 #include "shell/config/configuration.h"
 #include "shell/macro_list_print.h"
@@ -91,6 +93,10 @@ class MainWindowHost {
 
   // The program's icon in the system tray (tray mode).
   virtual void ShowTrayIcon(bool shown) = 0;
+  // The popup-menu tray icons: those shown before go, `icons` come (their
+  // icon files in `iconsFolder`); a right click on one reaches
+  // TMainWin::MenuTaskIconRightClick.
+  virtual void SetPopupTrayIcons(const std::vector<PopupTrayIcon>& /*icons*/, const std::string& /*iconsFolder*/) {}
   virtual void ShowHelp(const std::string& helpFile) = 0;
 
   // Takes the window's size and position into the configuration.

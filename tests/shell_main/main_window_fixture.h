@@ -92,6 +92,11 @@ class RecordingHost : public MainWindowHost {
     trayIcon = shown;
     Note(std::string("ShowTrayIcon ") + (shown ? "1" : "0"));
   }
+  void SetPopupTrayIcons(const std::vector<PopupTrayIcon>& icons, const std::string& /*folder*/) override {
+    std::string line = "PopupTrayIcons";
+    for (const PopupTrayIcon& icon : icons) line += " " + std::to_string(icon.macro) + ":" + icon.icon + ":" + icon.tooltip;
+    Note(line);
+  }
   void ShowHelp(const std::string& file) override { Note("ShowHelp " + file); }
   void StoreWindowBounds() override { Note("StoreWindowBounds"); }
   bool ChooseFont(FontSettings& font, bool printFont) override { return chooseFont && chooseFont(font, printFont); }
