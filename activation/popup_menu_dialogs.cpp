@@ -326,9 +326,11 @@ FormReply TDoBuildMenu::OkButtonClick() {
 // --- Callers ----------------------------------------------------------------------
 
 BuildMenuOutcome RunBuildMacroMenu(Ui& ui, const MacroIndex& index, IconFiles* icons, MacroRecord& record,
-                                   bool existing, const std::function<std::string(int)>& quickInfo) {
+                                   bool existing, const std::function<std::string(int)>& quickInfo,
+                                   const std::function<void(const std::string&)>& showHelp) {
   TDoBuildMenu form(record, existing, HotKeyName(record.Activation()), index, ui, icons);
   form.quickInfo = quickInfo;
+  form.showHelp = showHelp;
   if (ui.RunForm(form) != ModalResult::Ok || !form.ok) return {};
   return {true, form.trayChanged};
 }

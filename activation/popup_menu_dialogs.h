@@ -153,8 +153,11 @@ struct BuildMenuOutcome {
 // for a new menu `record`'s `Activation` is the menu's hot key, and the
 // dialog shows its name. Ok leaves the finished record in `record`; the
 // caller saves it (`SaveNewPopupMenu` or `SavePopupMenu`).
+// `quickInfo` gives a macro's quick information, `showHelp` opens the help
+// file at a keyword.
 BuildMenuOutcome RunBuildMacroMenu(Ui& ui, const MacroIndex& index, IconFiles* icons, MacroRecord& record,
-                                   bool existing, const std::function<std::string(int)>& quickInfo = {});
+                                   bool existing, const std::function<std::string(int)>& quickInfo = {},
+                                   const std::function<void(const std::string&)>& showHelp = {});
 
 // A new menu made by the builder: the count is raised and published, then
 // the record is appended. The macro number it got, or 0 when the save failed

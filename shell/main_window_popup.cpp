@@ -100,8 +100,9 @@ void TMainWin::Engine::ModifyPopupMenu(int n) {
   if (!hold.Taken() || !file.CheckCanChange()) return;
   MacroRecord record;
   if (!file.ReadRecord(n, record)) return;
-  const BuildMenuOutcome outcome =
-      RunBuildMacroMenu(env.ui, index, &Icons(), record, true, [this](int m) { return QuickInfoText(m); });
+  const BuildMenuOutcome outcome = RunBuildMacroMenu(
+      env.ui, index, &Icons(), record, true, [this](int m) { return QuickInfoText(m); },
+      [this](const std::string& /*keyword*/) { env.host.ShowHelp(env.programFolder + "\\TAVRIX.HLP"); });
   if (!outcome.ok) return;
   if (!file.SaveRecord(n, record)) return;
   hold.Changed();

@@ -60,8 +60,9 @@ ControlClass ClassOf(const Control& control) {
     case ControlKind::Edit:
       return {"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case ControlKind::Button: {
-      const bool isDefault = static_cast<const Button&>(control).IsDefault();
-      return {"BUTTON", WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0};
+      const auto& button = static_cast<const Button&>(control);
+      const DWORD icon = button.icon.empty() ? 0 : BS_ICON;
+      return {"BUTTON", WS_TABSTOP | icon | (button.IsDefault() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0};
     }
     case ControlKind::CheckBox:
       return {"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0};
@@ -73,8 +74,12 @@ ControlClass ClassOf(const Control& control) {
               0};
     }
     case ControlKind::ListBox: {
-      const bool multi = static_cast<const ListBox&>(control).multiSelect;
-      return {"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | (multi ? LBS_MULTIPLESEL : 0), WS_EX_CLIENTEDGE};
+      const auto& list = static_cast<const ListBox&>(control);
+      // A list drawn in columns keeps no strings of its own: its rows are
+      // drawn from the form's items.
+      const DWORD drawn = list.columns.empty() ? 0 : LBS_OWNERDRAWFIXED | LBS_NOINTEGRALHEIGHT;
+      return {"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | (list.multiSelect ? LBS_MULTIPLESEL : 0) | drawn,
+              WS_EX_CLIENTEDGE};
     }
     case ControlKind::GroupBox:
       return {"BUTTON", BS_GROUPBOX, 0};
@@ -102,6 +107,22 @@ void SetTextIfChanged(HWND window, const std::string& text) {
   if (WindowText(window) != text) SetWindowTextA(window, text.c_str());
 }
 
+constexpr char kOldProcedureProperty[] = "TavrixFormChildProc";
+constexpr COLORREF kSilver = RGB(192, 192, 192);
+constexpr COLORREF kGrey = RGB(128, 128, 128);
+FormIconMaker iconMaker = nullptr;
+
+std::vector<std::string> SplitCells(const std::string& row) {
+  std::vector<std::string> cells;
+  std::size_t at = 0;
+  for (;;) {
+    const std::size_t tab = row.find('\t', at);
+    cells.push_back(row.substr(at, tab == std::string::npos ? std::string::npos : tab - at));
+    if (tab == std::string::npos) return cells;
+    at = tab + 1;
+  }
+}
+
 UINT IconFor(const std::string& caption) {
   if (caption.find("Error") != std::string::npos) return MB_ICONERROR;
   if (caption == "Warning") return MB_ICONWARNING;
@@ -122,13 +143,26 @@ TextSize MeasureFormText(std::string_view text) {
   return TextSize{size.cx, metrics.tmHeight};
 }
 
+void SetFormIconMaker(FormIconMaker maker) { iconMaker = maker; }
+
+HICON MakeFormIcon(const std::string& name, int size) {
+  if (name != "program" && name != "menu") {
+    if (HANDLE loaded = LoadImageA(nullptr, name.c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE))
+      return static_cast<HICON>(loaded);
+    return iconMaker != nullptr ? iconMaker("program", size) : nullptr;
+  }
+  return iconMaker != nullptr ? iconMaker(name, size) : nullptr;
+}
+
 FormWindow::~FormWindow() {
   if (window_ != nullptr && IsWindow(window_)) DestroyWindow(window_);
+  for (HICON icon : icons_) DestroyIcon(icon);
 }
 
 bool FormWindow::Create() {
   if (!RegisterFormClass(&FormWindow::Procedure)) return false;
-  const DWORD exStyle = kExStyle | (form_.topMost ? WS_EX_TOPMOST : 0);
+  DWORD exStyle = kExStyle | (form_.topMost ? WS_EX_TOPMOST : 0);
+  if (form_.toolWindow) exStyle = (exStyle & ~static_cast<DWORD>(WS_EX_APPWINDOW)) | WS_EX_TOOLWINDOW;
   const DWORD style = StyleOf(form_);
   RECT frame{0, 0, form_.clientWidth, form_.clientHeight};
   AdjustWindowRectEx(&frame, style, FALSE, exStyle);
@@ -141,8 +175,13 @@ bool FormWindow::Create() {
   int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
   int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   if (form_.position) {
+    // A placed form stays whole on the screen: its frame may not push it off.
     left = form_.position->left;
     top = form_.position->top;
+    if (top + height > GetSystemMetrics(SM_CYSCREEN)) top = GetSystemMetrics(SM_CYSCREEN) - height;
+    if (left + width > GetSystemMetrics(SM_CXSCREEN)) left = GetSystemMetrics(SM_CXSCREEN) - width;
+    if (left < 0) left = 0;
+    if (top < 0) top = 0;
   }
   window_ = CreateWindowExA(exStyle, kClassName, form_.caption.c_str(), style, left, top, width, height, nullptr,
                             nullptr, GetModuleHandleA(nullptr), this);
@@ -156,6 +195,20 @@ bool FormWindow::Create() {
     HWND control = CreateControl(*controls[i], kFirstId + static_cast<int>(i));
     if (StartsRadioGroup(controls, i)) SetWindowLongA(control, GWL_STYLE, GetWindowLongA(control, GWL_STYLE) | WS_GROUP);
     controls_.push_back(control);
+    const Control& model = *controls[i];
+    const bool typedInto = model.kind == ControlKind::ListBox && form_.onCharacter;
+    if (control != nullptr && (typedInto || model.onRightClick)) {
+      SetPropA(control, kOldProcedureProperty,
+               reinterpret_cast<HANDLE>(GetWindowLongPtrA(control, GWLP_WNDPROC)));
+      SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FormWindow::ChildProcedure));
+    }
+    if (control != nullptr && model.kind == ControlKind::Button && !static_cast<const Button&>(model).icon.empty()) {
+      const auto& button = static_cast<const Button&>(model);
+      if (HICON icon = MakeFormIcon(button.icon, button.iconSize > 0 ? button.iconSize : 32)) {
+        icons_.push_back(icon);
+        SendMessageA(control, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(icon));
+      }
+    }
   }
   CopyIn();
   return true;
@@ -211,7 +264,12 @@ void FormWindow::CopyIn() {
         const auto& list = static_cast<const ListBox&>(control);
         if (itemsShown_[i] != list.items) {
           SendMessageA(handle, LB_RESETCONTENT, 0, 0);
-          for (const std::string& item : list.items) SendMessageA(handle, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+          for (std::size_t item = 0; item < list.items.size(); ++item) {
+            // A list drawn in columns stores the item's number only.
+            const LPARAM data = list.columns.empty() ? reinterpret_cast<LPARAM>(list.items[item].c_str())
+                                                     : static_cast<LPARAM>(item);
+            SendMessageA(handle, LB_ADDSTRING, 0, data);
+          }
           itemsShown_[i] = list.items;
         }
         if (list.multiSelect) {
@@ -410,8 +468,125 @@ LRESULT CALLBACK FormWindow::Procedure(HWND window, UINT message, WPARAM wParam,
   return self->Handle(message, wParam, lParam);
 }
 
+int FormWindow::IndexOfHandle(HWND handle) const {
+  for (std::size_t i = 0; i < controls_.size(); ++i)
+    if (controls_[i] == handle) return static_cast<int>(i);
+  return -1;
+}
+
+void FormWindow::MeasureItem(MEASUREITEMSTRUCT& measure) const {
+  const int index = static_cast<int>(measure.CtlID) - kFirstId;
+  if (index < 0 || index >= static_cast<int>(form_.Controls().size())) return;
+  const Control& control = *form_.Controls()[static_cast<std::size_t>(index)];
+  if (control.kind == ControlKind::ListBox) measure.itemHeight = static_cast<UINT>(static_cast<const ListBox&>(control).itemHeight);
+}
+
+void FormWindow::DrawItem(const DRAWITEMSTRUCT& draw) const {
+  const int index = static_cast<int>(draw.CtlID) - kFirstId;
+  if (index < 0 || index >= static_cast<int>(form_.Controls().size())) return;
+  const Control& control = *form_.Controls()[static_cast<std::size_t>(index)];
+  if (control.kind != ControlKind::ListBox) return;
+  const auto& list = static_cast<const ListBox&>(control);
+  HDC dc = draw.hDC;
+  const RECT row = draw.rcItem;
+  const bool selected = (draw.itemState & ODS_SELECTED) != 0;
+  FillRect(dc, &row, GetSysColorBrush(COLOR_WINDOW));
+  if (draw.itemID == static_cast<UINT>(-1) || draw.itemID >= list.items.size()) return;
+  const std::vector<std::string> cells = SplitCells(list.items[draw.itemID]);
+  HGDIOBJ oldFont = SelectObject(dc, FormFont());
+  SetBkMode(dc, TRANSPARENT);
+  HPEN grey = CreatePen(PS_SOLID, 1, kGrey);
+  HGDIOBJ oldPen = SelectObject(dc, grey);
+  const int width = row.right - row.left;
+  for (std::size_t c = 0; c < list.columns.size(); ++c) {
+    const ListColumn& column = list.columns[c];
+    RECT cell{row.left + column.start * width / 14, row.top, row.left + (column.start + column.width) * width / 14,
+              row.bottom};
+    if (column.shaded) {
+      HBRUSH silver = CreateSolidBrush(kSilver);
+      FillRect(dc, &cell, silver);
+      DeleteObject(silver);
+    }
+    SetTextColor(dc, GetSysColor(selected && !column.shaded ? COLOR_HIGHLIGHT : COLOR_WINDOWTEXT));
+    // The text is cut from its end until it fits its cell.
+    std::string text = c < cells.size() ? cells[c] : std::string();
+    const int room = cell.right - cell.left - 4;
+    SIZE size{};
+    while (!text.empty() && GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size) &&
+           size.cx > room)
+      text.pop_back();
+    TextOutA(dc, cell.left + 2, cell.top + 1, text.c_str(), static_cast<int>(text.size()));
+    MoveToEx(dc, cell.right - 1, row.top, nullptr);
+    LineTo(dc, cell.right - 1, row.bottom);
+  }
+  MoveToEx(dc, row.left, row.bottom - 1, nullptr);
+  LineTo(dc, row.right, row.bottom - 1);
+  if ((draw.itemState & ODS_FOCUS) != 0) DrawFocusRect(dc, &row);
+  SelectObject(dc, oldPen);
+  DeleteObject(grey);
+  SelectObject(dc, oldFont);
+}
+
+LRESULT CALLBACK FormWindow::ChildProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto old = reinterpret_cast<WNDPROC>(GetPropA(window, kOldProcedureProperty));
+  HWND parent = GetParent(window);
+  auto* self = parent != nullptr ? reinterpret_cast<FormWindow*>(GetWindowLongPtrA(parent, GWLP_USERDATA)) : nullptr;
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
+    RemovePropA(window, kOldProcedureProperty);
+  } else if (self != nullptr && self->ChildMessage(window, message, wParam, lParam)) {
+    return 0;
+  }
+  return old != nullptr ? CallWindowProcA(old, window, message, wParam, lParam) : DefWindowProcA(window, message, wParam, lParam);
+}
+
+bool FormWindow::ChildMessage(HWND child, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!running_ || copyingIn_) return false;
+  const int index = IndexOfHandle(child);
+  if (index < 0) return false;
+  Control& control = *form_.Controls()[static_cast<std::size_t>(index)];
+  const bool isList = control.kind == ControlKind::ListBox;
+  const auto rowAt = [&](LPARAM point) {
+    if (!isList) return -1;
+    const LRESULT hit = SendMessageA(child, LB_ITEMFROMPOINT, 0, point);
+    return HIWORD(hit) != 0 ? -3 : static_cast<int>(LOWORD(hit));
+  };
+  switch (message) {
+    case WM_CHAR:
+      // Control characters (Enter, Escape, Tab) keep their usual meaning.
+      if (!isList || !form_.onCharacter || wParam < 32) return false;
+      CopyOut();
+      Apply(form_.TypedCharacter(static_cast<char>(wParam)));
+      return true;
+    case WM_RBUTTONDOWN:
+      if (!control.onRightClick) return false;
+      rightPressRow_ = rowAt(lParam);
+      return true;
+    case WM_RBUTTONUP: {
+      if (!control.onRightClick) return false;
+      const int row = rowAt(lParam);
+      const bool same = row == rightPressRow_ && row != -3;
+      rightPressRow_ = -2;
+      if (!same) return true;
+      if (isList) SendMessageA(child, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+      CopyOut();
+      if (isList) static_cast<ListBox&>(control).itemIndex = row;
+      Apply(form_.RightClicked(control));
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
 LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_MEASUREITEM:
+      MeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+      return TRUE;
+    case WM_DRAWITEM:
+      DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;

@@ -17,6 +17,15 @@ namespace tavrix {
 // system's message font, so the forms follow the user's font size.
 TextSize MeasureFormText(std::string_view text);
 
+// Where the icons of icon buttons named "program" and "menu" come from (the
+// program draws its own); an icon file's path is loaded from the file, and a
+// file that cannot be loaded shows the program icon.
+using FormIconMaker = HICON (*)(const std::string& name, int size);
+void SetFormIconMaker(FormIconMaker maker);
+// The icon named as an icon button names it, `size` pixels square; the
+// caller destroys it. Null when nothing can make it.
+HICON MakeFormIcon(const std::string& name, int size);
+
 class FormWindow {
  public:
   explicit FormWindow(Form& form) : form_(form) {}
@@ -48,12 +57,20 @@ class FormWindow {
   void OnCommand(int id, int notification);
   void Apply(const FormReply& reply);
   HWND HandleOf(const Control* control) const;
+  int IndexOfHandle(HWND handle) const;
+  // Lists drawn in columns, typed characters and right clicks.
+  void MeasureItem(MEASUREITEMSTRUCT& measure) const;
+  void DrawItem(const DRAWITEMSTRUCT& draw) const;
+  static LRESULT CALLBACK ChildProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  bool ChildMessage(HWND child, UINT message, WPARAM wParam, LPARAM lParam);
 
   Form& form_;
   HWND window_ = nullptr;
   std::vector<HWND> controls_;  // in the form's order; id = kFirstId + index
   std::vector<std::vector<std::string>> itemsShown_;
   HWND savedFocus_ = nullptr;
+  std::vector<HICON> icons_;  // made for icon buttons; destroyed with the window
+  int rightPressRow_ = -2;    // the list row (-1 a button) the right button went down on
   bool running_ = false;
   bool copyingIn_ = false;
 };

@@ -6,6 +6,7 @@
 
 #include "base/private_messages.h"
 #include "platform/win32/foreground_handover.h"
+#include "platform/win32/form_window.h"
 #include "shell/win32/font_dialog.h"
 #include "shell/win32/gui_font.h"
 #include "shell/win32/program_icon.h"
@@ -20,6 +21,10 @@ constexpr const char* kProgramTooltip = "Tavrix";
 // Posted to itself once the user has resized a list column: by then the list
 // holds the column's new width.
 constexpr UINT kMsgColumnsResized = WM_APP + 1;
+// Posted by a popup-menu tray icon's right click (wParam its macro number,
+// lParam the click's x): the icons may be rebuilt while the menu is open, so
+// nothing runs inside the icon's own window procedure.
+constexpr UINT kMsgPopupTrayRightClick = WM_APP + 2;
 
 bool IsColumnResizedByUser(UINT code) {
   return code == HDN_ENDTRACKA || code == HDN_ENDTRACKW || code == HDN_DIVIDERDBLCLICKA ||
@@ -57,6 +62,7 @@ MainForm::~MainForm() {
   // The portable main window is gone by now: nothing may reach it any more.
   main_ = nullptr;
   trayIcon_.reset();
+  ClearPopupTrayIcons();
   if (window_ != nullptr && !destroyed_) DestroyWindow(window_);
   if (applicationWindow_ != nullptr) DestroyWindow(applicationWindow_);
   if (bigIcon_ != nullptr) DestroyIcon(bigIcon_);
@@ -119,6 +125,7 @@ bool MainForm::CreateWindows() {
 
   services_.desktop.SetMainWindow(Handle());
   services_.ui.SetMainWindow(Handle());
+  SetFormIconMaker(&CreateNamedIcon);
   return true;
 }
 
@@ -131,6 +138,7 @@ void MainForm::Abandon() {
   released_ = true;
   services_.blocks.Release();
   trayIcon_.reset();
+  ClearPopupTrayIcons();
   if (window_ != nullptr && !destroyed_) DestroyWindow(window_);
 }
 
@@ -235,6 +243,36 @@ void MainForm::PrinterSetup() { printer_.Setup(window_); }
 
 void MainForm::SetRecentFiles(const RecentFiles& files) { menu_.SetRecentFiles(files); }
 
+void MainForm::ClearPopupTrayIcons() {
+  popupIcons_.clear();
+  for (HICON image : popupIconImages_) DestroyIcon(image);
+  popupIconImages_.clear();
+}
+
+void MainForm::SetPopupTrayIcons(const std::vector<PopupTrayIcon>& icons, const std::string& iconsFolder) {
+  ClearPopupTrayIcons();
+  const int size = GetSystemMetrics(SM_CXSMICON);
+  for (const PopupTrayIcon& icon : icons) {
+    HICON image = nullptr;
+    if (icon.icon != "menu") {
+      const std::string path = iconsFolder + "\\" + icon.icon;
+      image = static_cast<HICON>(LoadImageA(nullptr, path.c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE));
+    }
+    // A file that is not an icon shows the menu icon.
+    if (image == nullptr) image = CreateMenuIcon(size);
+    popupIconImages_.push_back(image);
+    auto tray = std::make_unique<TTaskIcon>(services_.instance, static_cast<UINT>(icon.macro), image, icon.tooltip);
+    const int n = icon.macro;
+    tray->OnRightClick = [this, n] {
+      POINT at{};
+      GetCursorPos(&at);
+      PostMessageA(window_, kMsgPopupTrayRightClick, static_cast<WPARAM>(n), static_cast<LPARAM>(at.x));
+    };
+    tray->Show();
+    popupIcons_.push_back(std::move(tray));
+  }
+}
+
 void MainForm::ShowTrayIcon(bool shown) {
   if (trayIcon_) {
     if (shown) {
@@ -317,6 +355,9 @@ LRESULT MainForm::Receive(UINT message, WPARAM wParam, LPARAM lParam) {
     return 0;
   }
   switch (message) {
+    case kMsgPopupTrayRightClick:
+      Dispatch([&] { main_->MenuTaskIconRightClick(static_cast<int>(wParam), static_cast<int>(lParam)); });
+      return 0;
     case kMsgColumnsResized:
       if (list_.Handle() != nullptr) Dispatch([&] { main_->OnColumnsResized(list_.ColumnWidths()); });
       return 0;

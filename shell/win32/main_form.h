@@ -82,6 +82,7 @@ class MainForm : public MainWindowHost {
   void SetMenuCaption(Command command, const std::string& caption) override;
   void SetRecentFiles(const RecentFiles& files) override;
   void ShowTrayIcon(bool shown) override;
+  void SetPopupTrayIcons(const std::vector<PopupTrayIcon>& icons, const std::string& iconsFolder) override;
   void ShowHelp(const std::string& helpFile) override;
   void StoreWindowBounds() override;
   void Close() override;
@@ -110,6 +111,9 @@ class MainForm : public MainWindowHost {
   HICON bigIcon_ = nullptr;
   HICON smallIcon_ = nullptr;
   std::unique_ptr<TTaskIcon> trayIcon_;
+  std::vector<std::unique_ptr<TTaskIcon>> popupIcons_;
+  std::vector<HICON> popupIconImages_;
+  void ClearPopupTrayIcons();
   bool released_ = false;      // the window and the control blocks are gone
   bool destroyed_ = false;
 };

@@ -44,7 +44,11 @@ void DrawMask(HDC dc, int size) {
 
 }  // namespace
 
-HICON CreateProgramIcon(int size) {
+namespace {
+
+using Painter = void (*)(HDC dc, int size);
+
+HICON MakeIcon(int size, Painter paint) {
   HDC screen = GetDC(nullptr);
   HDC dc = CreateCompatibleDC(screen);
   HBITMAP color = CreateCompatibleBitmap(screen, size, size);
@@ -56,7 +60,7 @@ HICON CreateProgramIcon(int size) {
   SelectObject(dc, color);
   RECT all{0, 0, size, size};
   FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-  DrawKeyCap(dc, size);
+  paint(dc, size);
   SelectObject(dc, old);
   DeleteDC(dc);
 
@@ -68,6 +72,36 @@ HICON CreateProgramIcon(int size) {
   DeleteObject(mask);
   DeleteObject(color);
   return icon != nullptr ? icon : LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+}
+
+void DrawMenuCard(HDC dc, int size) {
+  HBRUSH card = CreateSolidBrush(RGB(255, 255, 255));
+  HPEN edge = CreatePen(PS_SOLID, 1, kEdgeColor);
+  HGDIOBJ oldBrush = SelectObject(dc, card);
+  HGDIOBJ oldPen = SelectObject(dc, edge);
+  const int round = size / 4;
+  RoundRect(dc, 0, 0, size, size, round, round);
+  HBRUSH line = CreateSolidBrush(kCapColor);
+  const int thickness = size / 8 > 1 ? size / 8 : 1;
+  for (int k = 1; k <= 3; ++k) {
+    RECT bar{size / 5, k * size / 4 - thickness / 2, size - size / 5, k * size / 4 - thickness / 2 + thickness};
+    FillRect(dc, &bar, line);
+  }
+  SelectObject(dc, oldPen);
+  SelectObject(dc, oldBrush);
+  DeleteObject(line);
+  DeleteObject(edge);
+  DeleteObject(card);
+}
+
+}  // namespace
+
+HICON CreateProgramIcon(int size) { return MakeIcon(size, &DrawKeyCap); }
+
+HICON CreateMenuIcon(int size) { return MakeIcon(size, &DrawMenuCard); }
+
+HICON CreateNamedIcon(const std::string& name, int size) {
+  return name == "menu" ? CreateMenuIcon(size) : CreateProgramIcon(size);
 }
 
 }  // namespace tavrix

@@ -114,6 +114,7 @@ TEST_F(PopupTest, ModifyingAMenuSavesItAndRebuildsTheTrayIcons) {
     builder.availableList.itemIndex = 0;
     builder.AddClick();
     builder.Click(builder.trayBox);
+    builder.Click(builder.helpButton);
     builder.PressEnter();
   });
   window->ModifyPopupMenu(kFirst + 2);
@@ -121,6 +122,7 @@ TEST_F(PopupTest, ModifyingAMenuSavesItAndRebuildsTheTrayIcons) {
   EXPECT_EQ(saved.PopupMenuList(), (std::vector<std::uint16_t>{kFirst, kFirst + 1}));
   EXPECT_EQ(saved.WordletText(), "Y30");
   EXPECT_TRUE(host.Saw("PopupTrayIcons 7:menu:Menu"));
+  EXPECT_TRUE(host.Saw("ShowHelp " + folder.Path() + "\\TAVRIX.HLP"));
 
   // Cancelled: the file stays as it was.
   ui.AnswerForm("TDoBuildMenu", [](Form& form) { form.PressEscape(); });
