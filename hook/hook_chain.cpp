@@ -3,6 +3,7 @@
 // library changes. An event a stage swallows goes no further, an event it
 // replaces goes on as the replacement.
 #include "hook/hook_pipeline.h"
+#include "hook/stages/capture_stage.h"
 #include "hook/stages/caps_lock_stage.h"
 #include "hook/stages/hot_key_stage.h"
 #include "hook/stages/key_swap_stage.h"
@@ -24,9 +25,10 @@ HookStages standardStages() {
 
   stages.push_back(std::make_unique<CapsLockStage>());
 
-  // Capture belongs here, not yet built: while a capture records it posts
-  // the recorded text (message 3, one character each) and, for a stop key,
-  // the end (message 4); it runs before hot keys so that it sees them too.
+  // While a capture records it posts the recorded text (message 3, one
+  // character each) and, for a stop key, the end (message 4); it runs
+  // before hot keys so that it sees them too.
+  stages.push_back(std::make_unique<CaptureStage>());
 
   stages.push_back(std::make_unique<HotKeyStage>());
 

@@ -27,7 +27,7 @@ struct HookPost {
 // tag a capture records for one event.
 class HookPosts {
  public:
-  static constexpr std::size_t kCapacity = 64;
+  static constexpr std::size_t kCapacity = 256;
 
   // False (and the post is left out) when the list is full.
   bool add(const HookPost& post) {

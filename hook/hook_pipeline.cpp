@@ -7,7 +7,7 @@ const HookOutcome& HookPipeline::decide(const InputEvent& event, const HookSetti
   bool capsToggled = false;
   if (event.isKey()) {
     capsToggled = keys_.observe(event.vk, event.up);
-  } else if (event.button == 0 || event.button >= swallowedButtons_.size()) {
+  } else if (!event.isWheel() && (event.button == 0 || event.button >= swallowedButtons_.size())) {
     return outcome_;  // a device button no hot key names
   }
   if (!event.marked && followUpOfSwallowedPress(event)) {
@@ -15,7 +15,7 @@ const HookOutcome& HookPipeline::decide(const InputEvent& event, const HookSetti
     return outcome_;
   }
   runStages(event, HookContext{settings, keys_, keys_.modifiers(), capsToggled});
-  if (outcome_.swallowed() && !event.up && !event.marked) {
+  if (outcome_.swallowed() && !event.up && !event.marked && !event.isWheel()) {
     if (!event.isKey()) {
       swallowedButtons_[event.button] = true;
     } else if (event.vk < swallowedKeys_.size()) {
@@ -29,6 +29,7 @@ const HookOutcome& HookPipeline::decide(const InputEvent& event, const HookSetti
 // and fires nothing. Buttons do not repeat: a press after a press is a new
 // click whose release went missing.
 bool HookPipeline::followUpOfSwallowedPress(const InputEvent& event) {
+  if (event.isWheel()) return false;
   if (!event.isKey()) {
     const bool swallowed = swallowedButtons_[event.button];
     swallowedButtons_[event.button] = false;
@@ -52,6 +53,7 @@ void HookPipeline::runStages(const InputEvent& event, const HookContext& context
       case HookVerdict::Replace:
         outcome_.verdict = HookVerdict::Replace;
         current = outcome_.replacement;
+        current.time = event.time;  // the replacement happens when the event did
         break;
     }
   }

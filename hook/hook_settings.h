@@ -8,6 +8,7 @@
 
 #include "base/hot_key_table.h"
 #include "hook/key_character_map.h"
+#include "hook/capture_options.h"
 
 namespace tavrix::hook {
 
@@ -24,6 +25,15 @@ struct HookSettings {
   // front.
   const std::uint8_t* swapTables = nullptr;
   const KeyCharacterMap* layout = nullptr;
+
+  // A capture: on while it records; the generation changes with every
+  // publication of the capture fields, so each capture starts afresh.
+  bool captureOn = false;
+  std::uint32_t captureGeneration = 0;
+  std::uint16_t captureMacro = 0;
+  CaptureOptions capture;
+  StopKey stop;
+  StopKey stop2;
 
   bool used(std::uint16_t code) const { return code < hotKeyUsed.size() && hotKeyUsed[code] == 1; }
 };

@@ -12,6 +12,7 @@ void LibraryState::publish(PublishCall call, const std::uint8_t* table, std::uin
     std::memcpy(copy_.data() + field.offset, table + field.offset, field.size);
   }
   followInUse(call);
+  if (call == PublishCall::Capture || call == PublishCall::Init) ++captureGeneration_;
 }
 
 // Each InUse of 1 the program publishes starts a macro; a 0 (the clear timer,
@@ -60,6 +61,38 @@ std::uint32_t u32Of(const LibraryState::Table& table, std::size_t offset) {
          static_cast<std::uint32_t>(table[offset + 3]) << 24;
 }
 
+std::uint16_t u16Of(const LibraryState::Table& table, std::size_t offset) {
+  return static_cast<std::uint16_t>(table[offset] | table[offset + 1] << 8);
+}
+
+StopKey stopKeyOf(const LibraryState::Table& table, std::size_t mouse, std::size_t key, std::size_t ctrl,
+                  std::size_t alt, std::size_t shift, std::size_t win) {
+  StopKey stop;
+  stop.mouse = static_cast<std::uint8_t>(u16Of(table, mouse));
+  stop.vk = u16Of(table, key);
+  stop.modifiers = Modifiers{table[shift] != 0, table[ctrl] != 0, table[alt] != 0, table[win] != 0};
+  stop.armed = stop.mouse != 0 || stop.vk != 0;
+  return stop;
+}
+
+void readCapture(const LibraryState::Table& table, HookSettings& settings) {
+  namespace at = layout;
+  settings.captureOn = table[at::kCaptureOn] == 1;
+  settings.captureMacro = u16Of(table, at::kCaptureMacro);
+  CaptureOptions& options = settings.capture;
+  options.keys = table[at::kCaptureKeys] != 0;
+  options.mouse = table[at::kCaptureMouse] != 0;
+  options.relativeToScreen = table[at::kCaptureRelative] != 0;
+  options.time = table[at::kCaptureTime] != 0;
+  options.windowSize = table[at::kCaptureWindowPos] != 0;
+  options.doubleAlt = table[at::kCaptureDoubleAlt] != 0;
+  settings.stop = stopKeyOf(table, at::kStopMouse, at::kStopKey, at::kStopCtrl, at::kStopAlt, at::kStopShift,
+                            at::kStopWin);
+  settings.stop2 = stopKeyOf(table, at::kStop2Mouse, at::kStop2Key, at::kStop2Ctrl, at::kStop2Alt,
+                             at::kStop2Shift, at::kStop2Win);
+  settings.stop2.armed = settings.stop2.armed && table[at::kStop2On] == 1;
+}
+
 }  // namespace
 
 HookSettings LibraryState::hookSettings() const {
@@ -74,6 +107,8 @@ HookSettings LibraryState::hookSettings() const {
   settings.hasWordlets = copy_[kHasWordlets.offset] != 0;
   std::memcpy(settings.hotKeyUsed.data(), copy_.data() + kHotKeyUsed.offset,
               settings.hotKeyUsed.size());
+  readCapture(copy_, settings);
+  settings.captureGeneration = captureGeneration_;
   return settings;
 }
 

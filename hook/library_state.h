@@ -49,6 +49,7 @@ class LibraryState {
   mutable std::mutex lock_;
   Table copy_{};
   int macrosPlaying_ = 0;
+  std::uint32_t captureGeneration_ = 0;
 };
 
 }  // namespace tavrix::hook

@@ -22,7 +22,7 @@ std::uint8_t logicalButton(std::uint8_t button, bool swapped) {
 
 HookVerdict HotKeyStage::decide(const InputEvent& event, const HookContext& context,
                                 HookOutcome& outcome) {
-  if (event.up) return HookVerdict::Pass;
+  if (event.up || event.isWheel()) return HookVerdict::Pass;
   const Modifiers modifiers = context.modifiers;
   std::optional<std::uint16_t> code;
   if (event.isKey()) {

@@ -56,7 +56,7 @@ std::uint8_t WordletStage::character(std::uint16_t vk, bool shift, bool capsLock
 
 HookVerdict WordletStage::decide(const InputEvent& event, const HookContext& context, HookOutcome& outcome) {
   const HookSettings& settings = context.settings;
-  if (!settings.hasWordlets || settings.mainWindow == 0 || event.up) return HookVerdict::Pass;
+  if (!settings.hasWordlets || settings.mainWindow == 0 || event.up || event.isWheel()) return HookVerdict::Pass;
   const auto post = [&](std::uint32_t state, std::uint8_t c) {
     outcome.posts.add({settings.mainWindow, kMsgWordletChar, state, c, false});
   };
