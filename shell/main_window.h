@@ -24,6 +24,7 @@
 namespace tavrix {
 
 class FileChecks;
+class MacroRecord;
 class MacroIndex;
 class MacroFile;
 class MacroFileCommands;
@@ -109,6 +110,13 @@ class TMainWin {
   void OnColumnsResized(const std::array<std::int32_t, 3>& widths);
   // A click on the program's tray icon (`SysTrayOpen`).
   void OnTrayIconClick();
+  // A right-click on the recording icon: the capture ends.
+  void OnRecordingIconRightClick();
+  // For "Add Macro": the "Capture Macro" dialog for new macro `n` (the count
+  // + 1) whose activation is in `record` and in the table. True when the
+  // capture started: the count was raised, and the caller appends `record`
+  // at once; the recording arrives when the capture ends.
+  bool CaptureNewMacro(MacroRecord& record, int n, bool noGlobal);
   // The program lost the activation (`AppDeactivate`).
   void OnAppDeactivate();
   // The minimise command of the window: true when the main window took care

@@ -100,6 +100,8 @@ void TMainWin::OnCommand(Command command) {
         e.SaveConfiguration();
         break;
       case Command::Wordlets: e.WordletOptionsClick(); break;
+      case Command::Capture: e.CaptureDefaultsClick(); break;
+      case Command::RecaptureMacro: e.RecaptureSelected(); break;
       case Command::Alarm: e.AlarmClick(); break;
       case Command::TimerInterval: e.TimerIntervalClick(); break;
       case Command::PlaceInSystemTray:

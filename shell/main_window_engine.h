@@ -17,6 +17,7 @@
 #include "activation/scheduler.h"
 #include "activation/timed_macro_playback.h"
 #include "activation/wordlets.h"
+#include "capture/capture_session.h"
 #include "playback/desktop_playback_commands.h"
 #include "playback/player.h"
 #include "playback/player_host.h"
@@ -26,6 +27,7 @@
 #include "store/file_commands.h"
 #include "store/macro_file.h"
 #include "store/macro_index.h"
+#include "store/date_time.h"
 #include "store/macro_transfer.h"
 #include "store/network_lock.h"
 #include "store/shared_macro_table.h"
@@ -168,6 +170,32 @@ struct TMainWin::Engine final : PlayerHost, TransferListener, ActivationHost, Ne
   void ActivateMe() override { owner.ActivateMe(); }
   void StartClearTimer() override { env.host.StartTimer(MainTimer::Clear, kClearTimerMs); }
   bool ReloadIfNetworkFileChanged() override;
+  // System activation "2": a quick capture.
+  void StartCaptureFromHotKey() override;
+
+  // --- Capture ------------------------------------------------------------------------
+  CaptureSettings CaptureDefaults() const;
+  // "Capture Defaults" (Options, "&Capture").
+  void CaptureDefaultsClick();
+  // "Recapture Macro" of the selected macro.
+  void RecaptureSelected();
+  // The main window and the system as a capture needs them.
+  struct CaptureSide final : CaptureHost {
+    explicit CaptureSide(Engine& engine) : e(engine) {}
+    bool TakeFileLock() override { return e.netLock.TakeFileLock(); }
+    void ReleaseFileLock(bool changed) override { e.netLock.ReleaseSyncFile(changed); }
+    bool BrowseMode() override { return e.modes.browse || e.modes.lockedBrowse; }
+    std::string TopProgram() override;
+    void ShowRecordingIcon(bool shown) override { e.env.host.ShowRecordingIcon(shown); }
+    void GetOutOfTheWay() override;
+    void BeforeCapComplete() override;
+    void AfterCapComplete() override;
+    void BringMainToFront() override { e.env.host.BringToFront(); }
+    void ShowMainWindow() override;
+    void RefreshList(int select) override;
+    void HotKeysChanged() override { e.RefreshMenu(); }
+    Engine& e;
+  };
 
   TMainWin& owner;
   Environment& env;
@@ -187,6 +215,10 @@ struct TMainWin::Engine final : PlayerHost, TransferListener, ActivationHost, Ne
   StartupModes modes;
   NetworkLock netLock{env.ui, [this] { return env.desktop.Now(); }, *this};
   TransferCommands transfer{file, env.ui, *this, [this] { return env.desktop.Now(); }};
+  CaptureSide captureSide{*this};
+  CaptureSession capture{CaptureEnvironment{file, env.ui, SystemCaptureFiles(), captureSide,
+                                            [this] { return ToDateTimeValue(env.desktop.Now()); },
+                                            env.programFolder}};
   int syncCount = 0;  // minutes counted by the synchronisation timer
   std::unique_ptr<IconFiles> icons;  // the Icons folder below the program folder
   std::optional<int> trayClickX;      // where the popup-menu tray icon was clicked

@@ -97,6 +97,9 @@ class MainWindowHost {
   // icon files in `iconsFolder`); a right click on one reaches
   // TMainWin::MenuTaskIconRightClick.
   virtual void SetPopupTrayIcons(const std::vector<PopupTrayIcon>& /*icons*/, const std::string& /*iconsFolder*/) {}
+  // The recording icon in the system tray while a capture records (tool tip
+  // "Macro Is Recording"); its right-click ends the capture.
+  virtual void ShowRecordingIcon(bool /*shown*/) {}
   virtual void ShowHelp(const std::string& helpFile) = 0;
 
   // Takes the window's size and position into the configuration.

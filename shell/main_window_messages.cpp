@@ -45,6 +45,8 @@ void TMainWin::OnPrivateMessage(std::uint32_t message, std::uint32_t wParam, std
       case kMsgForegroundChanged: OnForegroundChanged(static_cast<WindowId>(wParam)); break;
       case kMsgCapsLock: OnCapsLockState(wParam != 0); break;
       case kMsgClearInUse: OnClearInUse(); break;
+      case kMsgCaptureChar: engine_->capture.OnCaptureChar(wParam, static_cast<std::uint8_t>(lParam & 0xFF)); break;
+      case kMsgCaptureComplete: engine_->capture.OnCaptureComplete(wParam); break;
       case kMsgWordletChar: OnWordletCharacter(wParam, static_cast<std::uint8_t>(lParam & 0xFF)); break;
       default: break;  // capture and hot key entry are not handled here yet
     }

@@ -122,6 +122,23 @@ std::uint8_t buttonOf(WPARAM message, bool& up) {
   }
 }
 
+// Where a mouse event happened and which window was in front, for a
+// capture (cheap calls, made only while one records).
+void withPlace(InputEvent& event, const MSLLHOOKSTRUCT& info) {
+  event.x = info.pt.x;
+  event.y = info.pt.y;
+  event.time = info.time;
+  const HWND front = GetForegroundWindow();
+  RECT rect{};
+  if (front != nullptr && GetWindowRect(front, &rect)) {
+    event.frontWindow = static_cast<std::uint32_t>(reinterpret_cast<UINT_PTR>(front));
+    event.frontLeft = rect.left;
+    event.frontTop = rect.top;
+    event.frontWidth = rect.right - rect.left;
+    event.frontHeight = rect.bottom - rect.top;
+  }
+}
+
 bool systemKeyDown(std::uint16_t vk) { return (GetAsyncKeyState(vk) & 0x8000) != 0; }
 
 }  // namespace
@@ -130,8 +147,9 @@ LRESULT CALLBACK keyboardHookProc(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION) {
     lastEvent = lastKey = GetTickCount();
     const auto* info = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-    const InputEvent event = InputEvent::key(static_cast<std::uint16_t>(info->vkCode),
-                                             (info->flags & LLKHF_UP) != 0, isMarked(info->dwExtraInfo));
+    InputEvent event = InputEvent::key(static_cast<std::uint16_t>(info->vkCode), (info->flags & LLKHF_UP) != 0,
+                                       isMarked(info->dwExtraInfo));
+    event.time = info->time;
     HookSettings settings = libraryState().hookSettings();
     if (!event.marked) {
       const std::uint8_t* tables = swapTables();
@@ -149,10 +167,15 @@ LRESULT CALLBACK mouseHookProc(int code, WPARAM wParam, LPARAM lParam) {
     lastEvent = GetTickCount();
     bool up = false;
     const std::uint8_t button = buttonOf(wParam, up);
-    if (button != 0) {
-      const auto* info = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
-      const InputEvent event = InputEvent::click(button, up, isMarked(info->dwExtraInfo));
-      if (carryOut(pipeline.decide(event, libraryState().hookSettings()))) return 1;
+    const auto* info = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
+    if (button != 0 || wParam == WM_MOUSEWHEEL) {
+      const HookSettings settings = libraryState().hookSettings();
+      InputEvent event = button != 0 ? InputEvent::click(button, up, isMarked(info->dwExtraInfo))
+                                     : InputEvent::wheelTurn(static_cast<std::int16_t>(
+                                           static_cast<short>(HIWORD(info->mouseData)) / WHEEL_DELTA));
+      event.marked = isMarked(info->dwExtraInfo);
+      if (settings.captureOn) withPlace(event, *info);
+      if (carryOut(pipeline.decide(event, settings))) return 1;
     }
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);

@@ -18,6 +18,8 @@ namespace {
 constexpr UINT kListId = 1;
 constexpr UINT kProgramTrayIconId = 1;
 constexpr const char* kProgramTooltip = "Tavrix";
+constexpr UINT kRecordingTrayIconId = 1000;  // above every macro number (the popup-menu icons use those)
+constexpr const char* kRecordingTooltip = "Macro Is Recording";
 // Posted to itself once the user has resized a list column: by then the list
 // holds the column's new width.
 constexpr UINT kMsgColumnsResized = WM_APP + 1;
@@ -61,6 +63,7 @@ MainForm::MainForm(Services services) : services_(services) {}
 MainForm::~MainForm() {
   // The portable main window is gone by now: nothing may reach it any more.
   main_ = nullptr;
+  recordingIcon_.reset();
   trayIcon_.reset();
   ClearPopupTrayIcons();
   if (window_ != nullptr && !destroyed_) DestroyWindow(window_);
@@ -122,6 +125,8 @@ bool MainForm::CreateWindows() {
   trayIcon_->OnClick = [this] { Dispatch([&] { main_->OnTrayIconClick(); }); };
   trayIcon_->OnDoubleClick = [this] { Dispatch([&] { main_->OnTrayIconClick(); }); };
   trayIcon_->OnRightClick = [this] { ShowTrayMenu(); };
+  recordingIcon_ = std::make_unique<TTaskIcon>(instance, kRecordingTrayIconId, smallIcon_, kRecordingTooltip);
+  recordingIcon_->OnRightClick = [this] { Dispatch([&] { main_->OnRecordingIconRightClick(); }); };
 
   services_.desktop.SetMainWindow(Handle());
   services_.ui.SetMainWindow(Handle());
@@ -137,6 +142,7 @@ void MainForm::Start(int showCommand) {
 void MainForm::Abandon() {
   released_ = true;
   services_.blocks.Release();
+  recordingIcon_.reset();
   trayIcon_.reset();
   ClearPopupTrayIcons();
   if (window_ != nullptr && !destroyed_) DestroyWindow(window_);
@@ -270,6 +276,15 @@ void MainForm::SetPopupTrayIcons(const std::vector<PopupTrayIcon>& icons, const 
     };
     tray->Show();
     popupIcons_.push_back(std::move(tray));
+  }
+}
+
+void MainForm::ShowRecordingIcon(bool shown) {
+  if (!recordingIcon_) return;
+  if (shown) {
+    recordingIcon_->Show();
+  } else {
+    recordingIcon_->Hide();
   }
 }
 

@@ -83,6 +83,7 @@ class MainForm : public MainWindowHost {
   void SetRecentFiles(const RecentFiles& files) override;
   void ShowTrayIcon(bool shown) override;
   void SetPopupTrayIcons(const std::vector<PopupTrayIcon>& icons, const std::string& iconsFolder) override;
+  void ShowRecordingIcon(bool shown) override;
   void ShowHelp(const std::string& helpFile) override;
   void StoreWindowBounds() override;
   void Close() override;
@@ -114,6 +115,7 @@ class MainForm : public MainWindowHost {
   std::vector<std::unique_ptr<TTaskIcon>> popupIcons_;
   std::vector<HICON> popupIconImages_;
   void ClearPopupTrayIcons();
+  std::unique_ptr<TTaskIcon> recordingIcon_;
   bool released_ = false;      // the window and the control blocks are gone
   bool destroyed_ = false;
 };

@@ -131,13 +131,19 @@ TEST_F(DispatchTest, OpeningTheProgramIsRefusedWhileBusy) {
 TEST_F(DispatchTest, CaptureMenuAndResumeSystemKeysPlayNothing) {
   ASSERT_TRUE(Start(WithSystemEntries({Macro("Same key", kCaptureKey, "q")})));
   host.lines.clear();
-  window->OnActivation(kCaptureKey, 0);
   window->OnActivation(kMenuKey, 0);
   window->OnActivation(kResumeKey, 0);
   EXPECT_EQ(TypedLetters(Trace()), "");
   // No window- or program-specific macro fits the window in front: the menu
   // key only says so.
   EXPECT_EQ(Messages(), (Lines{std::string("message Warning: ") + kNoTopWindowMacrosText}));
+  EXPECT_FALSE(window->InUse());
+  // The capture key starts a capture instead of the macro that shares it.
+  window->OnActivation(kCaptureKey, 0);
+  EXPECT_EQ(TypedLetters(Trace()), "");
+  EXPECT_TRUE(window->Capturing());
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_EQ(Messages()[0].rfind("message Start Capture: ", 0), 0u);
   EXPECT_FALSE(window->InUse());
 }
 
