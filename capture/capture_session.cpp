@@ -85,7 +85,7 @@ bool CaptureSession::StartACapture(const CaptureSettings& defaults) {
   globalDefault_ = defaults.global;
 
   table.SetCaptureMacro(static_cast<std::uint16_t>(n));
-  WriteFields(defaults, static_cast<std::uint16_t>(n));
+  WriteFields(defaults);
   if (defaults.time) {
     for (const char c : SpeedTag(speed_)) OnCaptureChar(static_cast<std::uint32_t>(n), static_cast<std::uint8_t>(c));
   }
@@ -172,7 +172,6 @@ bool CaptureSession::ShowCaptureDialog(TCaptureKeys& dialog, MacroRecord& record
   dialog.hotLabel2.text = "Press " + HotKeyName(StopKeyCode()) + " to end capture";
   dialog.hotLabel3.text = hotKey ? "Or Press " + HotKeyName(activation) + " to end capture" : "";
   dialog.Prepare(defaults);
-  if (onCaptureDialog) onCaptureDialog(dialog);
   if (env_.ui.RunForm(dialog) != ModalResult::Ok) return false;
 
   if (!CreateCaptureFile()) return false;
@@ -195,7 +194,7 @@ bool CaptureSession::ShowCaptureDialog(TCaptureKeys& dialog, MacroRecord& record
   quick_ = false;
   programScope_ = dialog.programRadio.checked;
   globalDefault_ = options.global;
-  WriteFields(options, static_cast<std::uint16_t>(n));
+  WriteFields(options);
   if (options.time) {
     for (const char c : SpeedTag(speed_)) OnCaptureChar(static_cast<std::uint32_t>(n), static_cast<std::uint8_t>(c));
   }
@@ -217,7 +216,7 @@ bool CaptureSession::CreateCaptureFile() {
   return false;
 }
 
-void CaptureSession::WriteFields(const CaptureSettings& options, std::uint16_t /*macro*/) {
+void CaptureSession::WriteFields(const CaptureSettings& options) {
   SharedMacroTable& table = env_.file.index().table();
   table.SetCaptureKeys(options.keys ? 1 : 0);
   table.SetCaptureMouse(options.mouse ? 1 : 0);

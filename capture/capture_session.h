@@ -95,14 +95,10 @@ class CaptureSession {
   const std::string& OverflowFile() const { return overflow_; }
   std::string CaptureFilePath();
 
-  // The "Capture Macro" dialog as it is shown (tests read it, the Windows
-  // side does not need it).
-  std::function<void(TCaptureKeys&)> onCaptureDialog;
-
  private:
   bool ShowCaptureDialog(TCaptureKeys& dialog, MacroRecord& record, const CaptureSettings& defaults);
   bool CreateCaptureFile();
-  void WriteFields(const CaptureSettings& options, std::uint16_t macro);
+  void WriteFields(const CaptureSettings& options);
   void ArmStopKey(std::uint16_t activation, bool secondKey);
   int StopKeyCode() const;
   void SwitchOn();
