@@ -298,7 +298,12 @@ int RunCapture(const Arguments& args, std::ostream& out, std::ostream& err) {
     if (form.Name() == "TCapComplete") AnswerCapComplete(static_cast<TCapComplete&>(form), r, ui, err);
   });
   const bool started = r.quick ? session.StartACapture(r.options) : session.DoCapture(r.macro, r.options);
-  if (!started) return 1;
+  if (!started) {
+    if (!r.quick && ui.MessageCount() == 0)
+      err << "tavrix: macro " << r.macro << " cannot be recaptured (only a macro with a hot key or a Wordlet that is "
+          << "neither SYSTEM nor a popup menu)\n";
+    return 1;
+  }
   const int n = table.CaptureMacro();
   if (r.stream) {
     for (const char c : *source) session.OnCaptureChar(static_cast<std::uint32_t>(n), static_cast<std::uint8_t>(c));

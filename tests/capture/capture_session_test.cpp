@@ -351,6 +351,56 @@ TEST_F(CaptureSessionTest, EndedFromTheIconLetsGoOfWhatIsHeldAndDropsTheIconClic
   EXPECT_EQ(Captured().MacroText(), "<CTLD>a<MMS:00001,00002><LDN><LUP><CTLU>");
 }
 
+// A disk that refuses the capture file: no capture starts, or the capture
+// stops with a clear message, and no macro changes.
+class RefusingFiles : public CaptureFiles {
+ public:
+  explicit RefusingFiles(int acceptedBytes) : accepted_(acceptedBytes) {}
+  std::string Join(const std::string& folder, const std::string& name) override {
+    return SystemCaptureFiles().Join(folder, name);
+  }
+  std::unique_ptr<CaptureFileWriter> Create(const std::string& path) override {
+    if (accepted_ < 0) return nullptr;
+    struct Writer : CaptureFileWriter {
+      int left;
+      std::unique_ptr<CaptureFileWriter> real;
+      bool Put(char byte) override { return left-- > 0 && real->Put(byte); }
+    };
+    auto writer = std::make_unique<Writer>();
+    writer->left = accepted_;
+    writer->real = SystemCaptureFiles().Create(path);
+    return writer;
+  }
+  std::optional<std::string> Read(const std::string& path) override { return SystemCaptureFiles().Read(path); }
+  bool Exists(const std::string& path) override { return SystemCaptureFiles().Exists(path); }
+  bool Copy(const std::string& from, const std::string& to) override { return SystemCaptureFiles().Copy(from, to); }
+  void Remove(const std::string& path) override { SystemCaptureFiles().Remove(path); }
+
+ private:
+  int accepted_;
+};
+
+TEST_F(CaptureSessionTest, ARefusedCaptureFileChangesNoMacro) {
+  for (const int accepted : {-1, 3}) {
+    SCOPED_TRACE(accepted);
+    Load();
+    desktop.Trace().Clear();
+    RefusingFiles files(accepted);
+    CaptureSession refused{CaptureEnvironment{file, ui, files, host, [] { return kNow; }, folder.Path()}};
+    defaults.time = false;
+    DefaultsWithoutPrompt();
+    const bool started = refused.StartACapture(defaults);
+    EXPECT_EQ(started, accepted >= 0);
+    for (const char c : std::string("typed")) refused.OnCaptureChar(5, static_cast<std::uint8_t>(c));
+    EXPECT_EQ(RecordsOnDisk(path), 4u);
+    EXPECT_EQ(index.Count(), 4);
+    EXPECT_EQ(index.table().CaptureOn(), 0);
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_NE(Messages()[0].find(kCaptureFileName), std::string::npos) << Messages()[0];
+    EXPECT_FALSE(std::filesystem::exists(folder / kCaptureFileName));
+  }
+}
+
 TEST(CaptureDefaultsForm, EnablingRulesAndTheSpeedFollowTheControls) {
   TCaptureDefaults d;
   CaptureSettings s;

@@ -19,10 +19,18 @@ remove_configuration
 "$TAVRIX_TOOL" new "$folder/TAVRX.TVX" || fail "tavrix new failed"
 start_program_then_notepad
 
+PROMPT=$'Tavrix macro capture will now start.\r\n\r\nUse Ctrl+Alt+Shift+X to stop the capture.'
 user_presses ctrl+alt+shift+x || fail "xdotool could not press the start key"
-probe message-box $'Tavrix macro capture will now start.\r\n\r\nUse Ctrl+Alt+Shift+X to stop the capture.' 20000 ok ||
-  fail "no Start Capture message"
+probe message-box "$PROMPT" 20000 ok || fail "no Start Capture message"
+# The box gives the activation back to the program as it goes; only then
+# does notepad come back in front, or the typing would go to the program.
+tries=0
+while probe message-box "$PROMPT" 0 ok >/dev/null 2>&1; do
+  ((++tries > 100)) && fail "the Start Capture message did not close"
+  sleep 0.1
+done
 driver front Notepad || fail "notepad did not come back to the front"
+driver front Notepad || fail "notepad did not stay in front"
 
 user_types "$LINE" || fail "xdotool could not type"
 user_presses Tab || fail "xdotool could not press Tab"

@@ -29,7 +29,7 @@ expected_menu='&File
   -
   &Scripting Editor
   Modify &Directly [disabled]
-  Re&capture Macro [disabled]
+  Re&capture Macro
   -
   Acti&vate Macro
   &Quick Info
@@ -41,7 +41,7 @@ expected_menu='&File
   &Appearance
   &Network
   Word&lets
-  &Capture [disabled]
+  &Capture
   &Scheduler
     &Show Date && Time
     &Alarm
