@@ -5,6 +5,7 @@
 // and nothing left down.
 #include <gtest/gtest.h>
 
+#include "hook/capture_recorder.h"
 #include "tests/capture/recording_fixture.h"
 
 namespace tavrix {
@@ -124,6 +125,25 @@ TEST(RecordingText, NothingBeforeTheStartOrAfterTheStop) {
   // The second stop key (a recaptured macro's own hot key) ends it too.
   f.settings.stop2 = hook::StopKey{true, 0, 123, hook::Modifiers{}};
   EXPECT_EQ(f.Record("down 66 up 66 down 123 up 123 down 67 up 67"), "b");
+}
+
+}  // namespace
+}  // namespace tavrix
+
+namespace tavrix {
+namespace {
+
+// A remapped key (the key swap's replacement) is recorded as the character
+// the user got, not as the key's own.
+TEST(RecordingText, ARemappedKeyIsRecordedAsTheCharacterItTypes) {
+  hook::CaptureRecorder recorder;
+  hook::CaptureOptions options;
+  options.time = false;
+  recorder.start(options, {}, {});
+  recorder.key('A', false, {}, 0, 'b');
+  recorder.key('A', true, {}, 0);
+  recorder.key(188, false, {}, 0, '<');
+  EXPECT_EQ(recorder.text(), "b<SHIFT>,");
 }
 
 }  // namespace
