@@ -1,7 +1,6 @@
 // The main window's part in a capture: the quick capture of the system hot
 // key, "Recapture Macro", "Capture Defaults", the recording icon, and how the
 // window steps aside while the user records and comes back at the end.
-#include "activation/foreground_tracking.h"
 #include "shell/main_window.h"
 #include "shell/main_window_engine.h"
 
@@ -61,9 +60,7 @@ bool TMainWin::CaptureNewMacro(MacroRecord& record, int n, bool noGlobal) {
 
 // --- How the window steps aside and comes back -------------------------------------
 
-std::string TMainWin::Engine::CaptureSide::TopProgram() {
-  return ProgramOfWindow(e.env.desktop, e.env.desktop.ForegroundWindow());
-}
+std::string TMainWin::Engine::CaptureSide::TopProgram() { return e.GetTopProgram(); }
 
 void TMainWin::Engine::CaptureSide::GetOutOfTheWay() {
   MainWindowHost& host = e.env.host;
