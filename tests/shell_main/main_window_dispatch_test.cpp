@@ -142,8 +142,8 @@ TEST_F(DispatchTest, CaptureMenuAndResumeSystemKeysPlayNothing) {
   window->OnActivation(kCaptureKey, 0);
   EXPECT_EQ(TypedLetters(Trace()), "");
   EXPECT_TRUE(window->Capturing());
-  ASSERT_EQ(Messages().size(), 1u);
-  EXPECT_EQ(Messages()[0].rfind("message Start Capture: ", 0), 0u);
+  ASSERT_EQ(Messages().size(), 2u);
+  EXPECT_EQ(Messages()[1].rfind("message Start Capture: ", 0), 0u);
   EXPECT_FALSE(window->InUse());
 }
 
