@@ -66,5 +66,26 @@ TEST_F(CaptureLoopTest, KeysBeforeTheStartAndAfterTheEndAreNotRecorded) {
   EXPECT_EQ(test_support::RecordOnDisk(macroPath, 5).MacroText(), "<SPEED:00001>c");
 }
 
+// "Recapture Macro" of the selected macro: the dialog's options, the
+// macro's own hot key ends the recording too, and the user is told.
+TEST_F(CaptureLoopTest, RecaptureRecordsIntoTheSelectedMacroUntilItsOwnHotKey) {
+  ASSERT_TRUE(Start(WithSystemEntries({Macro("Old", kF9Code, "old")})));
+  loop = std::make_unique<ClosedLoop>(desktop, hooks);
+  loop->Attach(*window, RecordingHost::kHandle);
+  host.selected = 5;
+  ui.AnswerForm("TCaptureKeys", [this](Form& form) {
+    auto& d = static_cast<TCaptureKeys&>(form);
+    d.Click(d.timeBox);
+    ui.Click(d, d.startButton);
+  });
+  window->OnCommand(Command::RecaptureMacro);
+  ASSERT_TRUE(window->Capturing());
+  Type({{'N', false}, {'N', true}, {'U', false}, {'U', true}});
+  loop->UserPresses({}, kF9);
+  EXPECT_FALSE(window->Capturing());
+  EXPECT_EQ(test_support::RecordOnDisk(macroPath, 5).MacroText(), "nu");
+  EXPECT_EQ(Messages().back(), "message Capture: Tavrix capture is complete for F9.");
+}
+
 }  // namespace
 }  // namespace tavrix::testing
