@@ -66,7 +66,7 @@ bool CaptureSession::StartACapture(const CaptureSettings& defaults) {
   record_.SetActivation(kWordletActivation);
   record_.SetLastModified(env_.now());
   if (!env_.file.SaveRecord(-1, record_)) {
-    if (index.Count() > oldCount && env_.file.LastSavedNumber() != oldCount + 1) {
+    if (index.Count() != oldCount) {
       index.SetCount(oldCount);
       hooks.TvxUpNumKeys(table.bytes());
     }
