@@ -259,15 +259,14 @@ FormReply TDoBuildMenu::ShowQuickInfo(const ListBox& list, const std::vector<int
   return FormReply::Stay();
 }
 
-FormReply TDoBuildMenu::IconClick() {
-  if (icons_ == nullptr) return FormReply::Stay();
-  const std::string folder = icons_->Folder();
+std::optional<std::string> ChooseIconFile(Ui& ui, IconFiles& icons) {
+  const std::string folder = icons.Folder();
   FileDialogRequest request{"Load in Icon", "Icons (*.ico)|*.ICO", "", false, folder};
-  const std::optional<std::string> chosen = ui_.AskFileName(request);
-  if (!chosen) return FormReply::Stay();
+  const std::optional<std::string> chosen = ui.AskFileName(request);
+  if (!chosen) return std::nullopt;
   if (!EndsWithIgnoringCase(*chosen, ".ICO")) {
-    ui_.ShowMessage("Error", kInvalidIconType);
-    return FormReply::Stay();
+    ui.ShowMessage("Error", kInvalidIconType);
+    return std::nullopt;
   }
   const std::string name = FileNamePart(*chosen);
   const std::string inFolder = JoinFolder(folder, name);
@@ -277,17 +276,24 @@ FormReply TDoBuildMenu::IconClick() {
   const std::string chosenFolder = slash == std::string::npos ? std::string() : chosen->substr(0, slash);
   const bool outside = !EqualsIgnoringCase(chosenFolder, iconsFolder);
   if (outside) {
-    if (icons_->Exists(inFolder))
-      ui_.ShowMessage("Error", kIconExistsText);
+    if (icons.Exists(inFolder))
+      ui.ShowMessage("Error", kIconExistsText);
     else
-      icons_->CopyNew(*chosen, inFolder);
+      icons.CopyNew(*chosen, inFolder);
   }
-  if (!icons_->Exists(inFolder)) {
-    ui_.ShowMessage("Error", kIconNotOpened);
-    return FormReply::Stay();
+  if (!icons.Exists(inFolder)) {
+    ui.ShowMessage("Error", kIconNotOpened);
+    return std::nullopt;
   }
-  const std::optional<std::string> shortPath = icons_->ShortPath(inFolder);
-  iconName = CutText(FileNamePart(shortPath ? *shortPath : inFolder), kIconNameCapacity);
+  const std::optional<std::string> shortPath = icons.ShortPath(inFolder);
+  return CutText(FileNamePart(shortPath ? *shortPath : inFolder), kIconNameCapacity);
+}
+
+FormReply TDoBuildMenu::IconClick() {
+  if (icons_ == nullptr) return FormReply::Stay();
+  const std::optional<std::string> chosen = ChooseIconFile(ui_, *icons_);
+  if (!chosen) return FormReply::Stay();
+  iconName = *chosen;
   trayChanged = true;
   ShowIcon();
   return FormReply::Stay();

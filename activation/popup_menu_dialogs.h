@@ -66,6 +66,12 @@ inline constexpr const char* kIconExistsText =
 inline constexpr const char* kIconNotOpened = "Icon could not be opened.";
 inline constexpr const char* kResetIconQuestion = "Reset icon to program default?";
 
+// "Load in Icon" on the Icons folder: a chosen icon from elsewhere is copied
+// into the folder (never over a file of its name). The icon's name for the
+// record (its short file name), or nothing when no icon was taken (the
+// user was told why).
+std::optional<std::string> ChooseIconFile(Ui& ui, IconFiles& icons);
+
 // "Build Macro Menu": edits the popup-menu record `record` (the main
 // window's record buffer). For a new menu everything starts empty; Ok fills
 // the record (nickname, icon, scope 4, option string, list; Active 1 for a

@@ -14,7 +14,7 @@ constexpr const char* kWaveMissing = "Specified WAV File does not exist.  Please
 Handler FileCommandDialog::BrowseInto(Edit& edit, std::string filter, std::string extension) {
   return [this, &edit, filter = std::move(filter), extension = std::move(extension)] {
     if (ui == nullptr) return FormReply::Stay();
-    if (const auto chosen = ui->AskFileName({caption, filter, extension, false})) edit.text = *chosen;
+    if (const auto chosen = ui->AskFileName({caption, filter, extension, false, ""})) edit.text = *chosen;
     return FormReply::Stay();
   };
 }

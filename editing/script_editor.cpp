@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "activation/popup_menu_dialogs.h"
 #include "activation/scheduler_dialogs.h"
 #include "editing/command_names.h"
 #include "editing/file_dialogs.h"
@@ -20,6 +21,8 @@ namespace lk = line_kind;
 namespace {
 
 constexpr const char* kNoSelection = "No script line selected.  Please select one.";
+// The icon name of the program's own icon.
+constexpr const char* kProgramIcon = "MAIN";
 // The frame around the client of a resizable window, and the narrowest window.
 constexpr int kFrameWidth = 8;
 constexpr int kMinimumWidth = 320;
@@ -77,6 +80,9 @@ TDoScripting::TDoScripting(Ui& ui, Desktop& desktop, FileChecks& files, MacroRec
     };
   }
   setSchedule.onClick = [this] { return SetScheduleClick(); };
+  mySpeed.onClick = [this] { return IconClick(); };
+  mySpeed.onRightClick = [this] { return IconRightClick(); };
+  mySpeed.iconSize = 16;
   helpButton.onClick = [this] {
     if (showHelp) showHelp();
     return FormReply::Stay();
@@ -118,7 +124,11 @@ void TDoScripting::FormShow(const TextMeasure&) {
     const int scope = record_.Scope();
     CheckIndex({&global, &specific, &progExe}, scope == 1 ? 1 : scope == 2 ? 2 : 3);
     iconName = record_.IconName();
-    if (iconName.empty()) iconName = "MAIN";
+    // An icon whose file has gone is the program's icon again.
+    if (iconName.empty() || (iconName != kProgramIcon &&
+                             (icons == nullptr || !icons->Exists(JoinFolder(icons->Folder(), iconName))))) {
+      iconName = kProgramIcon;
+    }
   } else {
     nickName.text.clear();
     global.checked = true;
@@ -126,8 +136,9 @@ void TDoScripting::FormShow(const TextMeasure&) {
     record_.SetScopeName("");
     record_.SetTopMostOnly(1);
     record_.SetDefaultSchedule(desktop_.Now());
-    iconName = "MAIN";
+    iconName = kProgramIcon;
   }
+  ShowIcon();
   if (globalNotAllowed) {
     if (global.checked) CheckIndex({&global, &specific, &progExe}, 2);
     global.enabled = false;
@@ -374,6 +385,27 @@ FormReply TDoScripting::SetScheduleClick() {
   }
   TDoSchedule dialog(record_, desktop_.Now());
   ui_.RunForm(dialog);
+  return FormReply::Stay();
+}
+
+void TDoScripting::ShowIcon() {
+  mySpeed.icon = iconName == kProgramIcon || icons == nullptr ? "program" : JoinFolder(icons->Folder(), iconName);
+}
+
+FormReply TDoScripting::IconClick() {
+  if (icons == nullptr) return FormReply::Stay();
+  if (const std::optional<std::string> chosen = ChooseIconFile(ui_, *icons)) {
+    iconName = *chosen;
+    ShowIcon();
+  }
+  return FormReply::Stay();
+}
+
+FormReply TDoScripting::IconRightClick() {
+  if (ui_.AskYesNo("", kResetIconQuestion)) {
+    iconName = kProgramIcon;
+    ShowIcon();
+  }
   return FormReply::Stay();
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "activation/popup_menu.h"
 #include "editing/command_dialog.h"
 #include "editing/file_checks.h"
 #include "editing/script_records.h"
@@ -35,6 +36,9 @@ class TDoScripting : public Form {
   bool globalNotAllowed = false;
   // Opens the program's help at the editor's page ("&Help").
   std::function<void()> showHelp;
+  // The program's Icons folder, where the macro's icon comes from (none: the
+  // macro keeps the program's icon).
+  IconFiles* icons = nullptr;
   // --- Read by the caller after closing -------------------------------------
   bool saved = false;
   // The rest of the editor's state.
@@ -42,7 +46,7 @@ class TDoScripting : public Form {
   int insertionMode = AddAtEnd;
   int currentIndex = 0;
   bool dialogAccepted = false;
-  std::string iconName = "MAIN";
+  std::string iconName = "MAIN";  // the program's own icon, or a file in the Icons folder
 
   // The script lines; the "Macro Script" list shows their display texts.
   const std::vector<ScriptLine>& Lines() const { return lines_; }
@@ -63,6 +67,10 @@ class TDoScripting : public Form {
   // "Set Schedule" on the record itself: a macro that was not yet timed
   // becomes one with the default schedule first.
   FormReply SetScheduleClick();
+  // The icon button: a left click loads an icon, a right click offers the
+  // program's icon back.
+  FormReply IconClick();
+  FormReply IconRightClick();
   FormReply OkButtonClick();
   // The Up, Down, Copy, Edit and Delete buttons follow the selection.
   void UpdateButtons();
@@ -111,6 +119,7 @@ class TDoScripting : public Form {
   void Insert(std::size_t index, ScriptLine line);
   void Select(int index);
   void Reindent();
+  void ShowIcon();
   FormReply Refuse(const std::string& message, const Control& focus);
 
   Ui& ui_;

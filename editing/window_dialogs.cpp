@@ -29,7 +29,7 @@ TDoActive::TDoActive(FileChecks& files)
   browseButton.onClick = [this] {
     if (ui == nullptr) return FormReply::Stay();
     const auto chosen = ui->AskFileName(
-        {"Program", "Executable (*.EXE)|*.EXE|Help Files (*.HLP)|*.HLP|All Files (*.*)|*.*", "EXE", false});
+        {"Program", "Executable (*.EXE)|*.EXE|Help Files (*.HLP)|*.HLP|All Files (*.*)|*.*", "EXE", false, ""});
     if (chosen) pathEdit.text = *chosen;
     return FormReply::Stay();
   };

@@ -165,6 +165,7 @@ void TMainWin::Engine::EditSelectedMacroScript() {
                           : code == kWordletActivation ? TDoScripting::WordletMacro
                                                        : TDoScripting::HotKeyMacro;
   editor.editingExisting = true;
+  editor.icons = &Icons();
   editor.showHelp = [this] { env.host.ShowHelp(env.programFolder + "\\" + kHelpFile); };
   if (editor.activationKind == TDoScripting::HotKeyMacro) {
     editor.hotKeyLabel.text = HotKeyName(code);

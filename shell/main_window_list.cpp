@@ -85,7 +85,7 @@ void TMainWin::Engine::OutputClick() {
   TDoOutput form;
   if (env.ui.RunForm(form) != ModalResult::Ok) return;
   const std::optional<std::string> path =
-      env.ui.AskFileName(FileDialogRequest{kOutputDialogTitle, "Text (*.TXT)|*.TXT", "TXT", true});
+      env.ui.AskFileName(FileDialogRequest{kOutputDialogTitle, "Text (*.TXT)|*.TXT", "TXT", true, ""});
   if (!path) return;
   if (!WriteMacroOutput(file, rowMap, form.Items(), *path)) env.ui.ShowMessage("Error", kUnableToCreateText);
   SaveConfiguration();

@@ -106,10 +106,10 @@ bool MacroFileCommands::DoClear(int selected) {
 void MacroFileCommands::DoNew() {
   // New loads the chosen file (creating it when missing) but leaves the
   // popup-menu tray icons off.
-  ChooseAndSwitch({"New Tavrix File", kFilter, "TVX", true}, false);
+  ChooseAndSwitch({"New Tavrix File", kFilter, "TVX", true, ""}, false);
 }
 
-void MacroFileCommands::DoOpen() { ChooseAndSwitch({"Open Tavrix File", kFilter, "TVX", false}, true); }
+void MacroFileCommands::DoOpen() { ChooseAndSwitch({"Open Tavrix File", kFilter, "TVX", false, ""}, true); }
 
 void MacroFileCommands::ChooseAndSwitch(const FileDialogRequest& request, bool buildTrayIcons) {
   const auto chosen = ui_.AskFileName(request);

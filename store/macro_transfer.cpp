@@ -127,7 +127,7 @@ FormReply TMyExport::SaveButtonClick() {
     if (macroList.IsSelected(row)) chosen.push_back(numbers[row]);
   if (chosen.empty()) return FormReply::Refuse(kErrorTitle, "No Hot Key Macros have been selected for exporting.", macroList);
   const std::optional<std::string> out =
-      commands_.ui().AskFileName({"Save Macro File", "Tavrix (*.TVX)|*.TVX", "TVX", true});
+      commands_.ui().AskFileName({"Save Macro File", "Tavrix (*.TVX)|*.TVX", "TVX", true, ""});
   if (!out || !commands_.ExportTo(*out, chosen)) return FormReply::Stay();
   return FormReply::Close(ModalResult::Ok);
 }
@@ -143,7 +143,7 @@ TMyImport::TMyImport(TransferCommands& commands) : Form("TMyImport", "Import Mac
 
 FormReply TMyImport::OpenButtonClick() {
   const std::optional<std::string> path =
-      commands_.ui().AskFileName({"Import Tavrix Files", "Tavrix (*.TVX)|*.TVX", "TVX", false});
+      commands_.ui().AskFileName({"Import Tavrix Files", "Tavrix (*.TVX)|*.TVX", "TVX", false, ""});
   if (!path) return FormReply::Stay();
   std::optional<std::vector<ImportEntry>> read = ReadImportFile(*path, commands_.ui());
   if (!read) return FormReply::Stay();

@@ -56,7 +56,7 @@ struct ControlClass {
 ControlClass ClassOf(const Control& control) {
   switch (control.kind) {
     case ControlKind::Label:
-      return {"STATIC", SS_LEFT | (static_cast<const Label&>(control).accessKey ? 0 : SS_NOPREFIX), 0};
+      return {"STATIC", static_cast<DWORD>(SS_LEFT | (static_cast<const Label&>(control).accessKey ? 0 : SS_NOPREFIX)), 0};
     case ControlKind::Edit:
       return {"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case ControlKind::Button: {
@@ -70,7 +70,8 @@ ControlClass ClassOf(const Control& control) {
       return {"BUTTON", WS_TABSTOP | BS_AUTORADIOBUTTON, 0};
     case ControlKind::ComboBox: {
       const bool editable = static_cast<const ComboBox&>(control).editable;
-      return {"COMBOBOX", WS_TABSTOP | WS_VSCROLL | (editable ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST),
+      return {"COMBOBOX",
+              static_cast<DWORD>(WS_TABSTOP | WS_VSCROLL | (editable ? CBS_DROPDOWN | CBS_AUTOHSCROLL : CBS_DROPDOWNLIST)),
               0};
     }
     case ControlKind::ListBox: {

@@ -12,34 +12,15 @@
 #include "activation/popup_menu_dialogs.h"
 #include "store/recording_hook_library.h"
 #include "tests/support/record_builder.h"
+#include "tests/support/fake_icon_files.h"
 #include "tests/support/sim_world.h"
 
 namespace tavrix {
 namespace {
 
+using test_support::FakeIconFiles;
 using test_support::Lines;
 using test_support::Macro;
-
-// Icon files as a set of names; copies are recorded.
-class FakeIconFiles : public IconFiles {
- public:
-  std::string Folder() const override { return "C:\\TAVRIX\\Icons"; }
-  bool Exists(const std::string& path) override { return files.count(path) != 0; }
-  bool CopyNew(const std::string& from, const std::string& to) override {
-    if (files.count(to) != 0 || files.count(from) == 0) return false;
-    copies.push_back(from + " -> " + to);
-    files.insert(to);
-    return true;
-  }
-  std::optional<std::string> ShortPath(const std::string& path) override {
-    if (!Exists(path)) return std::nullopt;
-    const auto found = shortNames.find(path);
-    return found != shortNames.end() ? found->second : path;
-  }
-  std::set<std::string> files;
-  std::map<std::string, std::string> shortNames;
-  Lines copies;
-};
 
 class PopupMenuTest : public ::testing::Test, protected test_support::SimWorld {
  protected:

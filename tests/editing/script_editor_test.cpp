@@ -4,6 +4,7 @@
 
 #include "activation/scheduler_dialogs.h"
 #include "editing/command_names.h"
+#include "tests/support/fake_icon_files.h"
 #include "editing_fixtures.h"
 #include "platform/sim/sim_desktop.h"
 #include "platform/sim/sim_ui.h"
@@ -231,6 +232,37 @@ TEST_F(ScriptEditorTest, ResizingKeepsTheRightButtonsAtTheEdgeAndSizesTheLists) 
       EXPECT_LE(editor.script.bounds.Bottom(), c.clientHeight);
     }
   }
+}
+
+// The icon button: a missing icon file shows the program's icon, a chosen
+// icon is copied into the Icons folder and named by its file, a right click
+// with Yes gives the program's icon back; Ok writes the name.
+TEST_F(ScriptEditorTest, TheIconButtonLoadsAndResetsTheMacrosIcon) {
+  test_support::FakeIconFiles icons;
+  editor.icons = &icons;
+  record.SetIconName("GONE.ICO");
+  editor.editingExisting = true;
+  record.SetMacroText("x");
+  editor.FormShow({});
+  EXPECT_EQ(editor.iconName, "MAIN");
+  EXPECT_EQ(editor.mySpeed.icon, "program");
+
+  icons.files.insert("C:\\Pictures\\smile.ico");
+  ui.QueueFileName("C:\\Pictures\\smile.ico");
+  editor.Click(editor.mySpeed);
+  EXPECT_EQ(icons.copies, std::vector<std::string>{"C:\\Pictures\\smile.ico -> C:\\TAVRIX\\Icons\\smile.ico"});
+  EXPECT_EQ(editor.iconName, "smile.ico");
+  EXPECT_EQ(editor.mySpeed.icon, "C:\\TAVRIX\\Icons\\smile.ico");
+  Saved();
+  EXPECT_EQ(record.IconName(), "smile.ico");
+
+  ui.QueueYesNo(false);
+  editor.RightClicked(editor.mySpeed);
+  EXPECT_EQ(editor.iconName, "smile.ico");
+  ui.QueueYesNo(true);
+  editor.RightClicked(editor.mySpeed);
+  EXPECT_EQ(editor.iconName, "MAIN");
+  EXPECT_EQ(editor.mySpeed.icon, "program");
 }
 
 }  // namespace

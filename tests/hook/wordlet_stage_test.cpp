@@ -97,7 +97,7 @@ TEST_F(WordletStageTest, TypedCharactersAsTheUsLayoutTypesThem) {
 // layout gives no character reports nothing, and Backspace, Enter and the
 // keypad read as everywhere.
 TEST_F(WordletStageTest, TypedCharactersAsTheLayoutInFrontTypesThem) {
-  const KeyCharacterMap german = KeyCharacterMap::build(test_support::GermanKeyScan);
+  static const KeyCharacterMap german = KeyCharacterMap::build(test_support::GermanKeyScan);
   settings.layout = &german;
   const struct {
     const char* name;

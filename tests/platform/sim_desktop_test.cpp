@@ -258,8 +258,8 @@ TEST(SimUi, FileDialogAnswersAndCancels) {
   SimTrace trace;
   SimUi ui(trace);
   ui.QueueFileName(std::string("new.tvx"));
-  EXPECT_EQ(ui.AskFileName(FileDialogRequest{"New Tavrix File", "", "TVX", true}), std::optional<std::string>("new.tvx"));
-  EXPECT_EQ(ui.AskFileName(FileDialogRequest{"Open Tavrix File", "", "TVX", false}), std::nullopt);
+  EXPECT_EQ(ui.AskFileName(FileDialogRequest{"New Tavrix File", "", "TVX", true, ""}), std::optional<std::string>("new.tvx"));
+  EXPECT_EQ(ui.AskFileName(FileDialogRequest{"Open Tavrix File", "", "TVX", false, ""}), std::nullopt);
   EXPECT_EQ(trace.Lines(), (Lines{"filedialog New Tavrix File", "filedialog Open Tavrix File"}));
 }
 

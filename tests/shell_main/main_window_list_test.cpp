@@ -58,7 +58,9 @@ TEST_F(MacroListWindowTest, AHeaderRightClickSortsByItsColumnAndKeepsTheSelectio
     EXPECT_EQ(Rows(), c.rows) << c.column;
     EXPECT_EQ(host.Saw("RefillList"), c.saved) << c.column;
     EXPECT_EQ(profile.writes > 0, c.saved) << c.column;
-    if (c.saved) EXPECT_TRUE(host.Saw("SelectMacro 6")) << c.column;
+    if (c.saved) {
+      EXPECT_TRUE(host.Saw("SelectMacro 6")) << c.column;
+    }
   }
 
   configuration.sortHeader = false;
