@@ -54,9 +54,16 @@ write_lock() {
 }
 scripting_editor=205
 
-driver front "$MAIN_WINDOW_CLASS" || fail "the main window did not come to the front"
-# The first row in the list's order: Ctrl+Alt+Shift+A, before the SYSTEM entries.
-xdotool key --delay 100 Home || fail "xdotool could not type"
+# The first row in the list's order: Ctrl+Alt+Shift+A, before the SYSTEM
+# entries. Without a window manager the X focus does not always follow the
+# window brought in front, so the selection is checked and the keys repeated.
+for try in 1 2 3; do
+  driver front "$MAIN_WINDOW_CLASS" || fail "the main window did not come to the front"
+  xdotool key --delay 100 Home || fail "xdotool could not type"
+  [[ $(probe selected "$MAIN_WINDOW_CLASS" | tr -d '\r') == 1 ]] && break
+  ((try == 3)) && fail "Home did not select the first row"
+  echo "note: try $try of Home selected no row"
+done
 write_lock 3 1 46000.25
 probe post "$MAIN_WINDOW_CLASS" 273 $scripting_editor 0 || fail "cannot post the command"
 probe message-box "Macro File in use by another user.  Please try again later." 20000 >/dev/null ||
