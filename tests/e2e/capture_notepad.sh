@@ -31,6 +31,7 @@ while probe message-box "$PROMPT" 0 ok >/dev/null 2>&1; do
 done
 driver front Notepad || fail "notepad did not come back to the front"
 driver front Notepad || fail "notepad did not stay in front"
+x_focus Notepad
 
 user_types "$LINE" || fail "xdotool could not type"
 user_presses Tab || fail "xdotool could not press Tab"
@@ -62,6 +63,7 @@ echo "captured: $("$TAVRIX_TOOL" dump "$folder/TAVRX.TVX" 5 | grep '^MacroText='
 
 driver set-text Notepad "" || fail "cannot clear notepad"
 driver front Notepad || fail "notepad did not come to the front"
+x_focus Notepad
 user_presses ctrl+b || fail "xdotool could not press the hot key"
 driver wait-text Notepad "$LINE"$'\t'"end" 20000 || fail "the hot key did not type the captured line"
 echo "the hot key typed the line again"

@@ -16,15 +16,6 @@ fi
 FORM_CLASS=TavrixModalBox
 LOWER_CASE_GRID=1  # the remapper's second list: "Lower Case"
 
-# The keys go to the window named like REGEX, as after the user's click on
-# it: without a window manager the X keyboard focus does not always follow
-# the window Windows has in front (it stays with the last window clicked).
-x_focus() {
-  local window
-  window=$(timeout 10 xdotool search --name "$1" | head -1)
-  [[ -n $window ]] && timeout 10 xdotool windowfocus --sync "$window" || fail "cannot focus the window \"$1\""
-}
-
 wait_caption() {  # wait_caption CAPTION: the front form shows CAPTION
   local tries=0
   until [[ $(probe caption "$FORM_CLASS" 2>/dev/null | tr -d '\r') == "$1" ]]; do

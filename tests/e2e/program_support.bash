@@ -71,6 +71,16 @@ close_main_window() { probe post "$MAIN_WINDOW_CLASS" 16; }
 
 have_tool() { [[ -x $TAVRIX_TOOL ]]; }
 
+# x_focus REGEX: the keys go to the window named like REGEX, as after the
+# user's click on it: without a window manager the X keyboard focus does not
+# always follow the window Windows has in front (it stays with the last
+# window clicked, or with a box that has just closed).
+x_focus() {
+  local window
+  window=$(timeout 10 xdotool search --name "$1" | head -1)
+  [[ -n $window ]] && timeout 10 xdotool windowfocus --sync "$window" || fail "cannot focus the window \"$1\""
+}
+
 # start_with_notepad NAME HOTKEY NICKNAME TEXT [HOTKEY NICKNAME TEXT]...: the
 # set-up of the cases that play a macro into notepad. Sets `folder` to a fresh
 # program folder C:\NAME whose TAVRX.TVX holds the system entries and the
