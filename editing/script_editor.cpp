@@ -4,13 +4,12 @@
 
 #include "activation/popup_menu_dialogs.h"
 #include "activation/scheduler_dialogs.h"
+#include "editing/command_dialog_factory.h"
 #include "editing/command_names.h"
-#include "editing/file_dialogs.h"
-#include "editing/input_dialogs.h"
 #include "editing/script_compile.h"
 #include "editing/script_view.h"
-#include "editing/text_dialog.h"
-#include "editing/timing_dialogs.h"
+#include "editing/script_wizard.h"
+#include "editing/text_insertion.h"
 #include "editing/window_dialogs.h"
 #include "store/date_time.h"
 
@@ -38,13 +37,22 @@ bool AddedAtOnce(int kind) {
   }
 }
 
+}  // namespace
+
 std::string TrimmedSpaces(std::string_view text) {
   const std::size_t first = text.find_first_not_of(' ');
   if (first == std::string_view::npos) return {};
   return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
 }
 
-}  // namespace
+const char* WordletNameProblem(std::string_view trimmedName) {
+  if (trimmedName.empty()) return "No Wordlet name was entered.";
+  if (!IsWordletName(trimmedName)) {
+    return "The Wordlet name has invalid characters in it.  Valid characters are A - Z, a - z, 0 - 9 and ' ! @ # $ % "
+           "^ & _ = < > ? . ; , * - / +";
+  }
+  return nullptr;
+}
 
 bool IsWordletName(std::string_view name) {
   constexpr std::string_view kPunctuation = "!#$%&*+,-./;<=>?@^_";
@@ -87,8 +95,7 @@ TDoScripting::TDoScripting(Ui& ui, Desktop& desktop, FileChecks& files, MacroRec
     if (showHelp) showHelp();
     return FormReply::Stay();
   };
-  // The wizard is not part of this editor yet.
-  wizard.enabled = false;
+  wizard.onClick = [this] { return WizardClick(); };
   activeControl = &nickName;
   resizable = true;
   minimumClientWidth = kMinimumWidth - kFrameWidth;
@@ -227,65 +234,14 @@ FormReply TDoScripting::AddLine(int mode) {
 }
 
 std::unique_ptr<CommandDialog> TDoScripting::DialogFor(int kind, bool newLine) {
-  switch (kind) {
-    case lk::Text: return std::make_unique<TModText>();
-    case lk::Date: case lk::Time: return std::make_unique<TDateOrTime>(kind == lk::Date);
-    case lk::Delay: return std::make_unique<TDoDelay2>();
-    case lk::Pause: return std::make_unique<TDoPausePos>();
-    case lk::RepeatStart: case lk::RepeatEnd: case lk::RepeatCounter: case lk::RepeatPromptStart:
-      return std::make_unique<TDoRepeat>();
-    case lk::KeystrokeSpeed: case lk::MouseSpeed: case lk::PlaybackSpeed: return std::make_unique<TDoSpeed>();
-    case lk::ActivateWindow: case lk::LaunchProgram: case lk::ActivateOrLaunch: case lk::LaunchAndActivate: {
-      auto dialog = std::make_unique<TDoActive>(files_);
-      dialog->ui = &ui_;
-      return dialog;
-    }
-    case lk::SoundBeep: case lk::SoundWaveFile: {
-      auto dialog = std::make_unique<TDoSound>(files_);
-      dialog->ui = &ui_;
-      dialog->playWave = [this](const std::string& path) { desktop_.PlayWave(path, false); };
-      return dialog;
-    }
-    case lk::LoadMacroFile: {
-      auto dialog = std::make_unique<TDoSwap>(files_);
-      dialog->ui = &ui_;
-      return dialog;
-    }
-    case lk::LoadTextFile: {
-      auto dialog = std::make_unique<TDoTextInsert>(files_, ui_);
-      dialog->openInNotepad = [this](const std::string& path) { desktop_.LaunchProgram("notepad.exe", path); };
-      return dialog;
-    }
-    case lk::ResizeWindow: case lk::RepositionWindow: return std::make_unique<TDoSizeIt>();
-    case lk::MaximizeWindow: case lk::MinimizeWindow: case lk::RestoreWindow: case lk::CloseWindow:
-    case lk::HideWindow: case lk::ShowWindow: case lk::ShutDownProgram:
-      return std::make_unique<TDoSystemCommand>();
-    case lk::MouseMove: case lk::LeftMouseButton: case lk::RightMouseButton: case lk::MiddleMouseButton:
-    case lk::MouseWheel:
-      return std::make_unique<TDoMouse>();
-    case lk::Remark: return std::make_unique<TDoRemark>();
-    case lk::ClipboardCopy: case lk::ClipboardPaste: case lk::ClipboardStartCopy: case lk::ClipboardEndCopy:
-    case lk::ClipboardFileCopy: {
-      auto dialog = std::make_unique<TDoClipboard>(files_);
-      dialog->ui = &ui_;
-      return dialog;
-    }
-    case lk::ControlKey: case lk::AltKey: case lk::ShiftKey: case lk::WinKey: return std::make_unique<TDoKeyUpDown>();
-    case lk::WebSite: case lk::WebFtp: return std::make_unique<TDoWebStuff>(kind == lk::WebFtp, newLine);
-    default: {
-      auto dialog = std::make_unique<TDoDOSFiles>(files_);
-      dialog->ui = &ui_;
-      return dialog;
-    }
-  }
+  return CommandDialogFor(kind, newLine, ui_, desktop_, files_);
 }
 
 bool TDoScripting::RunCommandDialog(int kind, bool edit) {
   std::unique_ptr<CommandDialog> dialog = DialogFor(kind, !edit);
   if (edit) {
     dialog->Load(kind, lines_[static_cast<std::size_t>(currentIndex)].record);
-  } else if (kind != lk::Text && kind != lk::LoadTextFile && kind != lk::LoadMacroFile && kind != lk::Remark &&
-             kind != lk::WebSite && kind != lk::WebFtp) {
+  } else if (PresetForNewLine(kind)) {
     // A new line starts with the choice of its kind.
     dialog->Preset(kind);
   }
@@ -302,6 +258,19 @@ bool TDoScripting::RunCommandDialog(int kind, bool edit) {
                              : static_cast<std::size_t>(currentIndex) + 1;
   Insert(at, std::move(line));
   return true;
+}
+
+FormReply TDoScripting::WizardClick() {
+  TDoWizard wizardForm(ui_, [this](int kind) {
+    insertionMode = AddAtEnd;
+    const bool accepted = RunCommandDialog(kind, false);
+    script.itemIndex = static_cast<int>(lines_.size()) - 1;
+    Reindent();
+    UpdateButtons();
+    return accepted;
+  });
+  ui_.RunForm(wizardForm);
+  return FormReply::Stay();
 }
 
 FormReply TDoScripting::DoEditClick() {
@@ -357,24 +326,26 @@ FormReply TDoScripting::DoDownClick() {
   return FormReply::Stay();
 }
 
-FormReply TDoScripting::ChooseWinProgClick() {
-  const bool program = progExe.checked;
-  TDoSpecWind dialog(ui_, program);
-  dialog.nameEdit.text = record_.ScopeName();
-  CheckIndex({&dialog.onTopRadio, &dialog.runningRadio}, record_.TopMostOnly() != 0 ? 1 : 2);
+bool ChooseScopeName(Ui& ui, Desktop& desktop, MacroRecord& record, bool program) {
+  TDoSpecWind dialog(ui, program);
+  dialog.nameEdit.text = record.ScopeName();
+  CheckIndex({&dialog.onTopRadio, &dialog.runningRadio}, record.TopMostOnly() != 0 ? 1 : 2);
   std::vector<std::string> names;
   if (program) {
-    for (const ProcessEntry& process : desktop_.RunningProcesses()) names.push_back(process.moduleName);
+    for (const ProcessEntry& process : desktop.RunningProcesses()) names.push_back(process.moduleName);
     dialog.list.items = RunningProgramNames(names);
   } else {
-    for (const WindowId window : desktop_.TopLevelWindows()) names.push_back(desktop_.WindowTitle(window));
+    for (const WindowId window : desktop.TopLevelWindows()) names.push_back(desktop.WindowTitle(window));
     dialog.list.items = RunningWindowTitles(names);
   }
-  if (ui_.RunForm(dialog) == ModalResult::Ok && !dialog.scopeName.empty()) {
-    record_.SetScopeName(dialog.scopeName);
-    record_.SetTopMostOnly(dialog.topMostOnly ? 1 : 0);
-    UpdateCaption();
-  }
+  if (ui.RunForm(dialog) != ModalResult::Ok || dialog.scopeName.empty()) return false;
+  record.SetScopeName(dialog.scopeName);
+  record.SetTopMostOnly(dialog.topMostOnly ? 1 : 0);
+  return true;
+}
+
+FormReply TDoScripting::ChooseWinProgClick() {
+  if (ChooseScopeName(ui_, desktop_, record_, progExe.checked)) UpdateCaption();
   return FormReply::Stay();
 }
 
@@ -413,12 +384,7 @@ FormReply TDoScripting::OkButtonClick() {
   std::string wordlet;
   if (activationKind == WordletMacro) {
     wordlet = TrimmedSpaces(wordletName.text);
-    if (wordlet.empty()) return Refuse("No Wordlet name was entered.", wordletName);
-    if (!IsWordletName(wordlet)) {
-      return Refuse("The Wordlet name has invalid characters in it.  Valid characters are A - Z, a - z, 0 - 9 and ' ! "
-                    "@ # $ % ^ & _ = < > ? . ; , * - / +",
-                    wordletName);
-    }
+    if (const char* problem = WordletNameProblem(wordlet)) return Refuse(problem, wordletName);
   }
   std::string output = CompileScript(lines_);
   saved = true;
@@ -428,12 +394,7 @@ FormReply TDoScripting::OkButtonClick() {
   record_.SetIconName(iconName);
   record_.SetScope(static_cast<std::int16_t>(global.checked ? 1 : specific.checked ? 2 : 3));
   record_.SetWordletText(activationKind == WordletMacro ? wordlet : std::string());
-  if (output.size() > kMacroTextLimit) {
-    ui_.ShowMessage("Error",
-                    "The size of the macro exceeds the 5,000 character limit.  The macro will be truncated to 5,000 "
-                    "characters.");
-    output.resize(kMacroTextLimit);
-  }
+  CutToMacroLimit(ui_, output);
   record_.SetMacroText(output);
   compiled = true;
   return FormReply::Close(ModalResult::Ok);

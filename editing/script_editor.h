@@ -71,6 +71,8 @@ class TDoScripting : public Form {
   // program's icon back.
   FormReply IconClick();
   FormReply IconRightClick();
+  // "Wizard": lines added at the end, one command at a time.
+  FormReply WizardClick();
   FormReply OkButtonClick();
   // The Up, Down, Copy, Edit and Delete buttons follow the selection.
   void UpdateButtons();
@@ -130,7 +132,17 @@ class TDoScripting : public Form {
   std::vector<int> optionKinds_;  // the kind of each entry of the sorted command list
 };
 
+// "Select": the window title or program name a macro is limited to, picked
+// in `TDoSpecWind` from the windows or programs running; the record gets it
+// (and its top-most flag) at once. True when one was chosen.
+bool ChooseScopeName(Ui& ui, Desktop& desktop, MacroRecord& record, bool program);
+
 // Whether every character of a Wordlet name is allowed.
 bool IsWordletName(std::string_view name);
+// What is wrong with a Wordlet name (already trimmed of blanks): the message
+// the editors show, or null for a usable name.
+const char* WordletNameProblem(std::string_view trimmedName);
+// A text without its leading and trailing spaces.
+std::string TrimmedSpaces(std::string_view text);
 
 }  // namespace tavrix

@@ -57,6 +57,8 @@ struct FormReply {
   static FormReply Stay() { return {}; }
   // The form closes with `result`.
   static FormReply Close(ModalResult result) { return {Kind::Close, result, {}, {}, nullptr}; }
+  // The form stays open with the focus on `focus`.
+  static FormReply Focus(const Control& focus) { return {Kind::Stay, ModalResult::None, {}, {}, &focus}; }
   // The form stays open: the message box shows `message` with `caption`,
   // then the focus goes to `focus`.
   static FormReply Refuse(std::string caption, std::string message, const Control& focus) {
@@ -142,6 +144,12 @@ class Edit : public Control {
   Edit(Form& form, std::string name, Bounds bounds, int maxLength = 0)
       : Control(form, ControlKind::Edit, std::move(name), bounds, {}), maxLength(maxLength) {}
   int maxLength;  // 0: no limit
+  // A text box of several lines with a vertical scroll bar: Enter and Tab
+  // type into it, and its caret (or selection) is kept below, in characters
+  // from the start (a line break's CR and LF count one each).
+  bool multiLine = false;
+  int selStart = 0;
+  int selLength = 0;
 };
 
 // Enter presses the Default button, Escape the Cancel button.

@@ -48,7 +48,7 @@ constexpr MenuItem kLayout[] = {
     Entry(Menu::Macros, Command::ExportMacros, "E&xport Macros", kBuilt | kBrowse),
     Separator(Menu::Macros),
     Entry(Menu::Macros, Command::ScriptingEditor, "&Scripting Editor", kBuilt | kBrowse),
-    Entry(Menu::Macros, Command::ModifyDirectly, kModifyDirectlyCaption, kBrowse),
+    Entry(Menu::Macros, Command::ModifyDirectly, kModifyDirectlyCaption, kBuilt | kBrowse),
     Entry(Menu::Macros, Command::RecaptureMacro, "Re&capture Macro", kBuilt | kBrowse),
     Separator(Menu::Macros),
     Entry(Menu::Macros, Command::ActivateMacro, kActivateCaption, kBuilt | kBrowse),

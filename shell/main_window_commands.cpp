@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "base/hot_key_table.h"
+#include "editing/direct_editor.h"
 #include "editing/file_checks.h"
 #include "editing/script_editor.h"
 #include "shell/do_activate.h"
@@ -74,6 +75,7 @@ void TMainWin::OnCommand(Command command) {
       case Command::TrayTerminate: Terminate(); break;
       case Command::ActivateMacro: e.ActivateSelectedMacro(); break;
       case Command::ScriptingEditor: e.EditSelectedMacroScript(); break;
+      case Command::ModifyDirectly: e.ModifySelectedMacroDirectly(); break;
       case Command::RemoveMacro: e.RemoveSelectedMacro(); break;
       case Command::CopyMacro: e.AfterTransfer(e.transfer.DoCopy(env_.host.SelectedMacro())); break;
       case Command::RenameMacro: e.AfterTransfer(e.transfer.DoMove(env_.host.SelectedMacro())); break;
@@ -195,6 +197,58 @@ void TMainWin::Engine::EditSelectedMacroScript() {
   wordlets.Matcher().Clear();
   SetHotKeys(file.index().table(), file.hooks());
   RearmScheduler();
+  env.host.RedrawList();
+  RefreshMenu();
+}
+
+void TMainWin::Engine::UnHookTheKeyboard() {
+  SharedMacroTable& table = index.table();
+  if (table.KeyboardHook() != 0) env.hooks.TvxUnHook(table.KeyboardHook());
+  table.SetKeyboardHook(0);
+}
+
+void TMainWin::Engine::HookTheKeyboard() {
+  SharedMacroTable& table = index.table();
+  table.SetKeyboardHook(Checked(env.hooks.TvxHookKeyboard(), "keyboard", false));
+  env.hooks.TvxUpKeyHook(table.bytes());
+}
+
+// "Modify Hot Key" on the selected macro. The keyboard hook is off while it
+// is open, so typing the macro's own hot key types into it and fires nothing.
+// A saved record goes to the file under the file-in-use check.
+void TMainWin::Engine::ModifySelectedMacroDirectly() {
+  const int n = env.host.SelectedMacro();
+  const SharedMacroTable& table = file.index().table();
+  if (n < 1 || n > file.index().Count()) return;
+  if (table.Scope(n) == kScopePopupMenu) return;  // the menu builder's
+  MacroRecord record;
+  if (!file.ReadRecord(n, record)) return;
+  NoFiles noFiles;
+  TModHotKeys editor(env.ui, env.desktop, env.files != nullptr ? *env.files : noFiles, record);
+  const std::uint16_t code = record.Activation();
+  editor.activationKind = code == kTimedActivation    ? TModHotKeys::TimedMacro
+                          : code == kWordletActivation ? TModHotKeys::WordletMacro
+                                                       : TModHotKeys::HotKeyMacro;
+  editor.editingExisting = true;
+  editor.clearTypedWordlet = [this] { wordlets.Matcher().Clear(); };
+  if (editor.activationKind == TModHotKeys::HotKeyMacro) {
+    editor.hotKeyLabel.text = HotKeyName(code);
+    for (int m = 1; m <= file.index().Count(); ++m) {
+      const std::int16_t scope = table.Scope(m);
+      if (m != n && table.Activation(m) == code && (scope == 1 || scope == 4 || scope == 5)) {
+        editor.globalNotAllowed = true;
+      }
+    }
+  }
+  UnHookTheKeyboard();
+  const bool saved = env.ui.RunForm(editor) == ModalResult::Ok && editor.saved;
+  HookTheKeyboard();
+  if (!saved) return;
+  SyncFileHold hold(*this);
+  if (!hold.Taken() || !file.CheckCanChange() || !file.SaveRecord(n, record)) return;
+  hold.Changed();
+  SetHotKeys(file.index().table(), file.hooks());
+  if (code == kTimedActivation) RearmScheduler();
   env.host.RedrawList();
   RefreshMenu();
 }

@@ -89,6 +89,10 @@ struct TMainWin::Engine final : PlayerHost, TransferListener, ActivationHost, Ne
   void RemoveSelectedMacro();
   void ActivateSelectedMacro();
   void EditSelectedMacroScript();
+  void ModifySelectedMacroDirectly();
+  // The keyboard hook off and on again, around a form that must see every key.
+  void UnHookTheKeyboard();
+  void HookTheKeyboard();
 
   // --- The macro list (shell/main_window_list.cpp) ------------------------------
   SortOrders Orders() const;

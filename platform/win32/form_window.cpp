@@ -58,6 +58,9 @@ ControlClass ClassOf(const Control& control) {
     case ControlKind::Label:
       return {"STATIC", static_cast<DWORD>(SS_LEFT | (static_cast<const Label&>(control).accessKey ? 0 : SS_NOPREFIX)), 0};
     case ControlKind::Edit:
+      if (static_cast<const Edit&>(control).multiLine) {
+        return {"EDIT", WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, WS_EX_CLIENTEDGE};
+      }
       return {"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case ControlKind::Button: {
       const auto& button = static_cast<const Button&>(control);
@@ -281,6 +284,16 @@ void FormWindow::CopyIn() {
         }
         break;
       }
+      case ControlKind::Edit: {
+        SetTextIfChanged(handle, control.text);
+        const auto& edit = static_cast<const Edit&>(control);
+        if (edit.multiLine) {
+          SendMessageA(handle, EM_SETSEL, static_cast<WPARAM>(edit.selStart),
+                       static_cast<LPARAM>(edit.selStart + edit.selLength));
+          SendMessageA(handle, EM_SCROLLCARET, 0, 0);
+        }
+        break;
+      }
       default:
         SetTextIfChanged(handle, control.text);
         break;
@@ -306,9 +319,18 @@ void FormWindow::CopyOut() {
     HWND handle = controls_[i];
     if (handle == nullptr) continue;
     switch (control.kind) {
-      case ControlKind::Edit:
+      case ControlKind::Edit: {
         control.text = WindowText(handle);
+        auto& edit = static_cast<Edit&>(control);
+        if (edit.multiLine) {
+          DWORD start = 0;
+          DWORD end = 0;
+          SendMessageA(handle, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+          edit.selStart = static_cast<int>(start);
+          edit.selLength = static_cast<int>(end - start);
+        }
         break;
+      }
       case ControlKind::CheckBox:
         static_cast<CheckBox&>(control).checked = SendMessageA(handle, BM_GETCHECK, 0, 0) == BST_CHECKED;
         break;
@@ -351,6 +373,10 @@ void FormWindow::Apply(const FormReply& reply) {
   CopyIn();
   if (reply.kind == FormReply::Kind::Close) {
     End(reply.result);
+    return;
+  }
+  if (reply.kind == FormReply::Kind::Stay) {
+    if (HWND focus = HandleOf(reply.focus)) SetFocus(focus);
     return;
   }
   if (reply.kind != FormReply::Kind::Refuse) return;

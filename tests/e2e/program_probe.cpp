@@ -36,6 +36,8 @@
 //                                             to PORT (a file path) and make it the default
 //   program_probe selected CLASS              print the row (1 first) selected in the window's
 //                                             list view, 0 when none is
+//   program_probe memo-text CLASS             print the text of the window's multi-line
+//                                             edit, CR as "\r" and LF as "\n"
 //   program_probe button-point CLASS TEXT [MS]
 //                                             print "X Y": the screen point in the middle of
 //                                             the window's visible button captioned TEXT
@@ -276,6 +278,23 @@ int handle(const char* windowClass, const char* childClass) {
   return 0;
 }
 
+int memoText(const char* windowClass) {
+  const HWND window = requireWindow(windowClass);
+  if (window == nullptr) return 1;
+  HWND edit = nullptr;
+  while ((edit = FindWindowExA(window, edit, "Edit", nullptr)) != nullptr) {
+    if ((GetWindowLongA(edit, GWL_STYLE) & ES_MULTILINE) != 0) break;
+  }
+  if (edit == nullptr) {
+    std::fprintf(stderr, "no multi-line edit in the window\n");
+    return 1;
+  }
+  std::string shown;
+  for (const char c : textOf(edit)) shown += c == '\r' ? std::string("\\r") : c == '\n' ? std::string("\\n") : std::string(1, c);
+  std::printf("%s\n", shown.c_str());
+  return 0;
+}
+
 int hold(const std::string& kind, const char* name, DWORD ms) {
   HANDLE object = nullptr;
   if (kind == "mutex") object = CreateMutexA(nullptr, FALSE, name);
@@ -501,6 +520,7 @@ int main(int argc, char** argv) {
   if (command == "column-edge" && argc >= 4) return columnEdge(argv[2], std::atoi(argv[3]));
   if (command == "selected") return selectedRow(argv[2]);
   if (command == "add-printer" && argc >= 4) return addPrinter(argv[2], argv[3]);
+  if (command == "memo-text") return memoText(argv[2]);
   if (command == "button-point" && argc >= 4) return buttonPoint(argv[2], argv[3], timeoutArg(argc, argv, 4));
   if (command == "list-item-point" && argc >= 5) return listItemPoint(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
   return usage();

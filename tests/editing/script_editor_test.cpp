@@ -4,6 +4,8 @@
 
 #include "activation/scheduler_dialogs.h"
 #include "editing/command_names.h"
+#include "editing/input_dialogs.h"
+#include "editing/script_wizard.h"
 #include "tests/support/fake_icon_files.h"
 #include "editing_fixtures.h"
 #include "platform/sim/sim_desktop.h"
@@ -263,6 +265,49 @@ TEST_F(ScriptEditorTest, TheIconButtonLoadsAndResetsTheMacrosIcon) {
   editor.RightClicked(editor.mySpeed);
   EXPECT_EQ(editor.iconName, "MAIN");
   EXPECT_EQ(editor.mySpeed.icon, "program");
+}
+
+}  // namespace
+}  // namespace tavrix
+
+namespace tavrix {
+namespace {
+
+// The wizard appends each accepted line and asks whether to go on; "No"
+// closes only the wizard.
+TEST_F(ScriptEditorTest, WizardAppendsLinesUntilTheUserStops) {
+  Open("ab");
+  editor.script.itemIndex = 0;
+  ASSERT_TRUE(editor.wizard.enabled);
+  ui.AnswerForm(TDoWizard::kName, [this](Form& form) {
+    auto& wizard = static_cast<TDoWizard&>(form);
+    ASSERT_EQ(wizard.choiceButtons.size(), 16u);
+    // A cancelled dialog asks nothing; a delay, then Yes; a remark, then No.
+    ui.AnswerForm("TDoDelay2", ui.Answer("CancelButton"));
+    EXPECT_EQ(wizard.Click(*wizard.choiceButtons[9]).kind, FormReply::Kind::Stay);
+    ui.AnswerForm("TDoDelay2", ui.Answer("OkButton", {{"TimeEdit", "2"}}));
+    ui.QueueYesNo(true);
+    EXPECT_EQ(wizard.Click(*wizard.choiceButtons[9]).kind, FormReply::Kind::Stay);
+    ui.AnswerForm("TDoRemark", ui.Answer("OkButton", {{"CommentEdit", "end"}}));
+    ui.QueueYesNo(false);
+    EXPECT_EQ(wizard.Click(*wizard.choiceButtons[7]).kind, FormReply::Kind::Close);
+  });
+  EXPECT_EQ(editor.Click(editor.wizard).kind, FormReply::Kind::Stay);
+  EXPECT_FALSE(editor.Closed());
+  EXPECT_EQ(Shown(), (std::vector<std::string>{"Text: ab", "Delay 2.00 Seconds", "Remark: end"}));
+  EXPECT_EQ(editor.script.itemIndex, 2);
+  std::vector<std::string> questions;
+  for (const std::string& line : desktop.Trace().Lines())
+    if (line.rfind("question ", 0) == 0) questions.push_back(line);
+  EXPECT_EQ(questions, std::vector<std::string>(2, "question Added: Macro object successfully added.  Continue with "
+                                                   "wizard?"));
+  // The presets of the choices: the mouse choice opens its dialog on Mouse Move.
+  ui.AnswerForm(TDoWizard::kName, [this](Form& form) {
+    ui.AnswerForm("TDoMouse", [](Form& mouse) { EXPECT_TRUE(static_cast<TDoMouse&>(mouse).move.checked); });
+    form.Click(*static_cast<TDoWizard&>(form).choiceButtons[1]);
+  });
+  editor.Click(editor.wizard);
+  EXPECT_EQ(ui.Shown().back().name, "TDoMouse");
 }
 
 }  // namespace

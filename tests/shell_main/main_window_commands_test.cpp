@@ -2,6 +2,7 @@
 // and closing while a macro plays.
 #include "base/private_messages.h"
 #include "main_window_fixture.h"
+#include "editing/direct_editor.h"
 #include "editing/script_editor.h"
 #include "playback/repeat_prompt.h"
 #include "tests/support/record_builder.h"
@@ -82,6 +83,43 @@ TEST_F(CommandTest, ScriptingEditorSavesTheSelectedMacro) {
     ui.Click(form, *form.Find("CancelButton"));
   });
   window->OnCommand(Command::ScriptingEditor);
+}
+
+TEST_F(CommandTest, ModifyDirectlySavesTheTypedTextWithTheKeyboardHookOff) {
+  ASSERT_TRUE(Start(WithSystemEntries({Macro("A", kCtrlA, "ab")})));
+  host.selected = kFirst;
+  window->OnListSelectionChanged();
+  ASSERT_TRUE(window->MenuState(Command::ModifyDirectly).enabled);
+  hooks.ClearCalls();
+  // The user types a tab and a line into the box, adds Enter and updates.
+  ui.AnswerForm(TModHotKeys::kName, [this](Form& form) {
+    auto& editor = static_cast<TModHotKeys&>(form);
+    EXPECT_EQ(CallNames(), std::vector<std::string>{"TvxUnHook"});  // the hook is off while the form is open
+    EXPECT_EQ(editor.newFormat.text, "ab");
+    EXPECT_EQ(editor.hotKeyLabel.text, HotKeyName(kCtrlA));
+    editor.newFormat.text = "ab\tc\r\nd";
+    editor.newFormat.selStart = 2;
+    editor.Click(*editor.keystrokeButtons[6]);
+    editor.Click(editor.updateButton);
+  });
+  window->OnCommand(Command::ModifyDirectly);
+  EXPECT_EQ(CallNames(), (std::vector<std::string>{"TvxUnHook", "TvxHookKeyboard", "TvxUpKeyHook"}));
+  EXPECT_NE(hooks.copy().KeyboardHook(), 0u);
+  MacroRecord record;
+  ASSERT_TRUE(window->File().ReadRecord(kFirst, record));
+  EXPECT_EQ(record.MacroText(), "ab<ENTER><TAB>c\r\nd");
+  EXPECT_TRUE(host.Saw("RedrawList"));
+
+  // Escape (Cancel) writes nothing, and the hook is back as well.
+  hooks.ClearCalls();
+  ui.AnswerForm(TModHotKeys::kName, [](Form& form) {
+    static_cast<TModHotKeys&>(form).newFormat.text = "lost";
+    form.PressEscape();
+  });
+  window->OnCommand(Command::ModifyDirectly);
+  ASSERT_TRUE(window->File().ReadRecord(kFirst, record));
+  EXPECT_EQ(record.MacroText(), "ab<ENTER><TAB>c\r\nd");
+  EXPECT_EQ(CallNames().back(), "TvxUpKeyHook");
 }
 
 TEST_F(CommandTest, RemoveMacroSelectsTheSameRowOrTheLast) {

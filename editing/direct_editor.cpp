@@ -1,0 +1,214 @@
+#include "editing/direct_editor.h"
+
+#include <array>
+
+#include "editing/command_dialog_factory.h"
+#include "editing/command_names.h"
+#include "editing/input_dialogs.h"
+#include "editing/script_editor.h"
+#include "editing/text_insertion.h"
+#include "store/date_time.h"
+
+namespace tavrix {
+namespace {
+
+namespace lk = line_kind;
+
+constexpr std::array<CommandButtonInfo, 20> kCommandButtons{{
+    {"DATE", lk::Date},
+    {"TIME", lk::Time},
+    {"SYMBOLS", lk::None},
+    {"DELAY", lk::Delay},
+    {"PAUSE", lk::Pause},
+    {"REPEAT", lk::RepeatStart},
+    {"SPEED", lk::KeystrokeSpeed},
+    {"ACTIVATE", lk::ActivateWindow},
+    {"SOUND", lk::SoundBeep},
+    {"SWAP FILE", lk::LoadMacroFile},
+    {"LOAD TEXT", lk::LoadTextFile},
+    {"SIZE / POS", lk::ResizeWindow},
+    {"SYSTEM", lk::MaximizeWindow},
+    {"MOUSE", lk::LeftMouseButton},
+    {"CLIPBOARD", lk::ClipboardStartCopy},
+    {"REMARK", lk::Remark},
+    {"KEY UP / DOWN", lk::ControlKey},
+    {"WEB SITE", lk::WebSite},
+    {"INTERNET FTP", lk::WebFtp},
+    {"FILE COMMANDS", lk::ChangeFolder},
+}};
+
+// The keystroke buttons sit in three rows of ten under the text box; the
+// command buttons in two columns beside it.
+constexpr int kKeyColumns = 10;
+constexpr Bounds KeystrokeBounds(std::size_t index) {
+  return {8 + static_cast<int>(index % kKeyColumns) * 64, 310 + static_cast<int>(index / kKeyColumns) * 27, 62, 25};
+}
+constexpr Bounds CommandBounds(std::size_t index) {
+  return {476 + static_cast<int>(index % 2) * 86, 82 + static_cast<int>(index / 2) * 22, 84, 21};
+}
+
+}  // namespace
+
+std::span<const CommandButtonInfo> CommandButtons() { return kCommandButtons; }
+
+std::vector<std::unique_ptr<Button>> TModHotKeys::MakeKeystrokeButtons() {
+  std::vector<std::unique_ptr<Button>> buttons;
+  const auto keys = KeystrokeButtons();
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    buttons.push_back(std::make_unique<Button>(*this, "Key" + PlainCaption(keys[i].caption), KeystrokeBounds(i),
+                                               keys[i].caption));
+    buttons.back()->onClick = [this, i] { return KeystrokeClick(i); };
+  }
+  return buttons;
+}
+
+std::vector<std::unique_ptr<Button>> TModHotKeys::MakeCommandButtons() {
+  std::vector<std::unique_ptr<Button>> buttons;
+  for (std::size_t i = 0; i < kCommandButtons.size(); ++i) {
+    buttons.push_back(std::make_unique<Button>(*this, std::string("Command") + kCommandButtons[i].caption,
+                                               CommandBounds(i), kCommandButtons[i].caption));
+    buttons.back()->onClick = [this, i] { return CommandClick(i); };
+  }
+  return buttons;
+}
+
+TModHotKeys::TModHotKeys(Ui& ui, Desktop& desktop, FileChecks& files, MacroRecord& record)
+    : Form(kName, "Modify Hot Key", 648, 448), ui_(ui), desktop_(desktop), files_(files), record_(record) {
+  newFormat.multiLine = true;
+  miscOk.onClick = [this] { return MiscOkClick(); };
+  updateButton.onClick = [this] { return UpdateClick(); };
+  chooseWinProg.onClick = [this] { return ChooseWinProgClick(); };
+  for (RadioButton* radio : {&global, &specific, &progExe}) {
+    radio->onClick = [this] {
+      chooseWinProg.enabled = !global.checked;
+      UpdateCaption();
+      return FormReply::Stay();
+    };
+  }
+  // As in the script editor, the scheduling dialog is not part of the program yet.
+  setSchedule.enabled = false;
+  activeControl = &nickName;
+}
+
+void TModHotKeys::FormShow(const TextMeasure&) {
+  miscBox.items.clear();
+  for (const KeyTag& key : MiscellaneousKeys()) miscBox.items.emplace_back(key.caption);
+  miscBox.itemIndex = -1;
+  if (editingExisting) {
+    nickName.text = record_.NickName();
+    newFormat.text = record_.MacroText();
+    const int scope = record_.Scope();
+    CheckIndex({&global, &specific, &progExe}, scope == 1 ? 1 : scope == 2 ? 2 : 3);
+    iconName = record_.IconName();
+    if (iconName.empty()) iconName = "MAIN";
+  } else {
+    nickName.text.clear();
+    newFormat.text.clear();
+    CheckIndex({&global, &specific, &progExe}, 1);
+    record_.SetScopeName("");
+    record_.SetTopMostOnly(1);
+    record_.SetDefaultSchedule(desktop_.Now());
+    iconName = "MAIN";
+  }
+  newFormat.selStart = newFormat.selLength = 0;
+  if (globalNotAllowed) {
+    if (global.checked) CheckIndex({&global, &specific, &progExe}, 2);
+    global.enabled = false;
+  }
+  chooseWinProg.enabled = !global.checked;
+  hotKeyLabel.visible = activationKind == HotKeyMacro;
+  timerLabel.visible = activationKind != HotKeyMacro;
+  timerLabel.text = activationKind == TimedMacro ? "Timed Macros" : "Wordlet";
+  setSchedule.visible = activationKind == TimedMacro;
+  wordletName.visible = activationKind == WordletMacro;
+  if (activationKind == WordletMacro) wordletName.text = record_.WordletText();
+  activeControl = &nickName;
+  UpdateCaption();
+}
+
+void TModHotKeys::UpdateCaption() {
+  if (progExe.checked) {
+    caption = "Modify Hot Key  (Program: " + record_.ScopeName() + ")";
+  } else if (specific.checked) {
+    caption = "Modify Hot Key  (Window Title: " + record_.ScopeName() + ")";
+  } else {
+    caption = "Modify Hot Key  (GLOBAL)";
+  }
+}
+
+FormReply TModHotKeys::InsertText(std::string_view text) {
+  InsertAtCaret(ui_, newFormat, text);
+  return FormReply::Focus(newFormat);
+}
+
+FormReply TModHotKeys::KeystrokeClick(std::size_t index) {
+  const auto keys = KeystrokeButtons();
+  if (index >= keys.size()) return FormReply::Stay();
+  return InsertText(keys[index].tag);
+}
+
+FormReply TModHotKeys::MiscOkClick() {
+  const auto keys = MiscellaneousKeys();
+  if (miscBox.itemIndex < 0 || miscBox.itemIndex >= static_cast<int>(keys.size())) return FormReply::Stay();
+  return InsertText(keys[static_cast<std::size_t>(miscBox.itemIndex)].tag);
+}
+
+FormReply TModHotKeys::CommandClick(std::size_t index) {
+  if (index >= kCommandButtons.size()) return FormReply::Stay();
+  const int kind = kCommandButtons[index].kind;
+  std::unique_ptr<CommandDialog> dialog;
+  if (kind == lk::None) {
+    dialog = std::make_unique<TDoSpecial>(ui_);
+  } else {
+    dialog = CommandDialogFor(kind, true, ui_, desktop_, files_);
+    if (PresetForNewLine(kind)) dialog->Preset(kind);
+  }
+  // The dialog's tag text is all the editor takes: it never parses it.
+  const bool accepted = ui_.RunForm(*dialog) == ModalResult::Ok;
+  return InsertReturnedText(accepted ? dialog->tagText : std::string());
+}
+
+FormReply TModHotKeys::InsertReturnedText(const std::string& returned) {
+  if (returned.empty()) return FormReply::Focus(newFormat);
+  return InsertText(returned);
+}
+
+FormReply TModHotKeys::ChooseWinProgClick() {
+  if (ChooseScopeName(ui_, desktop_, record_, progExe.checked)) UpdateCaption();
+  return FormReply::Stay();
+}
+
+FormReply TModHotKeys::UpdateClick() {
+  std::string wordlet;
+  if (activationKind == WordletMacro) {
+    wordlet = TrimmedSpaces(wordletName.text);
+    if (const char* problem = WordletNameProblem(wordlet)) return FormReply::Refuse("Error", problem, wordletName);
+  }
+  std::string text = TabsAsTags(newFormat.text);
+  saved = true;
+  if (!editingExisting) {
+    if (countNewMacro) countNewMacro();
+    record_.SetActive(1);
+  }
+  record_.SetNickName(nickName.text.substr(0, 50));
+  record_.SetIconName(iconName);
+  record_.SetScope(static_cast<std::int16_t>(global.checked ? 1 : specific.checked ? 2 : 3));
+  record_.SetWordletText(wordlet);
+  CutToMacroLimit(ui_, text);
+  record_.SetMacroText(text);
+  record_.SetLastModified(ToDateTimeValue(desktop_.Now()));
+  if (clearTypedWordlet) clearTypedWordlet();
+  return FormReply::Close(ModalResult::Ok);
+}
+
+FormReply EnterAndUpdate(TModHotKeys& form, const DirectEntry& entry) {
+  form.nickName.text = entry.nickName;
+  RadioButton* radio = entry.scope == 1 ? &form.global : entry.scope == 2 ? &form.specific : &form.progExe;
+  if (radio->enabled) form.Click(*radio);
+  form.newFormat.text = entry.text;
+  form.newFormat.selStart = static_cast<int>(entry.text.size());
+  form.newFormat.selLength = 0;
+  return form.Click(form.updateButton);
+}
+
+}  // namespace tavrix

@@ -1,0 +1,264 @@
+#include "editing/direct_editor.h"
+
+#include <gtest/gtest.h>
+
+#include "editing/text_insertion.h"
+#include "editing_fixtures.h"
+#include "platform/sim/sim_desktop.h"
+#include "platform/sim/sim_ui.h"
+#include "store/date_time.h"
+
+namespace tavrix {
+namespace {
+
+using testing_support::FakeFiles;
+
+constexpr const char* kTooLongMessage = "message Error: Text exceeds maximum length.  Text not added.";
+constexpr const char* kTruncatedMessage =
+    "message Error: The size of the macro exceeds the 5,000 character limit.  The macro will be truncated to 5,000 "
+    "characters.";
+
+class DirectEditorTest : public ::testing::Test {
+ protected:
+  void Open(const std::string& text, bool existing = true) {
+    record.SetMacroText(text);
+    record.SetNickName("Letter");
+    record.SetScope(1);
+    form.editingExisting = existing;
+    form.FormShow({});
+    form.newFormat.selStart = static_cast<int>(form.newFormat.text.size());
+  }
+  Control& Named(const std::string& name) {
+    Control* control = form.Find(name);
+    EXPECT_NE(control, nullptr) << name;
+    return *control;
+  }
+  std::vector<std::string> Messages() const {
+    std::vector<std::string> messages;
+    for (const std::string& line : desktop.Trace().Lines())
+      if (line.rfind("message ", 0) == 0) messages.push_back(line);
+    return messages;
+  }
+
+  SimDesktop desktop;
+  SimUi ui{desktop.Trace()};
+  FakeFiles files;
+  MacroRecord record;
+  TModHotKeys form{ui, desktop, files, record};
+};
+
+// --- Inserting at the caret ------------------------------------------------------
+
+struct InsertCase {
+  const char* name;
+  std::string text;
+  int selStart;
+  int selLength;
+  std::string inserted;
+  std::string expected;  // unchanged when refused
+  int caret;
+  bool refused;
+};
+
+TEST_F(DirectEditorTest, InsertsAtTheStartOfTheSelectionAndPutsTheCaretAfter) {
+  const std::string full4995(4995, 'a');
+  const std::string full4996(4996, 'a');
+  const InsertCase cases[] = {
+      {"at the end", "abc", 3, 0, "<F1>", "abc<F1>", 7, false},
+      {"at the start", "abc", 0, 0, "<F1>", "<F1>abc", 4, false},
+      {"selection kept after", "Dear Sir", 5, 3, "<ENTER>", "Dear <ENTER>Sir", 12, false},
+      {"line breaks count", "a\r\nb", 3, 0, "<TAB>", "a\r\n<TAB>b", 8, false},
+      {"4995 refuses 7", full4995, 0, 0, "<ENTER>", full4995, 0, true},
+      {"4995 takes 4", full4995, 4995, 0, "<F1>", full4995 + "<F1>", 4999, false},
+      {"exactly 5000", full4996, 4996, 0, "<F1>", full4996 + "<F1>", 5000, false},
+      {"caret past the end", "ab", 9, 0, "x", "abx", 3, false},
+  };
+  for (const InsertCase& c : cases) {
+    desktop.Trace().Clear();
+    form.newFormat.text = c.text;
+    form.newFormat.selStart = c.selStart;
+    form.newFormat.selLength = c.selLength;
+    const FormReply reply = form.InsertText(c.inserted);
+    EXPECT_EQ(form.newFormat.text, c.expected) << c.name;
+    EXPECT_EQ(reply.focus, &form.newFormat) << c.name;
+    EXPECT_EQ(Messages(), c.refused ? std::vector<std::string>{kTooLongMessage} : std::vector<std::string>{})
+        << c.name;
+    if (!c.refused) {
+      EXPECT_EQ(form.newFormat.selStart, c.caret) << c.name;
+      EXPECT_EQ(form.newFormat.selLength, 0) << c.name;
+    } else {
+      EXPECT_EQ(form.newFormat.selLength, c.selLength) << c.name;
+    }
+  }
+}
+
+TEST_F(DirectEditorTest, KeystrokeButtonsInsertTheirTags) {
+  Open("");
+  ASSERT_EQ(form.keystrokeButtons.size(), 30u);
+  for (const auto& button : form.keystrokeButtons) form.Click(*button);
+  EXPECT_EQ(form.newFormat.text,
+            "<SHIFT><CTRL><ALT><SPACE><TAB><BACKSPACE><ENTER><ESC><PAGE DOWN><PAGE UP><INSERT><DELETE><HOME><END>"
+            "<UP ARROW><DOWN ARROW><LEFT ARROW><RIGHT ARROW><F1><F2><F3><F4><F5><F6><F7><F8><F9><F10><F11><F12>");
+  EXPECT_EQ(Named("KeyPage Down").text, "Page Do&wn");
+}
+
+TEST_F(DirectEditorTest, MiscellaneousInsertsTheSelectedKeyOnly) {
+  Open("x");
+  ASSERT_EQ(form.miscBox.items.size(), 38u);
+  const std::pair<int, const char*> rows[] = {{0, "<LEFTWIN>"}, {2, "<APP>"},   {3, "<F13>"},   {14, "<F24>"},
+                                              {18, "<EREOF>"},  {21, "<PA1>"},  {22, "<KEYP0>"}, {31, "<KEYP9>"},
+                                              {32, "<KEYP.>"},  {36, "<KEYP+>"}, {37, "<PRTSCR>"}};
+  for (const auto& [row, tag] : rows) {
+    form.newFormat.text = "x";
+    form.newFormat.selStart = 0;
+    form.miscBox.itemIndex = row;
+    form.Click(form.miscOk);
+    EXPECT_EQ(form.newFormat.text, std::string(tag) + "x") << form.miscBox.items[static_cast<std::size_t>(row)];
+  }
+  form.miscBox.itemIndex = -1;
+  form.Click(form.miscOk);
+  EXPECT_EQ(form.newFormat.text, "<PRTSCR>x");
+}
+
+TEST_F(DirectEditorTest, CommandButtonsOpenTheirDialogsAndInsertWhatTheyReturn) {
+  const std::pair<const char*, const char*> dialogs[] = {
+      {"DATE", "TDateOrTime"},        {"TIME", "TDateOrTime"},       {"SYMBOLS", "TDoSpecial"},
+      {"DELAY", "TDoDelay2"},         {"PAUSE", "TDoPausePos"},      {"REPEAT", "TDoRepeat"},
+      {"SPEED", "TDoSpeed"},          {"ACTIVATE", "TDoActive"},     {"SOUND", "TDoSound"},
+      {"SWAP FILE", "TDoSwap"},       {"LOAD TEXT", "TDoTextInsert"}, {"SIZE / POS", "TDoSizeIt"},
+      {"SYSTEM", "TDoSystemCommand"}, {"MOUSE", "TDoMouse"},         {"CLIPBOARD", "TDoClipboard"},
+      {"REMARK", "TDoRemark"},        {"KEY UP / DOWN", "TDoKeyUpDown"}, {"WEB SITE", "TDoWebStuff"},
+      {"INTERNET FTP", "TDoWebStuff"}, {"FILE COMMANDS", "TDoDOSFiles"}};
+  Open("ab");
+  ASSERT_EQ(form.commandButtons.size(), std::size(dialogs));
+  for (std::size_t i = 0; i < std::size(dialogs); ++i) {
+    EXPECT_EQ(form.commandButtons[i]->text, dialogs[i].first);
+    form.Click(*form.commandButtons[i]);  // each closes with its close box: nothing is inserted
+    ASSERT_EQ(ui.Shown().size(), i + 1);
+    EXPECT_EQ(ui.Shown().back().name, dialogs[i].second);
+  }
+  EXPECT_EQ(form.newFormat.text, "ab");
+  EXPECT_EQ(ui.Shown()[17].texts.at("AddressEdit"), "http://");
+
+  form.newFormat.selStart = 1;
+  ui.AnswerForm("TDoDelay2", ui.Answer("OkButton", {{"TimeEdit", "1.5"}}));
+  form.Click(Named("CommandDELAY"));
+  ui.AnswerForm("TDoRemark", ui.Answer("OkButton", {{"CommentEdit", "note"}}));
+  form.Click(Named("CommandREMARK"));
+  ui.AnswerForm("TDoDelay2", ui.Answer("CancelButton", {{"TimeEdit", "3"}}));
+  form.Click(Named("CommandDELAY"));
+  EXPECT_EQ(form.newFormat.text, "a<DELAY:01.50><REM:note>b");
+  EXPECT_EQ(form.newFormat.selStart, 24);
+}
+
+// --- Update -------------------------------------------------------------------------
+
+struct UpdateCase {
+  const char* name;
+  std::string typed;
+  std::string stored;
+  bool truncated;
+};
+
+TEST_F(DirectEditorTest, UpdateStoresTabsAsTagsAndCutsAtTheLimit) {
+  const std::string full(5000, 'a');
+  const UpdateCase cases[] = {
+      {"tab typed", "a\tb", "a<TAB>b", false},
+      {"line breaks stay", "a\r\nb\n", "a\r\nb\n", false},
+      {"exactly 5000", full, full, false},
+      {"one more", full + "b", full, true},
+      {"a tab past the limit", std::string(4998, 'a') + "\t", std::string(4998, 'a') + "<T", true},
+  };
+  for (const UpdateCase& c : cases) {
+    desktop.Trace().Clear();
+    record = MacroRecord();
+    Open("old");
+    form.newFormat.text = c.typed;
+    EXPECT_EQ(form.Click(form.updateButton).kind, FormReply::Kind::Close) << c.name;
+    EXPECT_EQ(record.MacroText(), c.stored) << c.name;
+    EXPECT_EQ(Messages(), c.truncated ? std::vector<std::string>{kTruncatedMessage} : std::vector<std::string>{})
+        << c.name;
+  }
+  // Typing may go past the limit (only the buttons refuse); the text box is
+  // still cut on Update.
+  EXPECT_EQ(TabsAsTags("\t\t"), "<TAB><TAB>");
+}
+
+TEST_F(DirectEditorTest, UpdateWritesTheRecordSide) {
+  int counted = 0;
+  int cleared = 0;
+  form.countNewMacro = [&] { ++counted; };
+  form.clearTypedWordlet = [&] { ++cleared; };
+  desktop.Clock().Set({2026, 3, 4, 10, 30, 0, 0});
+  Open("", false);
+  EXPECT_EQ(form.caption, "Modify Hot Key  (GLOBAL)");
+  EXPECT_EQ(record.TopMostOnly(), 1);
+  EXPECT_EQ(form.activeControl, &form.nickName);
+  EXPECT_EQ(EnterAndUpdate(form, {std::string(60, 'n'), 3, "hi"}).kind, FormReply::Kind::Close);
+  EXPECT_TRUE(form.saved);
+  EXPECT_EQ(counted, 1);
+  EXPECT_EQ(cleared, 1);
+  EXPECT_EQ(record.Active(), 1);
+  EXPECT_EQ(record.NickName(), std::string(50, 'n'));
+  EXPECT_EQ(record.Scope(), 3);
+  EXPECT_EQ(record.IconName(), "MAIN");
+  EXPECT_EQ(record.MacroText(), "hi");
+  EXPECT_DOUBLE_EQ(record.LastModified(), ToDateTimeValue({2026, 3, 4, 10, 30, 0, 0}));
+
+  // An existing macro is not counted again.
+  counted = 0;
+  record.SetActive(0);
+  Open("old");
+  EXPECT_EQ(form.newFormat.text, "old");
+  form.Click(form.updateButton);
+  EXPECT_EQ(counted, 0);
+  EXPECT_EQ(record.Active(), 0);
+}
+
+TEST_F(DirectEditorTest, WordletNameIsCheckedOnUpdate) {
+  form.activationKind = TModHotKeys::WordletMacro;
+  record.SetWordletText("old");
+  Open("text");
+  EXPECT_TRUE(form.wordletName.visible);
+  EXPECT_FALSE(form.hotKeyLabel.visible);
+  EXPECT_EQ(form.timerLabel.text, "Wordlet");
+  EXPECT_EQ(form.wordletName.text, "old");
+  const std::pair<const char*, const char*> refused[] = {
+      {"   ", "No Wordlet name was entered."},
+      {"a b", "The Wordlet name has invalid characters in it.  Valid characters are A - Z, a - z, 0 - 9 and ' ! @ # "
+              "$ % ^ & _ = < > ? . ; , * - / +"}};
+  for (const auto& [name, message] : refused) {
+    form.wordletName.text = name;
+    const FormReply reply = form.Click(form.updateButton);
+    EXPECT_EQ(reply.kind, FormReply::Kind::Refuse) << name;
+    EXPECT_EQ(reply.message, message);
+    EXPECT_EQ(reply.focus, &form.wordletName);
+    EXPECT_FALSE(form.saved);
+  }
+  form.wordletName.text = " sig ";
+  EXPECT_EQ(form.Click(form.updateButton).kind, FormReply::Kind::Close);
+  EXPECT_EQ(record.WordletText(), "sig");
+}
+
+TEST_F(DirectEditorTest, ScopeFollowsTheRecordAndTheGlobalRule) {
+  record.SetScopeName("Notepad");
+  record.SetScope(2);
+  record.SetMacroText("x");
+  form.FormShow({});
+  EXPECT_EQ(form.caption, "Modify Hot Key  (Window Title: Notepad)");
+  EXPECT_TRUE(form.chooseWinProg.enabled);
+  form.Click(form.progExe);
+  EXPECT_EQ(form.caption, "Modify Hot Key  (Program: Notepad)");
+
+  TModHotKeys second(ui, desktop, files, record);
+  second.globalNotAllowed = true;
+  second.editingExisting = false;
+  second.FormShow({});
+  EXPECT_TRUE(second.specific.checked);
+  EXPECT_FALSE(second.global.enabled);
+  EnterAndUpdate(second, {"n", 1, "t"});
+  EXPECT_EQ(record.Scope(), 2);
+}
+
+}  // namespace
+}  // namespace tavrix
