@@ -103,7 +103,11 @@ TEST_F(CommandTest, ModifyDirectlySavesTheTypedTextWithTheKeyboardHookOff) {
     editor.Click(editor.updateButton);
   });
   window->OnCommand(Command::ModifyDirectly);
-  EXPECT_EQ(CallNames(), (std::vector<std::string>{"TvxUnHook", "TvxHookKeyboard", "TvxUpKeyHook"}));
+  // The hook is back before the saved macro is published.
+  const std::vector<std::string> calls = CallNames();
+  ASSERT_GE(calls.size(), 3u);
+  EXPECT_EQ(std::vector<std::string>(calls.begin(), calls.begin() + 3),
+            (std::vector<std::string>{"TvxUnHook", "TvxHookKeyboard", "TvxUpKeyHook"}));
   EXPECT_NE(hooks.copy().KeyboardHook(), 0u);
   MacroRecord record;
   ASSERT_TRUE(window->File().ReadRecord(kFirst, record));
