@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "activation/scheduler_dialogs.h"
 #include "editing/command_dialog_factory.h"
 #include "editing/command_names.h"
 #include "editing/input_dialogs.h"
@@ -85,8 +86,11 @@ TModHotKeys::TModHotKeys(Ui& ui, Desktop& desktop, FileChecks& files, MacroRecor
       return FormReply::Stay();
     };
   }
-  // As in the script editor, the scheduling dialog is not part of the program yet.
-  setSchedule.enabled = false;
+  setSchedule.onClick = [this] { return SetScheduleClick(); };
+  helpButton.onClick = [this] {
+    if (showHelp) showHelp();
+    return FormReply::Stay();
+  };
   activeControl = &nickName;
 }
 
@@ -175,6 +179,16 @@ FormReply TModHotKeys::InsertReturnedText(const std::string& returned) {
 
 FormReply TModHotKeys::ChooseWinProgClick() {
   if (ChooseScopeName(ui_, desktop_, record_, progExe.checked)) UpdateCaption();
+  return FormReply::Stay();
+}
+
+FormReply TModHotKeys::SetScheduleClick() {
+  if (record_.Activation() != kTimedActivation) {
+    record_.SetDefaultSchedule(desktop_.Now());
+    record_.SetActivation(kTimedActivation);
+  }
+  TDoSchedule dialog(record_, desktop_.Now());
+  ui_.RunForm(dialog);
   return FormReply::Stay();
 }
 

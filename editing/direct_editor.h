@@ -45,6 +45,8 @@ class TModHotKeys : public Form {
   // forgotten. Either may be empty.
   std::function<void()> countNewMacro;
   std::function<void()> clearTypedWordlet;
+  // Opens the program's help at the editor's page ("&Help").
+  std::function<void()> showHelp;
   // --- Read by the caller after closing -------------------------------------
   bool saved = false;
   std::string iconName = "MAIN";
@@ -63,6 +65,8 @@ class TModHotKeys : public Form {
   FormReply CommandClick(std::size_t index);
   FormReply InsertReturnedText(const std::string& returned);
   FormReply ChooseWinProgClick();
+  // "Set Schedule" on the record itself, as in the script editor.
+  FormReply SetScheduleClick();
   FormReply UpdateClick();
   // The caption names the scope.
   void UpdateCaption();

@@ -221,6 +221,10 @@ void TMainWin::Engine::ModifySelectedMacroDirectly() {
   const SharedMacroTable& table = file.index().table();
   if (n < 1 || n > file.index().Count()) return;
   if (table.Scope(n) == kScopePopupMenu) return;  // the menu builder's
+  // As in the script editor: another copy on the network may hold the file,
+  // or have changed it (then the list is fresh and the user chooses again).
+  SyncFileHold hold(*this);
+  if (!hold.Taken()) return;
   MacroRecord record;
   if (!file.ReadRecord(n, record)) return;
   NoFiles noFiles;
@@ -230,6 +234,7 @@ void TMainWin::Engine::ModifySelectedMacroDirectly() {
                           : code == kWordletActivation ? TModHotKeys::WordletMacro
                                                        : TModHotKeys::HotKeyMacro;
   editor.editingExisting = true;
+  editor.showHelp = [this] { env.host.ShowHelp(env.programFolder + "\\" + kHelpFile); };
   editor.clearTypedWordlet = [this] { wordlets.Matcher().Clear(); };
   if (editor.activationKind == TModHotKeys::HotKeyMacro) {
     editor.hotKeyLabel.text = HotKeyName(code);
@@ -243,12 +248,10 @@ void TMainWin::Engine::ModifySelectedMacroDirectly() {
   UnHookTheKeyboard();
   const bool saved = env.ui.RunForm(editor) == ModalResult::Ok && editor.saved;
   HookTheKeyboard();
-  if (!saved) return;
-  SyncFileHold hold(*this);
-  if (!hold.Taken() || !file.CheckCanChange() || !file.SaveRecord(n, record)) return;
+  if (!saved || !file.SaveRecord(n, record)) return;
   hold.Changed();
   SetHotKeys(file.index().table(), file.hooks());
-  if (code == kTimedActivation) RearmScheduler();
+  RearmScheduler();
   env.host.RedrawList();
   RefreshMenu();
 }
