@@ -38,14 +38,17 @@ constexpr std::array<CommandButtonInfo, 20> kCommandButtons{{
     {"FILE COMMANDS", lk::ChangeFolder},
 }};
 
-// The keystroke buttons sit in three rows of ten under the text box; the
-// command buttons in two columns beside it.
-constexpr int kKeyColumns = 10;
+// Under the text box: the named keys in two rows of nine, the function keys
+// in a row of their own; the command buttons in two columns beside the box.
+constexpr std::size_t kNamedKeys = 18;
 constexpr Bounds KeystrokeBounds(std::size_t index) {
-  return {8 + static_cast<int>(index % kKeyColumns) * 64, 310 + static_cast<int>(index / kKeyColumns) * 27, 62, 25};
+  if (index < kNamedKeys) {
+    return {8 + static_cast<int>(index % 9) * 71, 310 + static_cast<int>(index / 9) * 27, 69, 25};
+  }
+  return {8 + static_cast<int>(index - kNamedKeys) * 53, 364, 51, 25};
 }
 constexpr Bounds CommandBounds(std::size_t index) {
-  return {476 + static_cast<int>(index % 2) * 86, 82 + static_cast<int>(index / 2) * 22, 84, 21};
+  return {416 + static_cast<int>(index % 2) * 114, 82 + static_cast<int>(index / 2) * 22, 110, 21};
 }
 
 }  // namespace

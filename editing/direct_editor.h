@@ -84,7 +84,7 @@ class TModHotKeys : public Form {
   Label iconLabel{*this, "IconLabel", {490, 34, 30, 16}, "Icon"};
   Button mySpeed{*this, "MySpeed", {524, 30, 25, 25}, ""};
   Label newFormatLabel{*this, "NewFormatLabel", {8, 64, 200, 16}, "Enter Keystrokes"};
-  Edit newFormat{*this, "NewFormat", {8, 82, 460, 220}};
+  Edit newFormat{*this, "NewFormat", {8, 82, 400, 218}};
   // The keystroke buttons (in the order of KeystrokeButtons) and the command
   // buttons (in the order of CommandButtons).
   std::vector<std::unique_ptr<Button>> keystrokeButtons = MakeKeystrokeButtons();

@@ -213,31 +213,43 @@ void TMainWin::Engine::HookTheKeyboard() {
   env.hooks.TvxUpKeyHook(table.bytes());
 }
 
-// "Modify Hot Key" on the selected macro. The keyboard hook is off while it
-// is open, so typing the macro's own hot key types into it and fires nothing.
-// A saved record goes to the file under the file-in-use check.
+// "Modify Hot Key" on the selected macro, under the file-in-use check from
+// reading the macro to saving it (as in the script editor: another copy on
+// the network may hold the file, or have changed it; then the list is fresh
+// and the user chooses again).
 void TMainWin::Engine::ModifySelectedMacroDirectly() {
   const int n = env.host.SelectedMacro();
-  const SharedMacroTable& table = file.index().table();
   if (n < 1 || n > file.index().Count()) return;
-  if (table.Scope(n) == kScopePopupMenu) return;  // the menu builder's
-  // As in the script editor: another copy on the network may hold the file,
-  // or have changed it (then the list is fresh and the user chooses again).
+  if (file.index().table().Scope(n) == kScopePopupMenu) return;  // the menu builder's
   SyncFileHold hold(*this);
   if (!hold.Taken()) return;
   MacroRecord record;
   if (!file.ReadRecord(n, record)) return;
+  if (!RunModHotKeys(record, n) || !file.SaveRecord(n, record)) return;
+  hold.Changed();
+  SetHotKeys(file.index().table(), file.hooks());
+  RearmScheduler();
+  env.host.RedrawList();
+  RefreshMenu();
+}
+
+// The keyboard hook is off while the form is open, so typing the macro's own
+// hot key types into it and fires nothing.
+bool TMainWin::Engine::RunModHotKeys(MacroRecord& record, int n) {
+  const SharedMacroTable& table = file.index().table();
   NoFiles noFiles;
   TModHotKeys editor(env.ui, env.desktop, env.files != nullptr ? *env.files : noFiles, record);
   const std::uint16_t code = record.Activation();
   editor.activationKind = code == kTimedActivation    ? TModHotKeys::TimedMacro
                           : code == kWordletActivation ? TModHotKeys::WordletMacro
                                                        : TModHotKeys::HotKeyMacro;
-  editor.editingExisting = true;
+  editor.editingExisting = n > 0;
   editor.showHelp = [this] { env.host.ShowHelp(env.programFolder + "\\" + kHelpFile); };
   editor.clearTypedWordlet = [this] { wordlets.Matcher().Clear(); };
   if (editor.activationKind == TModHotKeys::HotKeyMacro) {
     editor.hotKeyLabel.text = HotKeyName(code);
+    // Another macro on the same hot key that plays everywhere leaves this
+    // one a window or a program.
     for (int m = 1; m <= file.index().Count(); ++m) {
       const std::int16_t scope = table.Scope(m);
       if (m != n && table.Activation(m) == code && (scope == 1 || scope == 4 || scope == 5)) {
@@ -248,12 +260,7 @@ void TMainWin::Engine::ModifySelectedMacroDirectly() {
   UnHookTheKeyboard();
   const bool saved = env.ui.RunForm(editor) == ModalResult::Ok && editor.saved;
   HookTheKeyboard();
-  if (!saved || !file.SaveRecord(n, record)) return;
-  hold.Changed();
-  SetHotKeys(file.index().table(), file.hooks());
-  RearmScheduler();
-  env.host.RedrawList();
-  RefreshMenu();
+  return saved;
 }
 
 // The selected row is remembered: showing the window again selects it.

@@ -90,6 +90,11 @@ struct TMainWin::Engine final : PlayerHost, TransferListener, ActivationHost, Ne
   void ActivateSelectedMacro();
   void EditSelectedMacroScript();
   void ModifySelectedMacroDirectly();
+  // "Modify Hot Key" on `record`, the macro numbered `n` (0: a new macro, its
+  // activation already in the record); true when the user saved it. The
+  // caller writes the record (and appends a new one) under its own
+  // file-in-use check.
+  bool RunModHotKeys(MacroRecord& record, int n);
   // The keyboard hook off and on again, around a form that must see every key.
   void UnHookTheKeyboard();
   void HookTheKeyboard();
