@@ -13,7 +13,7 @@ namespace lk = line_kind;
 
 std::unique_ptr<CommandDialog> CommandDialogFor(int kind, bool newLine, Ui& ui, Desktop& desktop, FileChecks& files) {
   switch (kind) {
-    case lk::Text: return std::make_unique<TModText>();
+    case lk::Text: return std::make_unique<TModText>(ui);
     case lk::Date: case lk::Time: return std::make_unique<TDateOrTime>(kind == lk::Date);
     case lk::Delay: return std::make_unique<TDoDelay2>();
     case lk::Pause: return std::make_unique<TDoPausePos>();

@@ -38,15 +38,7 @@ constexpr std::array<CommandButtonInfo, 20> kCommandButtons{{
     {"FILE COMMANDS", lk::ChangeFolder},
 }};
 
-// Under the text box: the named keys in two rows of nine, the function keys
-// in a row of their own; the command buttons in two columns beside the box.
-constexpr std::size_t kNamedKeys = 18;
-constexpr Bounds KeystrokeBounds(std::size_t index) {
-  if (index < kNamedKeys) {
-    return {8 + static_cast<int>(index % 9) * 71, 310 + static_cast<int>(index / 9) * 27, 69, 25};
-  }
-  return {8 + static_cast<int>(index - kNamedKeys) * 53, 364, 51, 25};
-}
+// The command buttons sit in two columns beside the text box.
 constexpr Bounds CommandBounds(std::size_t index) {
   return {416 + static_cast<int>(index % 2) * 114, 82 + static_cast<int>(index / 2) * 22, 110, 21};
 }
@@ -54,17 +46,6 @@ constexpr Bounds CommandBounds(std::size_t index) {
 }  // namespace
 
 std::span<const CommandButtonInfo> CommandButtons() { return kCommandButtons; }
-
-std::vector<std::unique_ptr<Button>> TModHotKeys::MakeKeystrokeButtons() {
-  std::vector<std::unique_ptr<Button>> buttons;
-  const auto keys = KeystrokeButtons();
-  for (std::size_t i = 0; i < keys.size(); ++i) {
-    buttons.push_back(std::make_unique<Button>(*this, "Key" + PlainCaption(keys[i].caption), KeystrokeBounds(i),
-                                               keys[i].caption));
-    buttons.back()->onClick = [this, i] { return KeystrokeClick(i); };
-  }
-  return buttons;
-}
 
 std::vector<std::unique_ptr<Button>> TModHotKeys::MakeCommandButtons() {
   std::vector<std::unique_ptr<Button>> buttons;

@@ -14,6 +14,7 @@
 
 #include "editing/file_checks.h"
 #include "platform/desktop.h"
+#include "editing/text_insertion.h"
 #include "platform/form.h"
 #include "platform/ui.h"
 #include "store/macro_record.h"
@@ -87,7 +88,8 @@ class TModHotKeys : public Form {
   Edit newFormat{*this, "NewFormat", {8, 82, 400, 218}};
   // The keystroke buttons (in the order of KeystrokeButtons) and the command
   // buttons (in the order of CommandButtons).
-  std::vector<std::unique_ptr<Button>> keystrokeButtons = MakeKeystrokeButtons();
+  std::vector<std::unique_ptr<Button>> keystrokeButtons =
+      MakeKeystrokeButtons(*this, 310, [this](std::size_t index) { return KeystrokeClick(index); });
   std::vector<std::unique_ptr<Button>> commandButtons = MakeCommandButtons();
   Label miscLabel{*this, "MiscLabel", {8, 396, 100, 16}, "Miscellaneous"};
   ComboBox miscBox{*this, "MiscBox", {8, 414, 160, 21}};
@@ -99,7 +101,6 @@ class TModHotKeys : public Form {
  private:
   // Made in their place among the fields, so the tab order follows the form
   // from top to bottom.
-  std::vector<std::unique_ptr<Button>> MakeKeystrokeButtons();
   std::vector<std::unique_ptr<Button>> MakeCommandButtons();
 
   Ui& ui_;

@@ -1,22 +1,51 @@
 #include "editing/text_dialog.h"
 
 #include "editing/command_names.h"
+#include "editing/input_dialogs.h"
 
 namespace tavrix {
 
-TModText::TModText() : CommandDialog("TModText", "Enter Keystrokes", 416, 92) {
-  activeControl = &textEdit;
+TModText::TModText(Ui& ui) : CommandDialog("TModText", "Enter Keystrokes", 648, 339), ui_(ui) {
+  textEdit.multiLine = true;
+  for (const KeyTag& key : MiscellaneousKeys()) miscBox.items.emplace_back(key.caption);
+  buttons.ok.text = "&Update";
   buttons.ok.onClick = [this] { return OkButtonClick(); };
+  symbolsButton.onClick = [this] { return SymbolsClick(); };
+  miscOk.onClick = [this] { return MiscOkClick(); };
+  activeControl = &textEdit;
 }
 
-void TModText::Load(int, const ScriptRecord& values) { textEdit.text = std::get<TextRecord>(values).text; }
+void TModText::Load(int, const ScriptRecord& values) {
+  textEdit.text = std::get<TextRecord>(values).text;
+  textEdit.selStart = static_cast<int>(textEdit.text.size());
+  textEdit.selLength = 0;
+}
+
+FormReply TModText::InsertText(std::string_view text) {
+  InsertAtCaret(ui_, textEdit, text);
+  return FormReply::Focus(textEdit);
+}
+
+FormReply TModText::SymbolsClick() {
+  TDoSpecial dialog(ui_);
+  if (ui_.RunForm(dialog) != ModalResult::Ok || dialog.tagText.empty()) return FormReply::Focus(textEdit);
+  return InsertText(dialog.tagText);
+}
+
+FormReply TModText::MiscOkClick() {
+  const auto keys = MiscellaneousKeys();
+  if (miscBox.itemIndex < 0 || miscBox.itemIndex >= static_cast<int>(keys.size())) return FormReply::Stay();
+  return InsertText(keys[static_cast<std::size_t>(miscBox.itemIndex)].tag);
+}
 
 // The keystrokes go in as typed: blanks are keystrokes too.
 FormReply TModText::OkButtonClick() {
-  if (textEdit.text.empty()) return FormReply::Close(ModalResult::Cancel);
-  tagText = textEdit.text.substr(0, 255);
+  std::string text = TabsAsTags(textEdit.text);
+  CutToMacroLimit(ui_, text);
+  if (text.empty()) return FormReply::Close(ModalResult::Cancel);
+  tagText = text.substr(0, 255);
   lineKind = line_kind::Text;
-  record = TextRecord{textEdit.text};
+  record = TextRecord{text};
   return FormReply::Close(ModalResult::Ok);
 }
 

@@ -42,7 +42,25 @@ constexpr std::array<KeyTag, 38> kMiscellaneous{{
     {"Keypad +", "<KEYP+>"},      {"Print Screen", "<PRTSCR>"},
 }};
 
+constexpr std::size_t kNamedKeys = 18;
+
+Bounds KeystrokeBounds(std::size_t index, int top) {
+  if (index < kNamedKeys) return {8 + static_cast<int>(index % 9) * 71, top + static_cast<int>(index / 9) * 27, 69, 25};
+  return {8 + static_cast<int>(index - kNamedKeys) * 53, top + 54, 51, 25};
+}
+
 }  // namespace
+
+std::vector<std::unique_ptr<Button>> MakeKeystrokeButtons(Form& form, int top,
+                                                          std::function<FormReply(std::size_t)> click) {
+  std::vector<std::unique_ptr<Button>> buttons;
+  for (std::size_t i = 0; i < kKeystrokes.size(); ++i) {
+    buttons.push_back(std::make_unique<Button>(form, "Key" + PlainCaption(kKeystrokes[i].caption),
+                                               KeystrokeBounds(i, top), kKeystrokes[i].caption));
+    buttons.back()->onClick = [click, i] { return click(i); };
+  }
+  return buttons;
+}
 
 std::span<const KeyTag> KeystrokeButtons() { return kKeystrokes; }
 std::span<const KeyTag> MiscellaneousKeys() { return kMiscellaneous; }

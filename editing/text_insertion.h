@@ -4,9 +4,12 @@
 // Update does to the typed text before it is stored.
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/form.h"
 #include "platform/ui.h"
@@ -29,6 +32,14 @@ std::span<const KeyTag> KeystrokeButtons();
 std::span<const KeyTag> MiscellaneousKeys();
 // A caption without its "&".
 std::string PlainCaption(std::string_view caption);
+
+// The keystroke buttons of a form, in a block whose first row is at `top`:
+// the named keys in two rows of nine, then the function keys; a click runs
+// `click` with the button's index.
+std::vector<std::unique_ptr<Button>> MakeKeystrokeButtons(Form& form, int top,
+                                                          std::function<FormReply(std::size_t)> click);
+// The height of that block.
+inline constexpr int kKeystrokeBlockHeight = 79;
 
 // Inserts `text` at the start of the box's selection (the selected text
 // stays, after it) and puts the caret right after it; a text that would make

@@ -56,7 +56,8 @@ keys_to "$FORM_CLASS" 1 Return
 wait_caption "Macro Scripting Editor  (GLOBAL)"
 keys_to "$FORM_CLASS" shift+Tab End Up Up Up Up alt+a
 wait_caption "Enter Keystrokes"
-keys_to "$FORM_CLASS" space w o r l d Return
+# Enter types a line break in the text box: "&Update" takes the text.
+keys_to "$FORM_CLASS" space w o r l d alt+u
 wait_caption "Macro Scripting Editor  (GLOBAL)"
 keys_to "$FORM_CLASS" Return
 probe wait-gone "$FORM_CLASS" 20000 || fail "the script editor did not close on Ok"

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "editing/command_names.h"
+#include "editing/input_dialogs.h"
+#include "editing/text_dialog.h"
 #include "editing/text_insertion.h"
 #include "editing_fixtures.h"
 #include "platform/sim/sim_desktop.h"
@@ -258,6 +261,42 @@ TEST_F(DirectEditorTest, ScopeFollowsTheRecordAndTheGlobalRule) {
   EXPECT_FALSE(second.global.enabled);
   EnterAndUpdate(second, {"n", 1, "t"});
   EXPECT_EQ(record.Scope(), 2);
+}
+
+}  // namespace
+}  // namespace tavrix
+
+namespace tavrix {
+namespace {
+
+// "Enter Keystrokes": the same buttons and list on its own text box; its
+// Update takes the text as "Modify Hot Key" stores a macro's.
+TEST(TextDialogTest, InsertsLikeTheDirectEditorAndUpdatesTheText) {
+  SimDesktop desktop;
+  SimUi ui{desktop.Trace()};
+  TModText dialog(ui);
+  dialog.Load(line_kind::Text, TextRecord{"a\tb"});
+  EXPECT_EQ(dialog.buttons.ok.text, "&Update");
+  EXPECT_TRUE(dialog.textEdit.multiLine);
+  dialog.Click(*dialog.keystrokeButtons[6]);
+  dialog.miscBox.itemIndex = 22;
+  dialog.textEdit.selStart = 0;
+  dialog.Click(dialog.miscOk);
+  ui.AnswerForm("TDoSpecial", [](Form& form) {
+    auto& symbols = static_cast<TDoSpecial&>(form);
+    symbols.symbolGrid.itemIndex = 1;
+    symbols.Click(symbols.buttons.ok);
+  });
+  dialog.Click(dialog.symbolsButton);
+  EXPECT_EQ(dialog.textEdit.text, "<KEYP0>\x81" "a\tb<ENTER>");
+  EXPECT_EQ(dialog.Click(dialog.buttons.ok).kind, FormReply::Kind::Close);
+  EXPECT_EQ(dialog.modalResult, ModalResult::Ok);
+  EXPECT_EQ(std::get<TextRecord>(dialog.record).text, "<KEYP0>\x81" "a<TAB>b<ENTER>");
+
+  // Nothing typed: nothing to add.
+  TModText empty(ui);
+  EXPECT_EQ(empty.Click(empty.buttons.ok).kind, FormReply::Kind::Close);
+  EXPECT_EQ(empty.modalResult, ModalResult::Cancel);
 }
 
 }  // namespace
