@@ -133,6 +133,23 @@ UINT IconFor(const std::string& caption) {
   return MB_ICONINFORMATION;
 }
 
+// A text box of several lines takes Tab as a character to type (Ctrl+Tab
+// still moves on to the next control), as Enter.
+WNDPROC editProcedure = nullptr;
+
+LRESULT CALLBACK MultiLineEditProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  const bool plainTab = wParam == VK_TAB && (GetKeyState(VK_CONTROL) & 0x8000) == 0;
+  // An edit inside a dialog would move the focus on, or drop the character.
+  if (message == WM_KEYDOWN && plainTab) return 0;
+  if (message == WM_CHAR && plainTab) {
+    SendMessageA(window, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("\t"));
+    return 0;
+  }
+  LRESULT result = CallWindowProcA(editProcedure, window, message, wParam, lParam);
+  if (message == WM_GETDLGCODE && (GetKeyState(VK_CONTROL) & 0x8000) == 0) result |= DLGC_WANTTAB;
+  return result;
+}
+
 }  // namespace
 
 TextSize MeasureFormText(std::string_view text) {
@@ -230,6 +247,11 @@ HWND FormWindow::CreateControl(const Control& control, int id) {
   if (control.kind == ControlKind::Edit) {
     const int limit = static_cast<const Edit&>(control).maxLength;
     if (limit > 0) SendMessageA(handle, EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
+    if (static_cast<const Edit&>(control).multiLine) {
+      const auto previous = reinterpret_cast<WNDPROC>(
+          SetWindowLongPtrA(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MultiLineEditProcedure)));
+      if (editProcedure == nullptr) editProcedure = previous;
+    }
   }
   return handle;
 }
