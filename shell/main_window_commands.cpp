@@ -220,7 +220,10 @@ void TMainWin::Engine::HookTheKeyboard() {
 void TMainWin::Engine::ModifySelectedMacroDirectly() {
   const int n = env.host.SelectedMacro();
   if (n < 1 || n > file.index().Count()) return;
-  if (file.index().table().Scope(n) == kScopePopupMenu) return;  // the menu builder's
+  if (file.index().table().Scope(n) == kScopePopupMenu) {
+    ModifyPopupMenu(n);  // the entry reads "Mo&dify Popup Menu" then
+    return;
+  }
   SyncFileHold hold(*this);
   if (!hold.Taken()) return;
   MacroRecord record;
