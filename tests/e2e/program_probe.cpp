@@ -15,7 +15,8 @@
 //                                             its title in brackets, then press the button
 //                                             (ok when not named)
 //   program_probe post CLASS MESSAGE [WPARAM [LPARAM]]
-//                                             post a message to the window
+//                                             post the message to every top-level window
+//                                             of CLASS
 //   program_probe wait-gone CLASS [MS]        no window of CLASS is left
 //   program_probe exists CLASS [MS]           a top-level window of CLASS exists, shown or not
 //   program_probe handle CLASS [CHILD]        print the window's handle (or its first
@@ -246,16 +247,37 @@ int messageBox(const char* text, DWORD timeoutMs, const std::string& button) {
   return 0;
 }
 
+struct PostTarget {
+  const char* windowClass;
+  UINT message;
+  WPARAM wParam;
+  LPARAM lParam;
+  int posted = 0;
+};
+
+BOOL CALLBACK postToClass(HWND window, LPARAM data) {
+  auto& target = *reinterpret_cast<PostTarget*>(data);
+  char name[256] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (std::strcmp(name, target.windowClass) == 0 &&
+      PostMessageA(window, target.message, target.wParam, target.lParam)) {
+    ++target.posted;
+  }
+  return TRUE;
+}
+
+// Every top-level window of the class gets the message: the program's tray
+// icons each have a window of one class, and each takes only its own id.
 int post(const char* windowClass, int argc, char** argv) {
-  const HWND window = FindWindowA(windowClass, nullptr);
-  if (window == nullptr) {
+  PostTarget target{windowClass, static_cast<UINT>(std::strtoul(argv[3], nullptr, 0)),
+                    argc > 4 ? static_cast<WPARAM>(std::strtoul(argv[4], nullptr, 0)) : 0,
+                    argc > 5 ? static_cast<LPARAM>(std::strtoul(argv[5], nullptr, 0)) : 0};
+  EnumWindows(postToClass, reinterpret_cast<LPARAM>(&target));
+  if (target.posted == 0) {
     std::fprintf(stderr, "no window of class %s\n", windowClass);
     return 1;
   }
-  const UINT message = static_cast<UINT>(std::strtoul(argv[3], nullptr, 0));
-  const WPARAM wParam = argc > 4 ? static_cast<WPARAM>(std::strtoul(argv[4], nullptr, 0)) : 0;
-  const LPARAM lParam = argc > 5 ? static_cast<LPARAM>(std::strtoul(argv[5], nullptr, 0)) : 0;
-  return PostMessageA(window, message, wParam, lParam) ? 0 : 1;
+  return 0;
 }
 
 int waitGone(const char* windowClass, DWORD timeoutMs) {
