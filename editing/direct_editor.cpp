@@ -58,7 +58,7 @@ std::vector<std::unique_ptr<Button>> TModHotKeys::MakeCommandButtons() {
 }
 
 TModHotKeys::TModHotKeys(Ui& ui, Desktop& desktop, FileChecks& files, MacroRecord& record)
-    : Form(kName, "Modify Hot Key", 648, 448), ui_(ui), desktop_(desktop), files_(files), record_(record) {
+    : Form(kName, "Modify Hot Key", 648, 448), icon(ui, mySpeed), ui_(ui), desktop_(desktop), files_(files), record_(record) {
   newFormat.multiLine = true;
   miscOk.onClick = [this] { return MiscOkClick(); };
   updateButton.onClick = [this] { return UpdateClick(); };
@@ -87,8 +87,7 @@ void TModHotKeys::FormShow(const TextMeasure&) {
     newFormat.text = record_.MacroText();
     const int scope = record_.Scope();
     CheckIndex({&global, &specific, &progExe}, scope == 1 ? 1 : scope == 2 ? 2 : 3);
-    iconName = record_.IconName();
-    if (iconName.empty()) iconName = "MAIN";
+    icon.Load(record_.IconName());
   } else {
     nickName.text.clear();
     newFormat.text.clear();
@@ -96,7 +95,7 @@ void TModHotKeys::FormShow(const TextMeasure&) {
     record_.SetScopeName("");
     record_.SetTopMostOnly(1);
     record_.SetDefaultSchedule(desktop_.Now());
-    iconName = "MAIN";
+    icon.UseProgramIcon();
   }
   newFormat.selStart = newFormat.selLength = 0;
   if (globalNotAllowed) {
@@ -189,7 +188,7 @@ FormReply TModHotKeys::UpdateClick() {
     record_.SetActive(1);
   }
   record_.SetNickName(nickName.text.substr(0, 50));
-  record_.SetIconName(iconName);
+  record_.SetIconName(icon.Name());
   record_.SetScope(static_cast<std::int16_t>(global.checked ? 1 : specific.checked ? 2 : 3));
   record_.SetWordletText(wordlet);
   CutToMacroLimit(ui_, text);

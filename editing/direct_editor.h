@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "editing/file_checks.h"
+#include "editing/macro_icon.h"
 #include "platform/desktop.h"
 #include "editing/text_insertion.h"
 #include "platform/form.h"
@@ -50,7 +51,6 @@ class TModHotKeys : public Form {
   std::function<void()> showHelp;
   // --- Read by the caller after closing -------------------------------------
   bool saved = false;
-  std::string iconName = "MAIN";
 
   // Fills the form from the record (an existing macro) or with a new macro's
   // defaults, and shows the panel of the activation.
@@ -84,6 +84,8 @@ class TModHotKeys : public Form {
   Button chooseWinProg{*this, "ChooseWinProg", {396, 30, 75, 25}, "Select"};
   Label iconLabel{*this, "IconLabel", {490, 34, 30, 16}, "Icon"};
   Button mySpeed{*this, "MySpeed", {524, 30, 25, 25}, ""};
+  // The macro's icon on `mySpeed`; set its `icons` before showing.
+  MacroIconButton icon;
   Label newFormatLabel{*this, "NewFormatLabel", {8, 64, 200, 16}, "Enter Keystrokes"};
   Edit newFormat{*this, "NewFormat", {8, 82, 400, 218}};
   // The keystroke buttons (in the order of KeystrokeButtons) and the command

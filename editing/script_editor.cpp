@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "activation/popup_menu_dialogs.h"
 #include "activation/scheduler_dialogs.h"
 #include "editing/command_dialog_factory.h"
 #include "editing/command_names.h"
@@ -20,8 +19,6 @@ namespace lk = line_kind;
 namespace {
 
 constexpr const char* kNoSelection = "No script line selected.  Please select one.";
-// The icon name of the program's own icon.
-constexpr const char* kProgramIcon = "MAIN";
 // The frame around the client of a resizable window, and the narrowest window.
 constexpr int kFrameWidth = 8;
 constexpr int kMinimumWidth = 320;
@@ -63,7 +60,7 @@ bool IsWordletName(std::string_view name) {
 }
 
 TDoScripting::TDoScripting(Ui& ui, Desktop& desktop, FileChecks& files, MacroRecord& record)
-    : Form(kName, "Macro Scripting Editor", 598, 418), ui_(ui), desktop_(desktop), files_(files), record_(record) {
+    : Form(kName, "Macro Scripting Editor", 598, 418), icon(ui, mySpeed), ui_(ui), desktop_(desktop), files_(files), record_(record) {
   optionBox.onDoubleClick = [this] { return AddButtonClick(); };
   script.onChange = [this] {
     UpdateButtons();
@@ -88,9 +85,6 @@ TDoScripting::TDoScripting(Ui& ui, Desktop& desktop, FileChecks& files, MacroRec
     };
   }
   setSchedule.onClick = [this] { return SetScheduleClick(); };
-  mySpeed.onClick = [this] { return IconClick(); };
-  mySpeed.onRightClick = [this] { return IconRightClick(); };
-  mySpeed.iconSize = 16;
   helpButton.onClick = [this] {
     if (showHelp) showHelp();
     return FormReply::Stay();
@@ -130,12 +124,7 @@ void TDoScripting::FormShow(const TextMeasure&) {
     lines_ = BuildTheScript(record_.MacroText());
     const int scope = record_.Scope();
     CheckIndex({&global, &specific, &progExe}, scope == 1 ? 1 : scope == 2 ? 2 : 3);
-    iconName = record_.IconName();
-    // An icon whose file has gone is the program's icon again.
-    if (iconName.empty() || (iconName != kProgramIcon &&
-                             (icons == nullptr || !icons->Exists(JoinFolder(icons->Folder(), iconName))))) {
-      iconName = kProgramIcon;
-    }
+    icon.Load(record_.IconName());
   } else {
     nickName.text.clear();
     global.checked = true;
@@ -143,9 +132,8 @@ void TDoScripting::FormShow(const TextMeasure&) {
     record_.SetScopeName("");
     record_.SetTopMostOnly(1);
     record_.SetDefaultSchedule(desktop_.Now());
-    iconName = kProgramIcon;
+    icon.UseProgramIcon();
   }
-  ShowIcon();
   if (globalNotAllowed) {
     if (global.checked) CheckIndex({&global, &specific, &progExe}, 2);
     global.enabled = false;
@@ -359,27 +347,6 @@ FormReply TDoScripting::SetScheduleClick() {
   return FormReply::Stay();
 }
 
-void TDoScripting::ShowIcon() {
-  mySpeed.icon = iconName == kProgramIcon || icons == nullptr ? "program" : JoinFolder(icons->Folder(), iconName);
-}
-
-FormReply TDoScripting::IconClick() {
-  if (icons == nullptr) return FormReply::Stay();
-  if (const std::optional<std::string> chosen = ChooseIconFile(ui_, *icons)) {
-    iconName = *chosen;
-    ShowIcon();
-  }
-  return FormReply::Stay();
-}
-
-FormReply TDoScripting::IconRightClick() {
-  if (ui_.AskYesNo("", kResetIconQuestion)) {
-    iconName = kProgramIcon;
-    ShowIcon();
-  }
-  return FormReply::Stay();
-}
-
 FormReply TDoScripting::OkButtonClick() {
   std::string wordlet;
   if (activationKind == WordletMacro) {
@@ -391,7 +358,7 @@ FormReply TDoScripting::OkButtonClick() {
   if (!editingExisting) record_.SetActive(1);
   record_.SetLastModified(ToDateTimeValue(desktop_.Now()));
   record_.SetNickName(nickName.text);
-  record_.SetIconName(iconName);
+  record_.SetIconName(icon.Name());
   record_.SetScope(static_cast<std::int16_t>(global.checked ? 1 : specific.checked ? 2 : 3));
   record_.SetWordletText(activationKind == WordletMacro ? wordlet : std::string());
   CutToMacroLimit(ui_, output);

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "activation/popup_menu.h"
 #include "editing/command_dialog.h"
 #include "editing/file_checks.h"
+#include "editing/macro_icon.h"
 #include "editing/script_records.h"
 #include "platform/desktop.h"
 #include "platform/form.h"
@@ -36,9 +36,6 @@ class TDoScripting : public Form {
   bool globalNotAllowed = false;
   // Opens the program's help at the editor's page ("&Help").
   std::function<void()> showHelp;
-  // The program's Icons folder, where the macro's icon comes from (none: the
-  // macro keeps the program's icon).
-  IconFiles* icons = nullptr;
   // --- Read by the caller after closing -------------------------------------
   bool saved = false;
   // The rest of the editor's state.
@@ -46,7 +43,6 @@ class TDoScripting : public Form {
   int insertionMode = AddAtEnd;
   int currentIndex = 0;
   bool dialogAccepted = false;
-  std::string iconName = "MAIN";  // the program's own icon, or a file in the Icons folder
 
   // The script lines; the "Macro Script" list shows their display texts.
   const std::vector<ScriptLine>& Lines() const { return lines_; }
@@ -67,10 +63,6 @@ class TDoScripting : public Form {
   // "Set Schedule" on the record itself: a macro that was not yet timed
   // becomes one with the default schedule first.
   FormReply SetScheduleClick();
-  // The icon button: a left click loads an icon, a right click offers the
-  // program's icon back.
-  FormReply IconClick();
-  FormReply IconRightClick();
   // "Wizard": lines added at the end, one command at a time.
   FormReply WizardClick();
   FormReply OkButtonClick();
@@ -107,6 +99,8 @@ class TDoScripting : public Form {
   Edit wordletName{*this, "WordletName", {8, 25, 100, 21}, 10};
   Label iconLabel{*this, "IconLabel", {540, 8, 30, 16}, "Icon"};
   Button mySpeed{*this, "MySpeed", {570, 6, 20, 20}, ""};
+  // The macro's icon on `mySpeed`; set its `icons` before showing.
+  MacroIconButton icon;
   Button wizard{*this, "Wizard", {154, 300, 56, 60}, "Wi&zard"};
   Button okButton{*this, "OkButton", {540, 320, 56, 25}, "&Ok", ButtonRole::Default};
   Button cancelButton{*this, "CancelButton", {540, 352, 56, 25}, "&Cancel", ButtonRole::Cancel};
@@ -121,7 +115,6 @@ class TDoScripting : public Form {
   void Insert(std::size_t index, ScriptLine line);
   void Select(int index);
   void Reindent();
-  void ShowIcon();
   FormReply Refuse(const std::string& message, const Control& focus);
 
   Ui& ui_;

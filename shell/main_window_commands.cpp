@@ -167,7 +167,7 @@ void TMainWin::Engine::EditSelectedMacroScript() {
                           : code == kWordletActivation ? TDoScripting::WordletMacro
                                                        : TDoScripting::HotKeyMacro;
   editor.editingExisting = true;
-  editor.icons = &Icons();
+  editor.icon.icons = &Icons();
   editor.showHelp = [this] { env.host.ShowHelp(env.programFolder + "\\" + kHelpFile); };
   if (editor.activationKind == TDoScripting::HotKeyMacro) {
     editor.hotKeyLabel.text = HotKeyName(code);
@@ -248,6 +248,7 @@ bool TMainWin::Engine::RunModHotKeys(MacroRecord& record, int n) {
                                                        : TModHotKeys::HotKeyMacro;
   editor.editingExisting = n > 0;
   editor.showHelp = [this] { env.host.ShowHelp(env.programFolder + "\\" + kHelpFile); };
+  editor.icon.icons = &Icons();
   editor.clearTypedWordlet = [this] { wordlets.Matcher().Clear(); };
   if (editor.activationKind == TModHotKeys::HotKeyMacro) {
     editor.hotKeyLabel.text = HotKeyName(code);

@@ -241,29 +241,29 @@ TEST_F(ScriptEditorTest, ResizingKeepsTheRightButtonsAtTheEdgeAndSizesTheLists) 
 // with Yes gives the program's icon back; Ok writes the name.
 TEST_F(ScriptEditorTest, TheIconButtonLoadsAndResetsTheMacrosIcon) {
   test_support::FakeIconFiles icons;
-  editor.icons = &icons;
+  editor.icon.icons = &icons;
   record.SetIconName("GONE.ICO");
   editor.editingExisting = true;
   record.SetMacroText("x");
   editor.FormShow({});
-  EXPECT_EQ(editor.iconName, "MAIN");
+  EXPECT_EQ(editor.icon.Name(), "MAIN");
   EXPECT_EQ(editor.mySpeed.icon, "program");
 
   icons.files.insert("C:\\Pictures\\smile.ico");
   ui.QueueFileName("C:\\Pictures\\smile.ico");
   editor.Click(editor.mySpeed);
   EXPECT_EQ(icons.copies, std::vector<std::string>{"C:\\Pictures\\smile.ico -> C:\\TAVRIX\\Icons\\smile.ico"});
-  EXPECT_EQ(editor.iconName, "smile.ico");
+  EXPECT_EQ(editor.icon.Name(), "smile.ico");
   EXPECT_EQ(editor.mySpeed.icon, "C:\\TAVRIX\\Icons\\smile.ico");
   Saved();
   EXPECT_EQ(record.IconName(), "smile.ico");
 
   ui.QueueYesNo(false);
   editor.RightClicked(editor.mySpeed);
-  EXPECT_EQ(editor.iconName, "smile.ico");
+  EXPECT_EQ(editor.icon.Name(), "smile.ico");
   ui.QueueYesNo(true);
   editor.RightClicked(editor.mySpeed);
-  EXPECT_EQ(editor.iconName, "MAIN");
+  EXPECT_EQ(editor.icon.Name(), "MAIN");
   EXPECT_EQ(editor.mySpeed.icon, "program");
 }
 
