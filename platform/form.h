@@ -150,6 +150,11 @@ class Edit : public Control {
   bool multiLine = false;
   int selStart = 0;
   int selLength = 0;
+  // A hot key field: typing does not change it; while it has the focus the
+  // form takes hot keys by their being pressed (hot key entry mode), and
+  // each pressed hot key code (0..719) comes here.
+  std::function<FormReply(int code)> onHotKey;
+  bool IsHotKeyField() const { return static_cast<bool>(onHotKey); }
 };
 
 // Enter presses the Default button, Escape the Cancel button.
@@ -206,6 +211,14 @@ struct ListColumn {
   bool shaded = false;
 };
 
+// One piece of text of an owner-drawn list row, `left` pixels from the
+// row's left edge.
+struct ListCell {
+  int left = 0;
+  std::string text;
+  bool operator==(const ListCell&) const = default;
+};
+
 class ListBox : public Control {
  public:
   ListBox(Form& form, std::string name, Bounds bounds)
@@ -216,6 +229,10 @@ class ListBox : public Control {
   std::vector<ListColumn> columns;
   int itemHeight = 17;
   int itemIndex = -1;
+  // Rows drawn by the form itself: each row is drawn as the cells this
+  // gives for the item and the row's width, `itemHeight` pixels high at 96
+  // dots per inch (scaled by the display's factor).
+  std::function<std::vector<ListCell>(std::size_t item, int rowWidth)> cells;
   // A list where the user picks any number of rows: `selected` holds one
   // flag per item (missing ones read as not selected).
   bool multiSelect = false;
@@ -282,6 +299,10 @@ class Form {
   // button without a handler closes the form with Cancel.
   FormReply Clicked(Control& control);
   FormReply Changed(Control& control) { return Run(control.onChange); }
+  // A hot key pressed while hot key field `field` has the focus.
+  FormReply HotKeyPressed(Edit& field, int code) {
+    return field.onHotKey ? Run([&] { return field.onHotKey(code); }) : FormReply::Stay();
+  }
   FormReply DoubleClicked(Control& control) { return Run(control.onDoubleClick); }
   FormReply RightClicked(Control& control) { return Run(control.onRightClick); }
   FormReply TypedCharacter(char typed) {

@@ -67,6 +67,22 @@ std::vector<std::string> HotKeyUsageRows(const MacroIndex& index) {
   return rows;
 }
 
+void FillKeyList(ListBox& list, const MacroIndex& index) {
+  list.items = HotKeyUsageRows(index);
+  list.itemHeight = 18;
+  list.cells = [&list](std::size_t item, int rowWidth) {
+    return item < list.items.size() ? KeyListCells(list.items[item], rowWidth) : std::vector<ListCell>{};
+  };
+}
+
+std::vector<ListCell> KeyListCells(const std::string& row, int rowWidth) {
+  const std::size_t open = row.rfind("  (");
+  if (open == std::string::npos) return {{2, row}};
+  std::string words = row.substr(open + 3);
+  if (!words.empty() && words.back() == ')') words.pop_back();
+  return {{2, row.substr(0, open)}, {rowWidth * 3 / 5, words}};
+}
+
 std::string ActivationTextOf(const MacroIndex& index, int n) {
   const std::uint16_t code = index.table().Activation(n);
   if (code == kTimedActivation) return "Timed Macro";
@@ -180,11 +196,18 @@ TCopyOrMove::TCopyOrMove(CopyOrMove what, const MacroIndex& index, int n, Ui& ui
   const std::string verb = what == CopyOrMove::Copy ? "COPY " : "MOVE ";
   activationLabel.text = verb + ActivationTextOf(index, n) + (index.table().Activation(n) == kTimedActivation ? " TO" : "");
   hotKeyRadio.checked = true;
-  keyList.items = HotKeyUsageRows(index);
+  FillKeyList(keyList, index);
   activeControl = &hotKeyEntry;
   okButton.onClick = [this] { return OkButtonClick(); };
   keyList.onChange = [this] {
     if (keyList.itemIndex >= 0) hotKeyEntry.text = HotKeyName(keyList.itemIndex);
+    return FormReply::Stay();
+  };
+  hotKeyEntry.onHotKey = [this](int code) {
+    if (code >= 0 && code < kHotKeyCount) {
+      keyList.itemIndex = code;
+      hotKeyEntry.text = HotKeyName(code);
+    }
     return FormReply::Stay();
   };
 }
@@ -194,11 +217,7 @@ FormReply TCopyOrMove::OkButtonClick() {
   if (wordletRadio.checked) {
     const std::string name = CutText(wordletName.text, kWordletCapacity);
     if (name.empty()) return FormReply::Refuse(kErrorTitle, "No Wordlet name was entered.", wordletName);
-    if (!IsValidWordletName(name))
-      return FormReply::Refuse(kErrorTitle,
-                               "The Wordlet name has invalid characters in it.  Valid characters are A - Z, a - z, "
-                               "0 - 9 and ' ! @ # $ % ^ & _ = < > ? . ; , * - / +",
-                               wordletName);
+    if (!IsValidWordletName(name)) return FormReply::Refuse(kErrorTitle, kWordletNameInvalid, wordletName);
     return FormReply::Close(ModalResult::Ok);
   }
   const int code = keyList.itemIndex;

@@ -25,8 +25,17 @@ bool IsWindowsReservedHotKey(int code);
 bool InGlobalUse(const MacroIndex& index, int code, int except = 0);
 // Letters, digits and ! # $ % & * + , - . / ; < = > ? @ ^ _, at least one.
 bool IsValidWordletName(std::string_view name);
+inline constexpr const char* kWordletNameInvalid =
+    "The Wordlet name has invalid characters in it.  Valid characters are A - Z, a - z, 0 - 9 and ' ! @ # $ % ^ & _ "
+    "= < > ? . ; , * - / +";
 // "Ctrl+A  (Not in Use)", "Ctrl+B  (1 macro in use)", "Ctrl+C  (3 macros in use)".
 std::vector<std::string> HotKeyUsageRows(const MacroIndex& index);
+// The list of the 720 hot keys with their usage (`KeyList`): one row per
+// code, drawn in two columns, 18 pixels high.
+void FillKeyList(ListBox& list, const MacroIndex& index);
+// The two columns of a `KeyList` row: the key's name 2 pixels from the left,
+// the words inside the parentheses at three fifths of the row.
+std::vector<ListCell> KeyListCells(const std::string& row, int rowWidth);
 // "Timed Macro", the Wordlet text or the hot key name of macro n.
 std::string ActivationTextOf(const MacroIndex& index, int n);
 std::string ReservedHotKeyQuestion(int code);
