@@ -40,7 +40,7 @@ constexpr MenuItem kLayout[] = {
     Entry(Menu::File, Command::Hide, "&Hide Tavrix", kBuilt | kLocked),
     Entry(Menu::File, Command::Terminate, "&Terminate Tavrix", kBuilt),
 
-    Entry(Menu::Macros, Command::AddMacro, "&Add Macro", kBrowse),
+    Entry(Menu::Macros, Command::AddMacro, "&Add Macro", kBuilt | kBrowse),
     Entry(Menu::Macros, Command::CopyMacro, "Cop&y Macro", kBuilt | kBrowse),
     Entry(Menu::Macros, Command::RenameMacro, "Rena&me Macro", kBuilt | kBrowse),
     Separator(Menu::Macros),

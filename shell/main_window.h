@@ -124,6 +124,9 @@ class TMainWin {
   bool OnMinimize();
   void ActivateMe();
   void MenuKeyHooksClick();
+  // A form's hot key field gained (on) or lost the focus: the library sends
+  // the hot keys pressed meanwhile to `window` instead of firing them.
+  void SetSecWind(WindowId window, bool on);
   void MenuMouseHooksClick();
   // The system asks to start the screen saver: false refuses it.
   bool AllowScreenSaver() const;

@@ -74,6 +74,7 @@ void TMainWin::OnCommand(Command command) {
       case Command::Terminate:
       case Command::TrayTerminate: Terminate(); break;
       case Command::ActivateMacro: e.ActivateSelectedMacro(); break;
+      case Command::AddMacro: e.AddMacroClick(); break;
       case Command::ScriptingEditor: e.EditSelectedMacroScript(); break;
       case Command::ModifyDirectly: e.ModifySelectedMacroDirectly(); break;
       case Command::RemoveMacro: e.RemoveSelectedMacro(); break;

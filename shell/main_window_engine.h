@@ -109,6 +109,10 @@ struct TMainWin::Engine final : PlayerHost, TransferListener, ActivationHost, Ne
   void OutputClick();
   void PrintClick();
   void PrinterFontClick();
+  // "&Add Macro": the dialog, the tool it names, the new record.
+  void AddMacroClick();
+  // A macro that copy or rename made timed: the schedule dialog.
+  void EditSchedule(MacroRecord& record) override;
   void HideProgram();
   void HideMainWindow() override;
   // Ends a playing macro as the abort key does, without its message, and
@@ -150,6 +154,8 @@ struct TMainWin::Engine final : PlayerHost, TransferListener, ActivationHost, Ne
 
   // --- TransferListener -------------------------------------------------------------
   void SelectMacro(int n) override { env.host.SelectMacro(n); }
+  // "Rename Macro" on a SYSTEM macro: "System Hot Keys".
+  bool OpenSystemKeys(int digit) override;
 
   // --- NetworkLockHost --------------------------------------------------------------
   void StartNetTimer() override { env.host.StartTimer(MainTimer::Net, kNetTimerMs); }

@@ -1,5 +1,6 @@
 #include "platform/win32/form_window.h"
 
+#include "base/private_messages.h"
 #include "platform/win32/foreground_handover.h"
 #include "platform/win32/message_pump.h"
 
@@ -57,11 +58,14 @@ ControlClass ClassOf(const Control& control) {
   switch (control.kind) {
     case ControlKind::Label:
       return {"STATIC", static_cast<DWORD>(SS_LEFT | (static_cast<const Label&>(control).accessKey ? 0 : SS_NOPREFIX)), 0};
-    case ControlKind::Edit:
-      if (static_cast<const Edit&>(control).multiLine) {
+    case ControlKind::Edit: {
+      const auto& edit = static_cast<const Edit&>(control);
+      if (edit.multiLine) {
         return {"EDIT", WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, WS_EX_CLIENTEDGE};
       }
-      return {"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+      // A hot key field shows the key's name; typing does not change it.
+      return {"EDIT", WS_TABSTOP | ES_AUTOHSCROLL | (edit.IsHotKeyField() ? ES_READONLY : 0), WS_EX_CLIENTEDGE};
+    }
     case ControlKind::Button: {
       const auto& button = static_cast<const Button&>(control);
       const DWORD icon = button.icon.empty() ? 0 : BS_ICON;
@@ -127,6 +131,19 @@ std::vector<std::string> SplitCells(const std::string& row) {
   }
 }
 
+HotKeyEntrySwitch& EntrySwitch() {
+  static HotKeyEntrySwitch entrySwitch;
+  return entrySwitch;
+}
+
+// The display's factor against the 96 dots per inch the forms are laid out in.
+int ScaledPixels(int pixels) {
+  HDC dc = GetDC(nullptr);
+  const int dpi = dc != nullptr ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
+  if (dc != nullptr) ReleaseDC(nullptr, dc);
+  return MulDiv(pixels, dpi > 0 ? dpi : 96, 96);
+}
+
 UINT IconFor(const std::string& caption) {
   if (caption.find("Error") != std::string::npos) return MB_ICONERROR;
   if (caption == "Warning") return MB_ICONWARNING;
@@ -152,6 +169,8 @@ LRESULT CALLBACK MultiLineEditProcedure(HWND window, UINT message, WPARAM wParam
 
 }  // namespace
 
+void SetHotKeyEntrySwitch(HotKeyEntrySwitch entrySwitch) { EntrySwitch() = std::move(entrySwitch); }
+
 TextSize MeasureFormText(std::string_view text) {
   HDC dc = GetDC(nullptr);
   HGDIOBJ old = SelectObject(dc, FormFont());
@@ -176,6 +195,7 @@ HICON MakeFormIcon(const std::string& name, int size) {
 }
 
 FormWindow::~FormWindow() {
+  SwitchHotKeyEntry(false);
   if (window_ != nullptr && IsWindow(window_)) DestroyWindow(window_);
   for (HICON icon : icons_) DestroyIcon(icon);
 }
@@ -383,6 +403,32 @@ void FormWindow::CopyOut() {
   }
 }
 
+Control* FormWindow::ControlOf(HWND handle) const {
+  const std::vector<Control*>& controls = form_.Controls();
+  for (std::size_t i = 0; i < controls.size() && i < controls_.size(); ++i) {
+    if (handle != nullptr && controls_[i] == handle) return controls[i];
+  }
+  return nullptr;
+}
+
+void FormWindow::SwitchHotKeyEntry(bool on) {
+  if (on == hotKeyEntry_ || window_ == nullptr) return;
+  hotKeyEntry_ = on;
+  if (EntrySwitch()) EntrySwitch()(WindowIdOf(window_), on);
+}
+
+// A hot key the library sent while the window is in hot key entry mode: it
+// goes to the hot key field that has the focus.
+void FormWindow::OnHotKeyPressed(int code) {
+  if (!running_) return;
+  Control* focused = ControlOf(GetFocus());
+  if (focused == nullptr || focused->kind != ControlKind::Edit) return;
+  auto& field = static_cast<Edit&>(*focused);
+  if (!field.IsHotKeyField()) return;
+  CopyOut();
+  Apply(form_.HotKeyPressed(field, code));
+}
+
 HWND FormWindow::HandleOf(const Control* control) const {
   const std::vector<Control*>& controls = form_.Controls();
   for (std::size_t i = 0; i < controls.size(); ++i) {
@@ -429,6 +475,10 @@ void FormWindow::OnCommand(int id, int notification) {
       Apply(form_.Clicked(control));
       return;
     case ControlKind::Edit:
+      if (static_cast<Edit&>(control).IsHotKeyField() && (notification == EN_SETFOCUS || notification == EN_KILLFOCUS)) {
+        SwitchHotKeyEntry(notification == EN_SETFOCUS);
+        return;
+      }
       if (notification != EN_CHANGE) return;
       break;
     case ControlKind::ComboBox:
@@ -472,6 +522,7 @@ ModalResult FormWindow::ShowModal(HWND owner) {
     if (running_) WaitForMessages(kLoopWakeMs);
   }
   running_ = false;
+  SwitchHotKeyEntry(false);
   // The owner comes back before the form goes, so the activation has
   // somewhere to return to.
   if (disableOwner && IsWindow(owner)) EnableWindow(owner, TRUE);
@@ -527,7 +578,9 @@ void FormWindow::MeasureItem(MEASUREITEMSTRUCT& measure) const {
   const int index = static_cast<int>(measure.CtlID) - kFirstId;
   if (index < 0 || index >= static_cast<int>(form_.Controls().size())) return;
   const Control& control = *form_.Controls()[static_cast<std::size_t>(index)];
-  if (control.kind == ControlKind::ListBox) measure.itemHeight = static_cast<UINT>(static_cast<const ListBox&>(control).itemHeight);
+  // Rows are laid out at 96 dots per inch and follow the display's factor.
+  if (control.kind == ControlKind::ListBox)
+    measure.itemHeight = static_cast<UINT>(ScaledPixels(static_cast<const ListBox&>(control).itemHeight));
 }
 
 void FormWindow::DrawItem(const DRAWITEMSTRUCT& draw) const {
@@ -639,6 +692,10 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
+    case kMsgHotKeyEntry:
+      OnHotKeyPressed(static_cast<int>(wParam));
+      return 0;
+
     case WM_CLOSE:
       if (running_) {
         CopyOut();

@@ -5,9 +5,11 @@
 // keep arriving while a form is open.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "platform/desktop.h"
 #include "platform/form.h"
 #include "platform/win32/windows_api.h"
 
@@ -25,6 +27,11 @@ void SetFormIconMaker(FormIconMaker maker);
 // The icon named as an icon button names it, `size` pixels square; the
 // caller destroys it. Null when nothing can make it.
 HICON MakeFormIcon(const std::string& name, int size);
+// Who puts a form's window into hot key entry mode (the hook library then
+// sends it each pressed hot key; the main window owns the library's table);
+// none: hot key fields take nothing.
+using HotKeyEntrySwitch = std::function<void(WindowId window, bool on)>;
+void SetHotKeyEntrySwitch(HotKeyEntrySwitch entrySwitch);
 
 class FormWindow {
  public:
@@ -63,6 +70,9 @@ class FormWindow {
   void DrawItem(const DRAWITEMSTRUCT& draw) const;
   static LRESULT CALLBACK ChildProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   bool ChildMessage(HWND child, UINT message, WPARAM wParam, LPARAM lParam);
+  Control* ControlOf(HWND handle) const;
+  void SwitchHotKeyEntry(bool on);
+  void OnHotKeyPressed(int code);
 
   Form& form_;
   HWND window_ = nullptr;
@@ -73,6 +83,7 @@ class FormWindow {
   int rightPressRow_ = -2;    // the list row (-1 a button) the right button went down on
   bool running_ = false;
   bool copyingIn_ = false;
+  bool hotKeyEntry_ = false;  // the window is in hot key entry mode
 };
 
 }  // namespace tavrix

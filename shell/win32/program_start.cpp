@@ -11,6 +11,7 @@
 #include "platform/win32/platform_class.h"
 #include "platform/win32/program_folder.h"
 #include "platform/win32/dpi_awareness.h"
+#include "platform/win32/form_window.h"
 #include "platform/win32/message_pump.h"
 #include "platform/win32/win32_desktop.h"
 #include "platform/win32/win32_ui.h"
@@ -116,6 +117,7 @@ int RunTavrix(HINSTANCE instance, int showCommand) {
   environment.files = &fileChecks;
   TMainWin main(environment);
   form.Attach(main);
+  SetHotKeyEntrySwitch([&main](WindowId window, bool on) { main.SetSecWind(window, on); });
   main.LoadMacroFileAtStart();
 
   if (!form.CreateWindows()) {
