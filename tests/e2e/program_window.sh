@@ -20,7 +20,7 @@ expected_menu='&File
   &Hide Tavrix [disabled]
   &Terminate Tavrix
 &Macros
-  &Add Macro [disabled]
+  &Add Macro
   Cop&y Macro
   Rena&me Macro
   -

@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# "Add Macro" from the Macros menu, as a user works it: the hot key is
+# pressed while the hot key field has the focus (the hook library sends it to
+# the dialog instead of firing anything), then "Scripting Editor", a text line
+# through "Enter Keystrokes" and Ok. The new macro is in the file, and its hot
+# key plays it into notepad.
+set -uo pipefail
+source "$TAVRIX_ROOT/tests/e2e/program_support.bash"
+
+if ! have_tool; then
+  echo "skipped: the native tavrix tool is not built ($TAVRIX_TOOL)"
+  exit 0
+fi
+
+FORM_CLASS=TavrixModalBox
+
+keys_to() {  # keys_to CLASS KEYS...: the window of CLASS in front, then the keys
+  local class=$1
+  shift
+  driver front "$class" || fail "the $class window did not come to the front"
+  xdotool key --delay 100 "$@" || fail "xdotool could not type"
+}
+
+wait_caption() {  # wait_caption CAPTION: the front form shows CAPTION
+  local tries=0
+  until [[ $(probe caption "$FORM_CLASS" | tr -d '\r') == "$1" ]]; do
+    ((++tries > 100)) && fail "no form captioned \"$1\" (front form: \"$(probe caption "$FORM_CLASS")\")"
+    sleep 0.1
+  done
+}
+
+folder=$(program_folder tvadd) || exit 1
+remove_configuration
+file=$folder/TAVRX.TVX
+"$TAVRIX_TOOL" new "$file" || fail "tavrix new failed"
+
+start_program "$folder" first
+probe ping "$MAIN_WINDOW_CLASS" 20000 || fail "the program did not reach its message loop"
+
+menu_keys "probe wait-window $FORM_CLASS 3000" alt+m a || fail "Add Macro did not open"
+wait_caption "Add Macro"
+echo "Add Macro open"
+
+# The hot key goes to the field, which has the focus; Tab leaves it (and
+# hot key entry mode), so Alt+S reaches the dialog's button again.
+keys_to "$FORM_CLASS" ctrl+shift+j
+keys_to "$FORM_CLASS" Tab alt+s
+wait_caption "Macro Scripting Editor  (GLOBAL)"
+echo "scripting editor open for the new macro"
+
+# From the nickname back over the script and the three add buttons to the
+# command list, where typing "t" picks "Text", the first command with a T.
+keys_to "$FORM_CLASS" shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
+keys_to "$FORM_CLASS" Home t
+keys_to "$FORM_CLASS" alt+a
+wait_caption "Enter Keystrokes"
+keys_to "$FORM_CLASS" a d d e d space t e x t Return
+wait_caption "Macro Scripting Editor  (GLOBAL)"
+keys_to "$FORM_CLASS" Return
+probe wait-gone "$FORM_CLASS" 20000 || fail "the script editor did not close on Ok"
+
+tries=0
+until "$TAVRIX_TOOL" dump "$file" 5 2>/dev/null | grep -qxF 'MacroText=added text'; do
+  ((++tries > 50)) && fail "no new macro 5 with the text (dump: $("$TAVRIX_TOOL" dump "$file" 5 2>&1 | head -8 | tr '\n' ' '))"
+  sleep 0.1
+done
+activation=$("$TAVRIX_TOOL" dump "$file" 5 | sed -n 's/^Activation=//p')
+expected=$("$TAVRIX_TOOL" keylist "$file" | grep -n '^Ctrl+Shift+J  ' | cut -d: -f1)
+((activation == expected - 1)) || fail "the new macro's activation is $activation, not Ctrl+Shift+J ($((expected - 1)))"
+echo "macro 5 saved on Ctrl+Shift+J"
+
+start_windows_program notepad
+driver wait-window Notepad 20000 || fail "notepad did not open"
+driver front Notepad || fail "notepad did not come to the front"
+user_presses ctrl+shift+j || fail "xdotool could not press the hot key"
+driver wait-text Notepad "added text" 10000 || fail "the new hot key typed \"$(driver read Notepad)\""
+echo "Ctrl+Shift+J typed \"added text\" into notepad"
+
+close_main_window || fail "cannot post WM_CLOSE"
+code=$(wait_exit "$folder" first 20) || fail "the program did not end"
+((code == 0)) || fail "the program ended with exit code $code"
