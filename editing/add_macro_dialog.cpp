@@ -260,7 +260,10 @@ bool AddMacroCommand::DoAdd() {
   SetHotKeys(index.table(), file_.hooks());
   hold->Changed();
   hold.reset();  // the icons follow the file as it now is for everyone
-  if (result.trayChange) listener_.BuildPopupTrayIcons();
+  if (result.trayChange) {
+    listener_.RemovePopupTrayIcons();
+    listener_.BuildPopupTrayIcons();
+  }
   return true;
 }
 

@@ -211,28 +211,17 @@ struct ListColumn {
   bool shaded = false;
 };
 
-// One piece of text of an owner-drawn list row, `left` pixels from the
-// row's left edge.
-struct ListCell {
-  int left = 0;
-  std::string text;
-  bool operator==(const ListCell&) const = default;
-};
-
 class ListBox : public Control {
  public:
   ListBox(Form& form, std::string name, Bounds bounds)
       : Control(form, ControlKind::ListBox, std::move(name), bounds, {}) {}
   std::vector<std::string> items;
   // None: plain rows. Otherwise the rows are drawn in these cells, separated
-  // by grey lines, each row `itemHeight` pixels high.
+  // by grey lines, each row `itemHeight` pixels high at 96 dots per inch
+  // (the display's factor scales it).
   std::vector<ListColumn> columns;
   int itemHeight = 17;
   int itemIndex = -1;
-  // Rows drawn by the form itself: each row is drawn as the cells this
-  // gives for the item and the row's width, `itemHeight` pixels high at 96
-  // dots per inch (scaled by the display's factor).
-  std::function<std::vector<ListCell>(std::size_t item, int rowWidth)> cells;
   // A list where the user picks any number of rows: `selected` holds one
   // flag per item (missing ones read as not selected).
   bool multiSelect = false;

@@ -3,6 +3,7 @@
 // "Rename Macro" on a SYSTEM macro), the schedule dialog of a macro that
 // copy or rename made timed, and hot key entry mode for the forms' hot key
 // fields.
+#include "activation/popup_menu_dialogs.h"
 #include "activation/scheduler_dialogs.h"
 #include "editing/add_macro_dialog.h"
 #include "editing/script_editor.h"
@@ -30,8 +31,13 @@ void TMainWin::Engine::AddMacroClick() {
   // has them.
   struct Tools : AddMacroTools {
     explicit Tools(Engine& engine) : e(engine) {}
-    bool Available(AddTool tool) const override { return tool == AddTool::Script; }
+    bool Available(AddTool tool) const override { return tool == AddTool::Script || tool == AddTool::Menu; }
     AddToolResult HandOver(const AddHandOver& handOver, MacroRecord& record) override {
+      if (handOver.tool == AddTool::Menu) {
+        const BuildMenuOutcome outcome = RunBuildMacroMenu(e.env.ui, e.index, &e.Icons(), record, false,
+                                                           [this](int m) { return e.QuickInfoText(m); });
+        return {outcome.ok, outcome.trayChanged};
+      }
       if (handOver.tool != AddTool::Script) return {};
       NoFileChecks noFiles;
       TDoScripting editor(e.env.ui, e.env.desktop, e.env.files != nullptr ? *e.env.files : noFiles, record);

@@ -68,19 +68,16 @@ std::vector<std::string> HotKeyUsageRows(const MacroIndex& index) {
 }
 
 void FillKeyList(ListBox& list, const MacroIndex& index) {
-  list.items = HotKeyUsageRows(index);
+  list.items.clear();
+  for (const std::string& row : HotKeyUsageRows(index)) {
+    const std::size_t open = row.rfind("  (");
+    std::string words = row.substr(open + 3);
+    words.pop_back();  // the closing parenthesis
+    list.items.push_back(row.substr(0, open) + "\t" + words);
+  }
+  // The usage starts a little past half the row.
+  list.columns = {ListColumn{0, 8, false}, ListColumn{8, 6, false}};
   list.itemHeight = 18;
-  list.cells = [&list](std::size_t item, int rowWidth) {
-    return item < list.items.size() ? KeyListCells(list.items[item], rowWidth) : std::vector<ListCell>{};
-  };
-}
-
-std::vector<ListCell> KeyListCells(const std::string& row, int rowWidth) {
-  const std::size_t open = row.rfind("  (");
-  if (open == std::string::npos) return {{2, row}};
-  std::string words = row.substr(open + 3);
-  if (!words.empty() && words.back() == ')') words.pop_back();
-  return {{2, row.substr(0, open)}, {rowWidth * 3 / 5, words}};
 }
 
 std::string ActivationTextOf(const MacroIndex& index, int n) {
@@ -196,7 +193,7 @@ TCopyOrMove::TCopyOrMove(CopyOrMove what, const MacroIndex& index, int n, Ui& ui
   const std::string verb = what == CopyOrMove::Copy ? "COPY " : "MOVE ";
   activationLabel.text = verb + ActivationTextOf(index, n) + (index.table().Activation(n) == kTimedActivation ? " TO" : "");
   hotKeyRadio.checked = true;
-  FillKeyList(keyList, index);
+  keyList.items = HotKeyUsageRows(index);
   activeControl = &hotKeyEntry;
   okButton.onClick = [this] { return OkButtonClick(); };
   keyList.onChange = [this] {

@@ -31,11 +31,9 @@ inline constexpr const char* kWordletNameInvalid =
 // "Ctrl+A  (Not in Use)", "Ctrl+B  (1 macro in use)", "Ctrl+C  (3 macros in use)".
 std::vector<std::string> HotKeyUsageRows(const MacroIndex& index);
 // The list of the 720 hot keys with their usage (`KeyList`): one row per
-// code, drawn in two columns, 18 pixels high.
+// code, 18 pixels high, in two columns: the key's name, and the words of its
+// usage row inside the parentheses ("Ctrl+B\t2 macros in use").
 void FillKeyList(ListBox& list, const MacroIndex& index);
-// The two columns of a `KeyList` row: the key's name 2 pixels from the left,
-// the words inside the parentheses at three fifths of the row.
-std::vector<ListCell> KeyListCells(const std::string& row, int rowWidth);
 // "Timed Macro", the Wordlet text or the hot key name of macro n.
 std::string ActivationTextOf(const MacroIndex& index, int n);
 std::string ReservedHotKeyQuestion(int code);

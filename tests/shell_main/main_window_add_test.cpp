@@ -1,5 +1,6 @@
 // The main window's "&Add Macro" with the tools it hands over to, "System
 // Hot Keys" from "Rename Macro", and hot key entry mode.
+#include "activation/popup_menu_dialogs.h"
 #include "activation/scheduler_dialogs.h"
 #include "editing/add_macro_dialog.h"
 #include "editing/script_editor.h"
@@ -28,6 +29,9 @@ TEST_F(AddCommandTest, AHotKeyMacroAddedThroughTheScriptEditorIsSavedAndPublishe
     // The tools the program does not have yet stay out of reach.
     EXPECT_FALSE(dialog.captureButton.enabled);
     EXPECT_FALSE(dialog.thirdButton.enabled);
+    dialog.Click(dialog.popupRadio);
+    EXPECT_TRUE(dialog.thirdButton.enabled);
+    dialog.Click(dialog.hotKeysRadio);
     dialog.HotKeyPressed(dialog.hotKeyEntry, kCtrlD);
     ui.Click(dialog, dialog.scriptButton);
   });
@@ -46,6 +50,29 @@ TEST_F(AddCommandTest, AHotKeyMacroAddedThroughTheScriptEditorIsSavedAndPublishe
   EXPECT_EQ(hooks.copy().MacroCount(), 6);
   EXPECT_EQ(hooks.copy().HotKeyUsed(kCtrlD), 1);
   EXPECT_EQ(host.selected, 6);
+}
+
+TEST_F(AddCommandTest, APopupMenuIsBuiltWithTheMacrosThereAre) {
+  ASSERT_TRUE(Start(WithSystemEntries({Macro("A", kCtrlA, "a")})));
+  ui.AnswerForm(TAddNewHotKey::kName, [this](Form& form) {
+    auto& dialog = static_cast<TAddNewHotKey&>(form);
+    dialog.Click(dialog.popupRadio);
+    dialog.HotKeyPressed(dialog.hotKeyEntry, kCtrlD);
+    ui.Click(dialog, dialog.thirdButton);
+  });
+  ui.AnswerForm("TDoBuildMenu", [this](Form& form) {
+    auto& builder = static_cast<TDoBuildMenu&>(form);
+    EXPECT_EQ(builder.AvailableMacros(), std::vector<int>{5});
+    builder.availableList.itemIndex = 0;
+    ui.Click(builder, builder.addButton);
+    ui.Click(builder, builder.okButton);
+  });
+  window->OnCommand(Command::AddMacro);
+  ASSERT_EQ(window->Index().Count(), 6);
+  EXPECT_EQ(OnDisk(6).Scope(), kScopePopupMenu);
+  EXPECT_EQ(OnDisk(6).Activation(), kCtrlD);
+  EXPECT_EQ(OnDisk(6).PopupMenuList(), std::vector<std::uint16_t>{5});
+  EXPECT_EQ(hooks.copy().HotKeyUsed(kCtrlD), 1);
 }
 
 TEST_F(AddCommandTest, AKeyInGlobalUseLeavesTheNewMacroAWindowOrProgram) {
