@@ -54,7 +54,8 @@ keys_to "$FORM_CLASS" shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
 keys_to "$FORM_CLASS" Home t
 keys_to "$FORM_CLASS" alt+a
 wait_caption "Enter Keystrokes"
-keys_to "$FORM_CLASS" a d d e d space t e x t Return
+# Enter types a line break in the text box: "&Update" takes the text.
+keys_to "$FORM_CLASS" a d d e d space t e x t alt+u
 wait_caption "Macro Scripting Editor  (GLOBAL)"
 keys_to "$FORM_CLASS" Return
 probe wait-gone "$FORM_CLASS" 20000 || fail "the script editor did not close on Ok"
