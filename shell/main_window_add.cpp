@@ -31,8 +31,13 @@ void TMainWin::Engine::AddMacroClick() {
   // has them.
   struct Tools : AddMacroTools {
     explicit Tools(Engine& engine) : e(engine) {}
-    bool Available(AddTool tool) const override { return tool == AddTool::Script || tool == AddTool::Menu; }
+    bool Available(AddTool tool) const override { return tool != AddTool::None; }
     AddToolResult HandOver(const AddHandOver& handOver, MacroRecord& record) override {
+      const int n = e.index.Count() + 1;
+      if (handOver.tool == AddTool::Direct) return {e.RunModHotKeys(record, 0), false};
+      // The capture has started when this answers true: the new macro is
+      // appended now and its recording arrives when the capture ends.
+      if (handOver.tool == AddTool::Capture) return {e.owner.CaptureNewMacro(record, n, handOver.global), false};
       if (handOver.tool == AddTool::Menu) {
         const BuildMenuOutcome outcome = RunBuildMacroMenu(e.env.ui, e.index, &e.Icons(), record, false,
                                                            [this](int m) { return e.QuickInfoText(m); });
@@ -46,6 +51,7 @@ void TMainWin::Engine::AddMacroClick() {
       editor.globalNotAllowed = handOver.global;
       editor.hotKeyLabel.text = handOver.hotKeyName;
       editor.showHelp = [this] { e.env.host.ShowHelp(e.env.programFolder + "\\" + kHelpFile); };
+      editor.icon.icons = &e.Icons();
       AddToolResult result;
       result.saved = e.env.ui.RunForm(editor) == ModalResult::Ok && editor.saved;
       // What the user typed before no longer leads to a Wordlet.

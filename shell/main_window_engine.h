@@ -150,7 +150,7 @@ struct TMainWin::Engine final : PlayerHost, TransferListener, ActivationHost, Ne
   void KeepRecentFiles(const RecentFiles& files);
   void SelectAfterRemove(int n) override;
   bool TakeFileLock() override { return netLock.TakeFileLock(); }
-  void ReleaseFileLock(bool changed) override { netLock.ReleaseSyncFile(changed); }
+  void ReleaseFileLock(bool changed) override { netLock.ReleaseFileLock(changed); }
 
   // --- TransferListener -------------------------------------------------------------
   void SelectMacro(int n) override { env.host.SelectMacro(n); }
@@ -198,7 +198,7 @@ struct TMainWin::Engine final : PlayerHost, TransferListener, ActivationHost, Ne
   struct CaptureSide final : CaptureHost {
     explicit CaptureSide(Engine& engine) : e(engine) {}
     bool TakeFileLock() override { return e.netLock.TakeFileLock(); }
-    void ReleaseFileLock(bool changed) override { e.netLock.ReleaseSyncFile(changed); }
+    void ReleaseFileLock(bool changed) override { e.netLock.ReleaseFileLock(changed); }
     bool BrowseMode() override { return e.modes.browse || e.modes.lockedBrowse; }
     std::string TopProgram() override;
     void ShowRecordingIcon(bool shown) override { e.env.host.ShowRecordingIcon(shown); }

@@ -20,6 +20,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 
 #include "platform/desktop.h"
 #include "platform/ui.h"
@@ -156,9 +157,25 @@ class NetworkLock : public FileLockHolder {
     firstSeen_ = firstSeen;
   }
 
-  // FileLockHolder
-  bool TakeFileLock() override { return !FileInUse(); }
-  void ReleaseFileLock(bool changed) override { ReleaseSyncFile(changed); }
+  // FileLockHolder. A command inside another that holds the lock (a capture
+  // started from "Add Macro") shares it: only the outermost release gives
+  // the lock back, counting a change made by any of them.
+  bool TakeFileLock() override {
+    if (enabled_ && holding_) {
+      ++nestedHolds_;
+      return true;
+    }
+    return !FileInUse();
+  }
+  void ReleaseFileLock(bool changed) override {
+    if (nestedHolds_ > 0 && holding_) {
+      --nestedHolds_;
+      nestedChange_ = nestedChange_ || changed;
+      return;
+    }
+    nestedHolds_ = 0;
+    ReleaseSyncFile(changed || std::exchange(nestedChange_, false));
+  }
 
  private:
   std::unique_ptr<LockedFile> Open();
@@ -178,6 +195,8 @@ class NetworkLock : public FileLockHolder {
   std::optional<double> seenTime_;
   LocalDateTime firstSeen_;
   bool holding_ = false;
+  int nestedHolds_ = 0;
+  bool nestedChange_ = false;
   FileCheck lastCheck_ = FileCheck::NotInUse;
 };
 

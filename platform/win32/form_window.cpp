@@ -64,7 +64,8 @@ ControlClass ClassOf(const Control& control) {
         return {"EDIT", WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, WS_EX_CLIENTEDGE};
       }
       // A hot key field shows the key's name; typing does not change it.
-      return {"EDIT", WS_TABSTOP | ES_AUTOHSCROLL | (edit.IsHotKeyField() ? ES_READONLY : 0), WS_EX_CLIENTEDGE};
+      return {"EDIT", static_cast<DWORD>(WS_TABSTOP | ES_AUTOHSCROLL | (edit.IsHotKeyField() ? ES_READONLY : 0)),
+              WS_EX_CLIENTEDGE};
     }
     case ControlKind::Button: {
       const auto& button = static_cast<const Button&>(control);

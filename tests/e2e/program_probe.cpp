@@ -410,7 +410,7 @@ int columnEdge(const char* windowClass, int column) {
     width = static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(k), 0));
     right += width;
   }
-  std::printf("%d %d %d\n", right, (rect.top + rect.bottom) / 2, width);
+  std::printf("%d %d %d\n", right, static_cast<int>((rect.top + rect.bottom) / 2), width);
   return 0;
 }
 

@@ -28,7 +28,7 @@ expected_menu='&File
   E&xport Macros
   -
   &Scripting Editor
-  Modify &Directly [disabled]
+  Modify &Directly
   Re&capture Macro
   -
   Acti&vate Macro

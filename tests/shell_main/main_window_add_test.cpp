@@ -3,6 +3,7 @@
 #include "activation/popup_menu_dialogs.h"
 #include "activation/scheduler_dialogs.h"
 #include "editing/add_macro_dialog.h"
+#include "editing/direct_editor.h"
 #include "editing/script_editor.h"
 #include "editing/system_keys_dialog.h"
 #include "main_window_fixture.h"
@@ -26,9 +27,9 @@ TEST_F(AddCommandTest, AHotKeyMacroAddedThroughTheScriptEditorIsSavedAndPublishe
   ASSERT_TRUE(window->MenuState(Command::AddMacro).enabled);
   ui.AnswerForm(TAddNewHotKey::kName, [this](Form& form) {
     auto& dialog = static_cast<TAddNewHotKey&>(form);
-    // The tools the program does not have yet stay out of reach.
-    EXPECT_FALSE(dialog.captureButton.enabled);
-    EXPECT_FALSE(dialog.thirdButton.enabled);
+    // Every tool is there: capture, the scripting editor, Enter Directly.
+    EXPECT_TRUE(dialog.captureButton.enabled);
+    EXPECT_TRUE(dialog.thirdButton.enabled);
     dialog.Click(dialog.popupRadio);
     EXPECT_TRUE(dialog.thirdButton.enabled);
     dialog.Click(dialog.hotKeysRadio);
@@ -155,6 +156,27 @@ TEST_F(AddCommandTest, AHotKeyFieldPutsItsWindowIntoHotKeyEntryMode) {
   window->SetSecWind(4242, false);
   EXPECT_EQ(hooks.copy().EntryWindow(), 4242u);
   EXPECT_EQ(hooks.copy().EntryActive(), 0);
+}
+
+TEST_F(AddCommandTest, EnterDirectlyHandsTheNewMacroToModifyHotKey) {
+  ASSERT_TRUE(Start(WithSystemEntries({Macro("A", kCtrlA, "a")})));
+  ui.AnswerForm(TAddNewHotKey::kName, [this](Form& form) {
+    auto& dialog = static_cast<TAddNewHotKey&>(form);
+    dialog.HotKeyPressed(dialog.hotKeyEntry, kCtrlD);
+    ui.Click(dialog, dialog.thirdButton);
+  });
+  ui.AnswerForm(TModHotKeys::kName, [this](Form& form) {
+    auto& editor = static_cast<TModHotKeys&>(form);
+    EXPECT_EQ(editor.hotKeyLabel.text, "Ctrl+D");
+    EXPECT_FALSE(editor.editingExisting);
+    editor.newFormat.text = "typed\tdirectly";
+    ui.Answer("UpdateButton", {{"NickName", "direct"}})(form);
+  });
+  window->OnCommand(Command::AddMacro);
+  ASSERT_EQ(window->Index().Count(), 6);
+  EXPECT_EQ(OnDisk(6).Activation(), kCtrlD);
+  EXPECT_EQ(OnDisk(6).NickName(), "direct");
+  EXPECT_EQ(OnDisk(6).MacroText(), "typed<TAB>directly");
 }
 
 }  // namespace

@@ -125,6 +125,26 @@ TEST_F(SharingCopies, ASaveByOneCopyIsNoticedByTheOtherBeforeItChangesAnything) 
   EXPECT_EQ(OnDisk(lockPath).changeCount, 2);
 }
 
+// A command inside another (a capture started from "Add Macro") shares the
+// outer command's lock: no "in use" message for itself, and the lock goes
+// back once, when the outer one ends, counting the inner one's change.
+TEST_F(SharingCopies, ANestedHoldSharesTheLockAndTheOuterReleaseCountsItsChange) {
+  {
+    SyncFileHold outer(a.lock);
+    ASSERT_TRUE(outer.Taken());
+    {
+      SyncFileHold inner(a.lock);
+      ASSERT_TRUE(inner.Taken());
+      inner.Changed();
+    }
+    EXPECT_EQ(OnDisk(lockPath).lockState, kLockHeld);  // still the outer command's
+    EXPECT_TRUE(b.lock.FileInUse());
+  }
+  EXPECT_EQ(a.Messages(), Lines{});
+  EXPECT_EQ(OnDisk(lockPath).lockState, kLockFree);
+  EXPECT_EQ(OnDisk(lockPath).changeCount, 2);
+}
+
 TEST_F(SharingCopies, ALockThatStandsStillForAMinuteIsTakenOver) {
   ASSERT_FALSE(a.lock.FileInUse());  // then copy A crashes, holding the lock
   struct Step {
