@@ -95,6 +95,10 @@ void TCaptureOptionsForm::ApplyEnabling() {
 TCaptureDefaults::TCaptureDefaults() : TCaptureOptionsForm("TCaptureDefaults", "Capture Defaults", 300, 333) {
   activeControl = &keysBox;
   okButton.onClick = [] { return FormReply::Close(ModalResult::Ok); };
+  helpButton.onClick = [this] {
+    if (showHelp) showHelp();
+    return FormReply::Stay();
+  };
 }
 
 // --- Capture Macro ------------------------------------------------------------
@@ -102,6 +106,10 @@ TCaptureDefaults::TCaptureDefaults() : TCaptureOptionsForm("TCaptureDefaults", "
 TCaptureKeys::TCaptureKeys() : TCaptureOptionsForm("TCaptureKeys", "Capture Macro", 584, 272) {
   activeControl = &nickName;
   startButton.onClick = [] { return FormReply::Close(ModalResult::Ok); };
+  helpButton.onClick = [this] {
+    if (showHelp) showHelp();
+    return FormReply::Stay();
+  };
 }
 
 void TCaptureKeys::Prepare(const CaptureSettings& defaults) {
@@ -127,7 +135,15 @@ TCapComplete::TCapComplete(Ui& ui, const MacroIndex& index, MacroRecord& record,
   globalRadio.checked = globalDefault;
   programRadio.checked = !globalDefault;
   nickName.text = record.NickName();
-  keyList.items = HotKeyUsageRows(index);
+  FillKeyList(keyList, index);
+  hotKeyEntry.onHotKey = [this](int code) {
+    HotKeyPressed(code);
+    return FormReply::Stay();
+  };
+  helpButton.onClick = [this] {
+    if (showHelp) showHelp();
+    return FormReply::Stay();
+  };
   activeControl = &hotKeyEntry;
   hotKeysRadio.onClick = wordletsRadio.onClick = [this] {
     ShowMode();

@@ -3,6 +3,7 @@
 // Complete" (`TCapComplete`).
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "capture/capture_settings.h"
@@ -28,6 +29,9 @@ inline constexpr const char* kWordletInvalidText =
 class TCaptureOptionsForm : public Form {
  public:
   TCaptureOptionsForm(std::string name, std::string caption, int width, int height);
+
+  // Opens the program's help ("&Help").
+  std::function<void()> showHelp;
 
   void Load(const CaptureSettings& settings);
   // The controls' values over `settings` (the speed: Quadruple 4, else
@@ -97,6 +101,8 @@ class TCapComplete : public Form {
   void ShowMode();
   // A hot key pressed while the entry field has the focus (message 1).
   void HotKeyPressed(int code);
+  // Opens the program's help ("&Help").
+  std::function<void()> showHelp;
   FormReply OkButtonClick();
 
   Label titleLabel{*this, "TitleLabel", {12, 8, 300, 20}, "Macro Capture Complete"};

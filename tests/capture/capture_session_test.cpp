@@ -189,6 +189,15 @@ const CompleteCase kCompletes[] = {
        d.nickName.text = "  Mine ";
      },
      ""},
+    {"HotKeyPressedInTheField",
+     [](TCapComplete& d) {
+       // As the window reports a key pressed in hot key entry mode.
+       static_cast<Form&>(d).HotKeyPressed(d.hotKeyEntry, kF9);
+       EXPECT_EQ(d.hotKeyEntry.text, HotKeyName(kF9));
+       d.Click(d.programRadio);
+       d.nickName.text = "  Mine ";
+     },
+     ""},
     {"NoHotKey", [](TCapComplete&) {}, "message Error: No hot key selected.  Please select one."},
     {"GlobalKeyInUse", [](TCapComplete& d) { d.keyList.itemIndex = kStopCode; },
      std::string("message Error: ") + kGlobalKeyInUseText},
