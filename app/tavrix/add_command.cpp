@@ -127,12 +127,6 @@ bool IsValidWordlet(const std::string& text) {
   return true;
 }
 
-std::optional<std::string> ReadTextFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 // Fills `request` from the arguments; the reason when they are not usable.
 std::optional<std::string> Parse(const Arguments& args, AddRequest& request) {
   if (args.empty() || args[0].rfind("--", 0) == 0) return "the macro file is missing";

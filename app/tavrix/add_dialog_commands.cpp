@@ -11,6 +11,8 @@
 #include "app/tavrix/store_tool_support.h"
 #include "base/hot_key_table.h"
 #include "editing/add_macro_dialog.h"
+#include "editing/direct_editor.h"
+#include "platform/sim/sim_desktop.h"
 #include "editing/system_keys_dialog.h"
 
 namespace tavrix::tool {
@@ -30,7 +32,9 @@ bool LoadForChange(StoreSession& session, const std::string& path) {
 
 constexpr const char* kAddUsage =
     "add-dialog FILE --mode hotkeys|wordlets|timed|popup [--hotkey NAME] [--wordlet TEXT] (--capture | --script | "
-    "--direct | --build-menu) [--yes]   \"Add Macro\": print what it hands over to the tool";
+    "--direct | --build-menu) [--yes] [--nickname NAME] [--scope global|window:TITLE|program:NAME] [--text TEXT | "
+    "--text-file PATH]   \"Add Macro\": print what it hands over to the tool (--direct with a text: Modify Hot Key "
+    "updates the new macro, which is appended)";
 
 const char* ToolName(AddTool tool) {
   switch (tool) {
@@ -43,27 +47,64 @@ const char* ToolName(AddTool tool) {
   return "";
 }
 
-// Prints the hand-over instead of opening the tool; nothing is stored.
+// Without the system's file checks every path is missing.
+class NoFileChecks : public FileChecks {
+ public:
+  bool FileExists(const std::string&) override { return false; }
+  bool FolderExists(const std::string&) override { return false; }
+  std::optional<std::string> ShortPath(const std::string&) override { return std::nullopt; }
+};
+
+// Prints the hand-over instead of opening the tool; nothing is stored,
+// except that "Enter Directly" given a text runs "Modify Hot Key" on the new
+// macro and presses "&Update".
 class PrintedHandOver : public AddMacroTools {
  public:
-  explicit PrintedHandOver(std::ostream& out) : out_(out) {}
-  AddToolResult HandOver(const AddHandOver& h, MacroRecord& /*record*/) override {
+  PrintedHandOver(std::ostream& out, Ui& ui, std::optional<DirectEntry> direct, std::string scopeName)
+      : out_(out), ui_(ui), direct_(std::move(direct)), scopeName_(std::move(scopeName)) {}
+  AddToolResult HandOver(const AddHandOver& h, MacroRecord& record) override {
     out_ << "macro=" << h.macroNumber << "\n" << "tool=" << ToolName(h.tool) << "\n" << "Activation=" << h.activation << "\n";
     if (h.activation == kWordletActivation) out_ << "WordletText=" << h.wordletText << "\n";
     if (h.tool != AddTool::Menu) out_ << "global=" << (h.global ? 1 : 0) << "\n";
     if (h.tool == AddTool::Script || h.tool == AddTool::Direct) out_ << "type=" << h.type << "\n";
-    return {};
+    if (h.tool != AddTool::Direct || !direct_) return {};
+    SimDesktop desktop;
+    NoFileChecks files;
+    TModHotKeys form(ui_, desktop, files, record);
+    form.editingExisting = false;
+    form.activationKind = h.type;
+    form.globalNotAllowed = h.global;
+    form.hotKeyLabel.text = h.hotKeyName;
+    form.FormShow({});
+    record.SetScopeName(scopeName_);
+    const FormReply reply = EnterAndUpdate(form, *direct_);
+    if (reply.kind == FormReply::Kind::Refuse) ui_.ShowMessage(reply.caption, reply.message);
+    return {form.saved, false};
   }
 
  private:
   std::ostream& out_;
+  Ui& ui_;
+  std::optional<DirectEntry> direct_;
+  std::string scopeName_;
 };
+
+// "global", "window:TITLE" or "program:NAME": the radio (1, 2, 3) and the title or name.
+std::optional<std::pair<int, std::string>> ParseScope(const std::string& text) {
+  if (text == "global") return std::pair(1, std::string());
+  if (text.rfind("window:", 0) == 0) return std::pair(2, text.substr(7));
+  if (text.rfind("program:", 0) == 0) return std::pair(3, text.substr(8));
+  return std::nullopt;
+}
 
 int RunAddDialog(const Arguments& args, std::ostream& out, std::ostream& err) {
   std::string path, mode, wordlet;
   std::optional<std::uint16_t> hotKey;
   std::string button;
   bool yes = false;
+  std::string nickName;
+  std::optional<std::pair<int, std::string>> scope;
+  std::optional<std::string> text;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     const bool takesValue = a == "--mode" || a == "--hotkey" || a == "--wordlet" || a == "--nickname" ||
@@ -81,10 +122,15 @@ int RunAddDialog(const Arguments& args, std::ostream& out, std::ostream& err) {
       button = a;
     } else if (a == "--yes") {
       yes = true;
-    } else if (a == "--nickname" || a == "--scope" || a == "--text" || a == "--text-file") {
-      // The direct editor's side of "Enter Directly" is not in the program yet.
-      err << "tavrix: " << a << ": the direct editor \"Modify Hot Key\" is not available\n";
-      return 1;
+    } else if (a == "--nickname") {
+      nickName = args[++i];
+    } else if (a == "--scope") {
+      scope = ParseScope(args[++i]);
+      if (!scope) return Usage(err, kAddUsage, "--scope takes global, window:TITLE or program:NAME");
+    } else if (a == "--text" || a == "--text-file") {
+      if (text) return Usage(err, kAddUsage, "give the text once");
+      text = a == "--text" ? std::optional<std::string>(args[++i]) : ReadTextFile(args[++i]);
+      if (!text) return Usage(err, kAddUsage, "cannot read \"" + args[i] + "\"");
     } else if (a.rfind("--", 0) == 0 || !path.empty()) {
       return Usage(err, kAddUsage, "unknown argument \"" + a + "\"");
     } else {
@@ -100,7 +146,11 @@ int RunAddDialog(const Arguments& args, std::ostream& out, std::ostream& err) {
   StoreSession session(err);
   session.ui.AnswerYes(yes);
   if (!LoadForChange(session, path)) return 1;
-  PrintedHandOver tools(out);
+  if ((text || scope || !nickName.empty()) && button != "--direct")
+    return Usage(err, kAddUsage, "--nickname, --scope and the text go with --direct");
+  std::optional<DirectEntry> direct;
+  if (text) direct = DirectEntry{nickName, scope ? scope->first : 1, *text};
+  PrintedHandOver tools(out, session.ui, direct, scope ? scope->second : std::string());
   AddMacroCommand command(session.file, session.ui, session.listener, tools);
   bool buttonMissing = false;
   session.ui.AnswerForms([&](Form& form) {
@@ -120,12 +170,16 @@ int RunAddDialog(const Arguments& args, std::ostream& out, std::ostream& err) {
     }
     session.ui.Click(dialog, *pressed);
   });
-  command.DoAdd();
+  const bool appended = command.DoAdd();
   if (buttonMissing) {
     err << "tavrix: " << button << ": the button is not enabled in " << mode << " mode\n";
     return 1;
   }
-  return command.LastHandOver().tool != AddTool::None ? 0 : 1;
+  if (command.LastHandOver().tool == AddTool::None) return 1;
+  if (!direct) return 0;
+  if (!appended) return 1;
+  out << "saved=1\n";
+  return 0;
 }
 
 // --- keylist ------------------------------------------------------------------------------

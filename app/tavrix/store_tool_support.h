@@ -10,6 +10,8 @@
 #include <functional>
 #include <optional>
 #include <ostream>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "app/tavrix/command.h"
@@ -138,5 +140,12 @@ struct StoreSession {
   ToolListener listener{lock};
   TransferCommands transfer{file, ui, listener, [this] { return Now(); }};
 };
+
+// The whole file as it is; nothing when it cannot be read.
+inline std::optional<std::string> ReadTextFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 }  // namespace tavrix::tool

@@ -57,6 +57,16 @@ expect "a reserved key answered Yes" $'macro=8\ntool=direct\nActivation=571\nglo
   "$(run --mode hotkeys --hotkey Win+R --direct --yes)"
 expect "nothing was written" "$before" "$(md5sum < "$file")"
 
+# Enter Directly with a text: Modify Hot Key updates the new macro and the
+# add command appends it; a Wordlet it refuses is not appended.
+expect "Enter Directly saves" $'macro=8\ntool=direct\nActivation=10\nglobal=0\ntype=1\nsaved=1\nrc=0' \
+  "$(run --mode hotkeys --hotkey Ctrl+K --direct --nickname Typed --scope program:NOTEPAD.EXE --text $'a\tb')"
+expect "the appended macro" $'8\tCtrl+K\tTyped\tProgram: NOTEPAD.EXE' "$("$tavrix" list "$file" | tail -1 | cut -f1-4)"
+expect "its text" 'MacroText=a<TAB>b' "$("$tavrix" dump "$file" 8 | grep '^MacroText=')"
+before=$(md5sum < "$file")
+expect "a text without --direct" "rc=1" "$(run --mode hotkeys --hotkey Ctrl+G --script --text x)"
+expect "nothing more was written" "$before" "$(md5sum < "$file")"
+
 # keylist
 expect "720 rows" "720" "$("$tavrix" keylist "$file" | wc -l)"
 expect "usage counts" $'Ctrl+A  (2 macros in use)\nCtrl+B  (Not in Use)' "$("$tavrix" keylist "$file" | head -2)"
