@@ -223,4 +223,13 @@ FormReply TDoSchedule::UpdateButtonClick() {
   return FormReply::Close(ModalResult::Ok);
 }
 
+void SetScheduleOf(Ui& ui, MacroRecord& record, const LocalDateTime& today) {
+  if (record.Activation() != kTimedActivation) {
+    record.SetDefaultSchedule(today);
+    record.SetActivation(kTimedActivation);
+  }
+  TDoSchedule dialog(record, today);
+  ui.RunForm(dialog);
+}
+
 }  // namespace tavrix

@@ -11,6 +11,7 @@
 #include "activation/wordlets.h"
 #include "platform/desktop.h"
 #include "platform/form.h"
+#include "platform/ui.h"
 #include "store/macro_record.h"
 
 namespace tavrix {
@@ -114,5 +115,9 @@ class TDoSchedule : public Form {
   std::vector<std::vector<Control*>> panels_;  // by kind 1..6 (index kind - 1)
   std::vector<RadioButton*> kindRadios_;       // by kind 0..6
 };
+
+// "Se&t Schedule" of the editors: a macro that is not yet timed first gets
+// the default schedule and the timed activation, then "Set Schedule" edits it.
+void SetScheduleOf(Ui& ui, MacroRecord& record, const LocalDateTime& today);
 
 }  // namespace tavrix

@@ -166,12 +166,7 @@ FormReply TModHotKeys::ChooseWinProgClick() {
 }
 
 FormReply TModHotKeys::SetScheduleClick() {
-  if (record_.Activation() != kTimedActivation) {
-    record_.SetDefaultSchedule(desktop_.Now());
-    record_.SetActivation(kTimedActivation);
-  }
-  TDoSchedule dialog(record_, desktop_.Now());
-  ui_.RunForm(dialog);
+  SetScheduleOf(ui_, record_, desktop_.Now());
   return FormReply::Stay();
 }
 

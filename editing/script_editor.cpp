@@ -338,12 +338,7 @@ FormReply TDoScripting::ChooseWinProgClick() {
 }
 
 FormReply TDoScripting::SetScheduleClick() {
-  if (record_.Activation() != kTimedActivation) {
-    record_.SetDefaultSchedule(desktop_.Now());
-    record_.SetActivation(kTimedActivation);
-  }
-  TDoSchedule dialog(record_, desktop_.Now());
-  ui_.RunForm(dialog);
+  SetScheduleOf(ui_, record_, desktop_.Now());
   return FormReply::Stay();
 }
 

@@ -11,7 +11,6 @@ if ! have_tool; then
   exit 0
 fi
 
-FORM_CLASS=TavrixModalBox
 LINE='Hello, World! <b> (1+2)'
 
 folder=$(program_folder tvcapture) || exit 1

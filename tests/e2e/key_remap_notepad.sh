@@ -13,16 +13,7 @@ if ! have_tool; then
   exit 0
 fi
 
-FORM_CLASS=TavrixModalBox
 LOWER_CASE_GRID=1  # the remapper's second list: "Lower Case"
-
-wait_caption() {  # wait_caption CAPTION: the front form shows CAPTION
-  local tries=0
-  until [[ $(probe caption "$FORM_CLASS" 2>/dev/null | tr -d '\r') == "$1" ]]; do
-    ((++tries > 100)) && fail "no form captioned \"$1\" (front form: \"$(probe caption "$FORM_CLASS")\")"
-    sleep 0.1
-  done
-}
 
 # The byte "a" produces in the key-swap file.
 produced_by_a() { head -c 27 "$folder/TAVRX.TVS" | tail -c 1; }

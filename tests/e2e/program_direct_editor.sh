@@ -13,22 +13,6 @@ if ! have_tool; then
   exit 0
 fi
 
-FORM_CLASS=TavrixModalBox
-
-keys_to() {  # keys_to CLASS KEYS...: the window of CLASS in front, then the keys
-  local class=$1
-  shift
-  driver front "$class" || fail "the $class window did not come to the front"
-  xdotool key --delay 100 "$@" || fail "xdotool could not type"
-}
-
-wait_caption() {  # wait_caption CAPTION: the front form shows CAPTION
-  local tries=0
-  until [[ $(probe caption "$FORM_CLASS" | tr -d '\r') == "$1" ]]; do
-    ((++tries > 100)) && fail "no form captioned \"$1\" (front form: \"$(probe caption "$FORM_CLASS")\")"
-    sleep 0.1
-  done
-}
 
 wait_text() {  # wait_text TEXT: the form's text box holds TEXT (CR as \r, LF as \n)
   local tries=0

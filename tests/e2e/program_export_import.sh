@@ -12,13 +12,6 @@ if ! have_tool; then
   exit 0
 fi
 
-keys_to() {  # keys_to CLASS KEYS...: the window of CLASS in front, then the keys
-  local class=$1
-  shift
-  driver front "$class" || fail "the $class window did not come to the front"
-  xdotool key --delay 100 "$@" || fail "xdotool could not type"
-}
-
 # wait_for TEST MESSAGE: polls the shell test TEST (bounded), fails with MESSAGE.
 wait_for() {
   local tries=0

@@ -19,7 +19,7 @@ menu_line() {  # menu_line CAPTION-LINE: the menu has exactly that line
   grep -qxF -- "$1" <<<"${text//$'\r'/}"
 }
 
-wait_caption() {  # wait_caption TEXT: the main window's caption becomes TEXT within 5 s
+wait_main_caption() {  # wait_main_caption TEXT: the main window's caption becomes TEXT within 5 s
   local tries=0
   until [[ $(probe caption "$MAIN_WINDOW_CLASS" | tr -d '\r') == "$1" ]]; do
     ((++tries > 50)) && return 1
@@ -37,10 +37,10 @@ printf '[Misc]\r\nLast File 1=C:\\TVSWAP\\P.TVX\r\nLast File 2=C:\\TVSWAP\\OLD.T
 
 start_program "$folder" first /F 'C:\tvswap\mine.tvx'
 probe wait-window "$MAIN_WINDOW_CLASS" 20000 || fail "the main window did not appear"
-wait_caption "Tavrix (MINE)" || fail "MINE.TVX was not loaded"
+wait_main_caption "Tavrix (MINE)" || fail "MINE.TVX was not loaded"
 
 probe post "$MAIN_WINDOW_CLASS" "$ACTIVATION_MESSAGE" "$CTRL_SHIFT_K" 0 || fail "cannot post the activation"
-wait_caption "Tavrix (P)" || fail "the macro did not swap to P.TVX"
+wait_main_caption "Tavrix (P)" || fail "the macro did not swap to P.TVX"
 menu_line '  &1   C:\TVSWAP\MINE.TVX' || fail "the file swapped away from is not recent file 1"
 menu_line '  &2   C:\TVSWAP\OLD.TVX' || fail "the older recent file is not entry 2"
 menu_line '  &1   C:\TVSWAP\P.TVX' && fail "the File menu still shows the recent files before the swap"
@@ -49,11 +49,11 @@ echo "the recent files follow the swap"
 probe post "$MAIN_WINDOW_CLASS" "$WM_COMMAND" "$RECENT_FILE_2" 0 || fail "cannot post the command"
 title=$(probe message-box "File does not exist." 5000) || fail "no \"File does not exist.\" for OLD.TVX"
 [[ ${title//$'\r'/} == "[Error]" ]] || fail "the message's title is $title"
-wait_caption "Tavrix (P)" || fail "a missing recent file changed the current file"
+wait_main_caption "Tavrix (P)" || fail "a missing recent file changed the current file"
 echo "a missing recent file says so"
 
 probe post "$MAIN_WINDOW_CLASS" "$WM_COMMAND" "$RECENT_FILE_1" 0 || fail "cannot post the command"
-wait_caption "Tavrix (MINE)" || fail "recent file 1 did not open MINE.TVX"
+wait_main_caption "Tavrix (MINE)" || fail "recent file 1 did not open MINE.TVX"
 echo "recent file 1 opened the file it shows"
 
 close_main_window || fail "cannot post WM_CLOSE"

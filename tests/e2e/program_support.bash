@@ -71,6 +71,25 @@ close_main_window() { probe post "$MAIN_WINDOW_CLASS" 16; }
 
 have_tool() { [[ -x $TAVRIX_TOOL ]]; }
 
+# The program's dialogs (forms) are windows of this class.
+FORM_CLASS=TavrixModalBox
+
+keys_to() {  # keys_to CLASS KEYS...: the window of CLASS in front, then the keys
+  local class=$1
+  shift
+  driver front "$class" || fail "the $class window did not come to the front"
+  xdotool key --delay 100 "$@" || fail "xdotool could not type"
+}
+
+# wait_caption CAPTION: the front form shows CAPTION (bounded).
+wait_caption() {
+  local tries=0
+  until [[ $(probe caption "$FORM_CLASS" | tr -d '\r') == "$1" ]]; do
+    ((++tries > 100)) && fail "no form captioned \"$1\" (front form: \"$(probe caption "$FORM_CLASS")\")"
+    sleep 0.1
+  done
+}
+
 # x_focus REGEX: the keys go to the window named like REGEX, as after the
 # user's click on it: without a window manager the X keyboard focus does not
 # always follow the window Windows has in front (it stays with the last
