@@ -137,12 +137,23 @@ HotKeyEntrySwitch& EntrySwitch() {
   return entrySwitch;
 }
 
-// The display's factor against the 96 dots per inch the forms are laid out in.
-int ScaledPixels(int pixels) {
-  HDC dc = GetDC(nullptr);
-  const int dpi = dc != nullptr ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
-  if (dc != nullptr) ReleaseDC(nullptr, dc);
-  return MulDiv(pixels, dpi > 0 ? dpi : 96, 96);
+// The display's dots per inch, read once: forms are laid out for 96 and
+// scaled by the display's factor (dpi / 96) on the screen.
+int DisplayDpi() {
+  static const int dpi = [] {
+    HDC dc = GetDC(nullptr);
+    const int read = dc != nullptr ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
+    if (dc != nullptr) ReleaseDC(nullptr, dc);
+    return read > 0 ? read : 96;
+  }();
+  return dpi;
+}
+
+int ScaledPixels(int pixels) { return MulDiv(pixels, DisplayDpi(), 96); }
+int UnscaledPixels(int pixels) { return MulDiv(pixels, 96, DisplayDpi()); }
+
+Bounds Scaled(const Bounds& b) {
+  return {ScaledPixels(b.left), ScaledPixels(b.top), ScaledPixels(b.width), ScaledPixels(b.height)};
 }
 
 UINT IconFor(const std::string& caption) {
@@ -206,7 +217,7 @@ bool FormWindow::Create() {
   DWORD exStyle = kExStyle | (form_.topMost ? WS_EX_TOPMOST : 0);
   if (form_.toolWindow) exStyle = (exStyle & ~static_cast<DWORD>(WS_EX_APPWINDOW)) | WS_EX_TOOLWINDOW;
   const DWORD style = StyleOf(form_);
-  RECT frame{0, 0, form_.clientWidth, form_.clientHeight};
+  RECT frame{0, 0, ScaledPixels(form_.clientWidth), ScaledPixels(form_.clientHeight)};
   AdjustWindowRectEx(&frame, style, FALSE, exStyle);
   int width = frame.right - frame.left;
   int height = frame.bottom - frame.top;
@@ -258,7 +269,7 @@ bool FormWindow::Create() {
 
 HWND FormWindow::CreateControl(const Control& control, int id) {
   const ControlClass c = ClassOf(control);
-  const Bounds& b = control.bounds;
+  const Bounds b = Scaled(control.bounds);
   const int height = control.kind == ControlKind::ComboBox ? b.height * kComboDropItems : b.height;
   HWND handle = CreateWindowExA(c.exStyle, c.className, control.kind == ControlKind::Edit ? "" : control.text.c_str(),
                                 WS_CHILD | c.style, b.left, b.top, b.width, height, window_,
@@ -349,7 +360,7 @@ void FormWindow::CopyIn() {
 }
 
 void FormWindow::Place(const Control& control, HWND handle) {
-  const Bounds& b = control.bounds;
+  const Bounds b = Scaled(control.bounds);
   const int height = control.kind == ControlKind::ComboBox ? b.height * kComboDropItems : b.height;
   SetWindowPos(handle, nullptr, b.left, b.top, b.width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -539,9 +550,11 @@ ModalResult FormWindow::ShowModal(HWND owner) {
 void FormWindow::TakeClientSize() {
   RECT client{};
   GetClientRect(window_, &client);
-  if (client.right == form_.clientWidth && client.bottom == form_.clientHeight) return;
-  form_.clientWidth = client.right;
-  form_.clientHeight = client.bottom;
+  const int width = UnscaledPixels(client.right);
+  const int height = UnscaledPixels(client.bottom);
+  if (width == form_.clientWidth && height == form_.clientHeight) return;
+  form_.clientWidth = width;
+  form_.clientHeight = height;
   form_.FormResize();
 }
 
@@ -732,7 +745,7 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_GETMINMAXINFO:
       if (form_.resizable && form_.minimumClientWidth > 0) {
-        RECT frame{0, 0, form_.minimumClientWidth, 0};
+        RECT frame{0, 0, ScaledPixels(form_.minimumClientWidth), 0};
         AdjustWindowRectEx(&frame, StyleOf(form_), FALSE, GetWindowLongA(window_, GWL_EXSTYLE));
         reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize.x = frame.right - frame.left;
       }
