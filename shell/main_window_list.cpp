@@ -72,8 +72,8 @@ void TMainWin::Engine::QuickInfoClick(int n) {
   MacroRecord record;
   if (!file.ReadRecord(n, record)) return;
   TQuickInfo form(record);
-  form.icon = IconOf(record, env.programFolder,
-                     [this](const std::string& path) { return env.files != nullptr && env.files->FileExists(path); });
+  form.ShowIcon(IconOf(record, env.programFolder,
+                      [this](const std::string& path) { return env.files != nullptr && env.files->FileExists(path); }));
   env.ui.RunForm(form);
 }
 

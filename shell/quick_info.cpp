@@ -74,6 +74,15 @@ TQuickInfo::TQuickInfo(const MacroRecord& record) : Form("TQuickInfo", "Quick In
   if (text) textValue.text = lines[5].second;
   activeControl = &okButton;
   okButton.onClick = [] { return FormReply::Close(ModalResult::Ok); };
+  iconButton.iconSize = 24;
+  ShowIcon(icon);
+}
+
+void TQuickInfo::ShowIcon(const QuickInfoIcon& shown) {
+  icon = shown;
+  iconButton.icon = shown.kind == QuickInfoIcon::Kind::File   ? shown.path
+                    : shown.kind == QuickInfoIcon::Kind::Menu ? "menu"
+                                                              : "program";
 }
 
 }  // namespace tavrix

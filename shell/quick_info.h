@@ -33,8 +33,12 @@ class TQuickInfo : public Form {
  public:
   explicit TQuickInfo(const MacroRecord& record);
 
+  // Shows `icon` on `iconButton`.
+  void ShowIcon(const QuickInfoIcon& shown);
+
   QuickInfoIcon icon;
   Label modifiedLabel{*this, "ModifiedLabel", {12, 10, 360, 16}};
+  Button iconButton{*this, "IconButton", {12, 26, 36, 28}, ""};
   Label activationLabel{*this, "ActivationLabel", {12, 58, 90, 16}};
   Label activationValue{*this, "ActivationValue", {106, 58, 266, 16}};
   Label nicknameLabel{*this, "NicknameLabel", {12, 80, 90, 16}, "Nickname:"};

@@ -279,11 +279,17 @@ TEST(QuickInfoTest, LinesFollowTheKindOfMacro) {
   struct Case {
     const char* name;
     QuickInfoIcon::Kind kind;
+    const char* shown;  // what the dialog's icon button draws
   };
-  for (const Case& c : {Case{"MENU", QuickInfoIcon::Kind::Menu}, Case{"MAIN", QuickInfoIcon::Kind::Program},
-                        Case{"GONE.ICO", QuickInfoIcon::Kind::Program}, Case{"HAS.ICO", QuickInfoIcon::Kind::File}}) {
+  for (const Case& c : {Case{"MENU", QuickInfoIcon::Kind::Menu, "menu"},
+                        Case{"MAIN", QuickInfoIcon::Kind::Program, "program"},
+                        Case{"GONE.ICO", QuickInfoIcon::Kind::Program, "program"},
+                        Case{"HAS.ICO", QuickInfoIcon::Kind::File, "C:\\P\\Icons\\HAS.ICO"}}) {
     icons.SetIconName(c.name);
     EXPECT_EQ(IconOf(icons, "C:\\P", exists).kind, c.kind) << c.name;
+    TQuickInfo form(icons);
+    form.ShowIcon(IconOf(icons, "C:\\P", exists));
+    EXPECT_EQ(form.iconButton.icon, c.shown) << c.name;
   }
 }
 
