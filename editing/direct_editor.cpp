@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "activation/scheduler_dialogs.h"
 #include "editing/command_dialog_factory.h"
 #include "editing/command_names.h"
 #include "editing/input_dialogs.h"
@@ -58,19 +57,18 @@ std::vector<std::unique_ptr<Button>> TModHotKeys::MakeCommandButtons() {
 }
 
 TModHotKeys::TModHotKeys(Ui& ui, Desktop& desktop, FileChecks& files, MacroRecord& record)
-    : Form(kName, "Modify Hot Key", 648, 448), icon(ui, mySpeed), ui_(ui), desktop_(desktop), files_(files), record_(record) {
+    : Form(kName, "Modify Hot Key", 648, 448),
+      icon(ui, mySpeed),
+      header(*this, "Modify Hot Key",
+             {hotKeyLabel, timerLabel, setSchedule, wordletName, nickName, global, specific, progExe, chooseWinProg, icon},
+             ui, desktop, record),
+      ui_(ui),
+      desktop_(desktop),
+      files_(files),
+      record_(record) {
   newFormat.multiLine = true;
   miscOk.onClick = [this] { return MiscOkClick(); };
   updateButton.onClick = [this] { return UpdateClick(); };
-  chooseWinProg.onClick = [this] { return ChooseWinProgClick(); };
-  for (RadioButton* radio : {&global, &specific, &progExe}) {
-    radio->onClick = [this] {
-      chooseWinProg.enabled = !global.checked;
-      UpdateCaption();
-      return FormReply::Stay();
-    };
-  }
-  setSchedule.onClick = [this] { return SetScheduleClick(); };
   helpButton.onClick = [this] {
     if (showHelp) showHelp();
     return FormReply::Stay();
@@ -82,45 +80,9 @@ void TModHotKeys::FormShow(const TextMeasure&) {
   miscBox.items.clear();
   for (const KeyTag& key : MiscellaneousKeys()) miscBox.items.emplace_back(key.caption);
   miscBox.itemIndex = -1;
-  if (editingExisting) {
-    nickName.text = record_.NickName();
-    newFormat.text = record_.MacroText();
-    const int scope = record_.Scope();
-    CheckIndex({&global, &specific, &progExe}, scope == 1 ? 1 : scope == 2 ? 2 : 3);
-    icon.Load(record_.IconName());
-  } else {
-    nickName.text.clear();
-    newFormat.text.clear();
-    CheckIndex({&global, &specific, &progExe}, 1);
-    record_.SetScopeName("");
-    record_.SetTopMostOnly(1);
-    record_.SetDefaultSchedule(desktop_.Now());
-    icon.UseProgramIcon();
-  }
+  newFormat.text = editingExisting ? record_.MacroText() : std::string();
   newFormat.selStart = newFormat.selLength = 0;
-  if (globalNotAllowed) {
-    if (global.checked) CheckIndex({&global, &specific, &progExe}, 2);
-    global.enabled = false;
-  }
-  chooseWinProg.enabled = !global.checked;
-  hotKeyLabel.visible = activationKind == HotKeyMacro;
-  timerLabel.visible = activationKind != HotKeyMacro;
-  timerLabel.text = activationKind == TimedMacro ? "Timed Macros" : "Wordlet";
-  setSchedule.visible = activationKind == TimedMacro;
-  wordletName.visible = activationKind == WordletMacro;
-  if (activationKind == WordletMacro) wordletName.text = record_.WordletText();
-  activeControl = &nickName;
-  UpdateCaption();
-}
-
-void TModHotKeys::UpdateCaption() {
-  if (progExe.checked) {
-    caption = "Modify Hot Key  (Program: " + record_.ScopeName() + ")";
-  } else if (specific.checked) {
-    caption = "Modify Hot Key  (Window Title: " + record_.ScopeName() + ")";
-  } else {
-    caption = "Modify Hot Key  (GLOBAL)";
-  }
+  header.Show(editingExisting, globalNotAllowed, activationKind);
 }
 
 FormReply TModHotKeys::InsertText(std::string_view text) {
@@ -160,32 +122,16 @@ FormReply TModHotKeys::InsertReturnedText(const std::string& returned) {
   return InsertText(returned);
 }
 
-FormReply TModHotKeys::ChooseWinProgClick() {
-  if (ChooseScopeName(ui_, desktop_, record_, progExe.checked)) UpdateCaption();
-  return FormReply::Stay();
-}
-
-FormReply TModHotKeys::SetScheduleClick() {
-  SetScheduleOf(ui_, record_, desktop_.Now());
-  return FormReply::Stay();
-}
-
 FormReply TModHotKeys::UpdateClick() {
   std::string wordlet;
-  if (activationKind == WordletMacro) {
-    wordlet = TrimmedSpaces(wordletName.text);
-    if (const char* problem = WordletNameProblem(wordlet)) return FormReply::Refuse("Error", problem, wordletName);
-  }
+  if (auto refusal = header.CheckWordlet(activationKind, wordlet)) return *refusal;
   std::string text = TabsAsTags(newFormat.text);
   saved = true;
   if (!editingExisting) {
     if (countNewMacro) countNewMacro();
     record_.SetActive(1);
   }
-  record_.SetNickName(nickName.text.substr(0, 50));
-  record_.SetIconName(icon.Name());
-  record_.SetScope(static_cast<std::int16_t>(global.checked ? 1 : specific.checked ? 2 : 3));
-  record_.SetWordletText(wordlet);
+  header.Store(wordlet);
   CutToMacroLimit(ui_, text);
   record_.SetMacroText(text);
   record_.SetLastModified(ToDateTimeValue(desktop_.Now()));

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "editing/file_checks.h"
+#include "editing/macro_editor_header.h"
 #include "editing/macro_icon.h"
 #include "platform/desktop.h"
 #include "editing/text_insertion.h"
@@ -65,12 +66,7 @@ class TModHotKeys : public Form {
   // A command button: its dialog, and what the dialog returned.
   FormReply CommandClick(std::size_t index);
   FormReply InsertReturnedText(const std::string& returned);
-  FormReply ChooseWinProgClick();
-  // "Set Schedule" on the record itself, as in the script editor.
-  FormReply SetScheduleClick();
   FormReply UpdateClick();
-  // The caption names the scope.
-  void UpdateCaption();
 
   Label hotKeyLabel{*this, "HotKeyLabel", {8, 8, 150, 16}};
   Label timerLabel{*this, "TimerLabel", {8, 8, 150, 16}};
@@ -86,6 +82,8 @@ class TModHotKeys : public Form {
   Button mySpeed{*this, "MySpeed", {524, 30, 25, 25}, ""};
   // The macro's icon on `mySpeed`; set its `icons` before showing.
   MacroIconButton icon;
+  // Fills and stores the controls above; the caption names the scope.
+  MacroEditorHeader header;
   Label newFormatLabel{*this, "NewFormatLabel", {8, 64, 200, 16}, "Enter Keystrokes"};
   Edit newFormat{*this, "NewFormat", {8, 82, 400, 218}};
   // The keystroke buttons (in the order of KeystrokeButtons) and the command

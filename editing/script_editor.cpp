@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "activation/scheduler_dialogs.h"
 #include "editing/command_dialog_factory.h"
 #include "editing/command_names.h"
 #include "editing/script_compile.h"
@@ -60,7 +59,15 @@ bool IsWordletName(std::string_view name) {
 }
 
 TDoScripting::TDoScripting(Ui& ui, Desktop& desktop, FileChecks& files, MacroRecord& record)
-    : Form(kName, "Macro Scripting Editor", 598, 418), icon(ui, mySpeed), ui_(ui), desktop_(desktop), files_(files), record_(record) {
+    : Form(kName, "Macro Scripting Editor", 598, 418),
+      icon(ui, mySpeed),
+      header(*this, "Macro Scripting Editor",
+             {hotKeyLabel, timerLabel, setSchedule, wordletName, nickName, global, specific, progExe, chooseWinProg, icon},
+             ui, desktop, record),
+      ui_(ui),
+      desktop_(desktop),
+      files_(files),
+      record_(record) {
   optionBox.onDoubleClick = [this] { return AddButtonClick(); };
   script.onChange = [this] {
     UpdateButtons();
@@ -76,15 +83,6 @@ TDoScripting::TDoScripting(Ui& ui, Desktop& desktop, FileChecks& files, MacroRec
   doCopy.onClick = [this] { return DoCopyClick(); };
   doDelete.onClick = [this] { return DoDeleteClick(); };
   okButton.onClick = [this] { return OkButtonClick(); };
-  chooseWinProg.onClick = [this] { return ChooseWinProgClick(); };
-  for (RadioButton* radio : {&global, &specific, &progExe}) {
-    radio->onClick = [this] {
-      chooseWinProg.enabled = !global.checked;
-      UpdateCaption();
-      return FormReply::Stay();
-    };
-  }
-  setSchedule.onClick = [this] { return SetScheduleClick(); };
   helpButton.onClick = [this] {
     if (showHelp) showHelp();
     return FormReply::Stay();
@@ -119,47 +117,11 @@ void TDoScripting::FormShow(const TextMeasure&) {
   }
   currentIndex = 0;
   lines_.clear();
-  if (editingExisting) {
-    nickName.text = record_.NickName();
-    lines_ = BuildTheScript(record_.MacroText());
-    const int scope = record_.Scope();
-    CheckIndex({&global, &specific, &progExe}, scope == 1 ? 1 : scope == 2 ? 2 : 3);
-    icon.Load(record_.IconName());
-  } else {
-    nickName.text.clear();
-    global.checked = true;
-    specific.checked = progExe.checked = false;
-    record_.SetScopeName("");
-    record_.SetTopMostOnly(1);
-    record_.SetDefaultSchedule(desktop_.Now());
-    icon.UseProgramIcon();
-  }
-  if (globalNotAllowed) {
-    if (global.checked) CheckIndex({&global, &specific, &progExe}, 2);
-    global.enabled = false;
-  }
-  chooseWinProg.enabled = !global.checked;
-  hotKeyLabel.visible = activationKind == HotKeyMacro;
-  timerLabel.visible = activationKind != HotKeyMacro;
-  timerLabel.text = activationKind == TimedMacro ? "Timed Macros" : "Wordlet";
-  setSchedule.visible = activationKind == TimedMacro;
-  wordletName.visible = activationKind == WordletMacro;
-  if (activationKind == WordletMacro) wordletName.text = record_.WordletText();
-  activeControl = &nickName;
+  if (editingExisting) lines_ = BuildTheScript(record_.MacroText());
+  header.Show(editingExisting, globalNotAllowed, activationKind);
   script.itemIndex = -1;
   Reindent();
   UpdateButtons();
-  UpdateCaption();
-}
-
-void TDoScripting::UpdateCaption() {
-  if (progExe.checked) {
-    caption = "Macro Scripting Editor  (Program: " + record_.ScopeName() + ")";
-  } else if (specific.checked) {
-    caption = "Macro Scripting Editor  (Window Title: " + record_.ScopeName() + ")";
-  } else {
-    caption = "Macro Scripting Editor  (GLOBAL)";
-  }
 }
 
 void TDoScripting::UpdateButtons() {
@@ -332,30 +294,14 @@ bool ChooseScopeName(Ui& ui, Desktop& desktop, MacroRecord& record, bool program
   return true;
 }
 
-FormReply TDoScripting::ChooseWinProgClick() {
-  if (ChooseScopeName(ui_, desktop_, record_, progExe.checked)) UpdateCaption();
-  return FormReply::Stay();
-}
-
-FormReply TDoScripting::SetScheduleClick() {
-  SetScheduleOf(ui_, record_, desktop_.Now());
-  return FormReply::Stay();
-}
-
 FormReply TDoScripting::OkButtonClick() {
   std::string wordlet;
-  if (activationKind == WordletMacro) {
-    wordlet = TrimmedSpaces(wordletName.text);
-    if (const char* problem = WordletNameProblem(wordlet)) return Refuse(problem, wordletName);
-  }
+  if (auto refusal = header.CheckWordlet(activationKind, wordlet)) return *refusal;
   std::string output = CompileScript(lines_);
   saved = true;
   if (!editingExisting) record_.SetActive(1);
   record_.SetLastModified(ToDateTimeValue(desktop_.Now()));
-  record_.SetNickName(nickName.text);
-  record_.SetIconName(icon.Name());
-  record_.SetScope(static_cast<std::int16_t>(global.checked ? 1 : specific.checked ? 2 : 3));
-  record_.SetWordletText(activationKind == WordletMacro ? wordlet : std::string());
+  header.Store(wordlet);
   CutToMacroLimit(ui_, output);
   record_.SetMacroText(output);
   compiled = true;

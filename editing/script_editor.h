@@ -11,6 +11,7 @@
 
 #include "editing/command_dialog.h"
 #include "editing/file_checks.h"
+#include "editing/macro_editor_header.h"
 #include "editing/macro_icon.h"
 #include "editing/script_records.h"
 #include "platform/desktop.h"
@@ -59,17 +60,11 @@ class TDoScripting : public Form {
   FormReply DoDeleteClick();
   FormReply DoUpClick();
   FormReply DoDownClick();
-  FormReply ChooseWinProgClick();
-  // "Set Schedule" on the record itself: a macro that was not yet timed
-  // becomes one with the default schedule first.
-  FormReply SetScheduleClick();
   // "Wizard": lines added at the end, one command at a time.
   FormReply WizardClick();
   FormReply OkButtonClick();
   // The Up, Down, Copy, Edit and Delete buttons follow the selection.
   void UpdateButtons();
-  // The caption names the scope.
-  void UpdateCaption();
   // The user resized the editor.
   void FormResize() override;
 
@@ -101,6 +96,8 @@ class TDoScripting : public Form {
   Button mySpeed{*this, "MySpeed", {570, 6, 20, 20}, ""};
   // The macro's icon on `mySpeed`; set its `icons` before showing.
   MacroIconButton icon;
+  // Fills and stores the controls above; the caption names the scope.
+  MacroEditorHeader header;
   Button wizard{*this, "Wizard", {154, 300, 56, 60}, "Wi&zard"};
   Button okButton{*this, "OkButton", {540, 320, 56, 25}, "&Ok", ButtonRole::Default};
   Button cancelButton{*this, "CancelButton", {540, 352, 56, 25}, "&Cancel", ButtonRole::Cancel};

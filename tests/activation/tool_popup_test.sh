@@ -2,20 +2,7 @@
 # The tavrix tool's popup-menu commands: add --popup, menu, choose, topmenu
 # and tray. Usage: tool_popup_test.sh PATH-TO-TAVRIX
 set -u
-tavrix="$1"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-expect() {  # expect NAME EXPECTED ACTUAL
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1"
-    echo "  expected: $(printf '%q' "$2")"
-    echo "  actual:   $(printf '%q' "$3")"
-    failures=$((failures + 1))
-  fi
-}
-status() { "$@" > /dev/null 2>&1; echo $?; }
+source "$(dirname "$0")/../support/tool_test.bash"
 
 file="$work/macros.tvx"
 "$tavrix" new "$file" > /dev/null || exit 1

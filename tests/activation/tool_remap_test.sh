@@ -3,19 +3,7 @@
 # key-swap file and the swap hook, and the --set values it refuses.
 # Usage: tool_remap_test.sh PATH-TO-TAVRIX
 set -u
-tavrix="$1"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-expect() {  # expect NAME EXPECTED ACTUAL
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1"
-    echo "  expected: $(printf '%q' "$2")"
-    echo "  actual:   $(printf '%q' "$3")"
-    failures=$((failures + 1))
-  fi
-}
+source "$(dirname "$0")/../support/tool_test.bash"
 swap_bytes() { cat "$1"; }
 identity='ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789 !"#$%&'"'"'()*+,-./:;<=>?@[\]^_`}~'
 

@@ -2,19 +2,7 @@
 # The tavrix tool's schedule options of "add", its "sched" and "due"
 # commands, and "wordlet". Usage: tool_scheduler_test.sh PATH-TO-TAVRIX
 set -u
-tavrix="$1"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-expect() {  # expect NAME EXPECTED ACTUAL
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1"
-    echo "  expected: $(printf '%q' "$2")"
-    echo "  actual:   $(printf '%q' "$3")"
-    failures=$((failures + 1))
-  fi
-}
+source "$(dirname "$0")/../support/tool_test.bash"
 
 file="$work/macros.tvx"
 "$tavrix" new "$file" || exit 1

@@ -4,19 +4,7 @@
 # long for a macro text; refusals that leave the files alone.
 # Usage: tool_capture_test.sh PATH-TO-TAVRIX
 set -u
-tavrix="$1"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-failures=0
-
-expect() {  # expect NAME EXPECTED ACTUAL
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1"
-    echo "  expected: $(printf '%q' "$2")"
-    echo "  actual:   $(printf '%q' "$3")"
-    failures=$((failures + 1))
-  fi
-}
+source "$(dirname "$0")/../support/tool_test.bash"
 field() { "$tavrix" dump "$1" "$2" | sed -n "s/^$3=//p"; }
 
 file="$work/M.TVX"

@@ -4,19 +4,8 @@
 # leaves the macro file byte for byte as it was.
 # Usage: add_dialog_tool_test.sh PATH-TO-TAVRIX
 set -u
-tavrix="$1"
-failures=0
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-
-expect() {  # expect NAME EXPECTED ACTUAL
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1"
-    echo "  expected: $(printf '%q' "$2")"
-    echo "  actual:   $(printf '%q' "$3")"
-    failures=$((failures + 1))
-  fi
-}
+source "$(dirname "$0")/../support/tool_test.bash"
+dir="$work"
 
 file="$dir/ADD.TVX"
 "$tavrix" new "$file" > /dev/null

@@ -6,6 +6,7 @@
 #include "editing/add_macro_dialog.h"
 #include "editing/system_keys_dialog.h"
 #include "tests/store/store_test_support.h"
+#include "tests/support/recording_listener.h"
 
 namespace tavrix {
 namespace {
@@ -26,20 +27,6 @@ std::vector<MacroRecord> SystemMacros() {
           SystemMacro(4, "Menu of Macros for Top Most Window")};
 }
 
-struct Listener : TransferListener {
-  Lines events;
-  bool lockFree = true;
-  bool TakeFileLock() override {
-    events.push_back("lock");
-    return lockFree;
-  }
-  void ReleaseFileLock(bool changed) override { events.push_back(changed ? "release changed" : "release"); }
-  void RefillMacroList() override { events.push_back("list"); }
-  void SelectMacro(int n) override { events.push_back("select " + std::to_string(n)); }
-  void RearmScheduler() override { events.push_back("scheduler"); }
-  void BuildPopupTrayIcons() override { events.push_back("build icons"); }
-  void RemovePopupTrayIcons() override { events.push_back("remove icons"); }
-};
 
 // A tool that stores what the test tells it into the record.
 struct ScriptedTools : AddMacroTools {
@@ -278,7 +265,7 @@ TEST_F(AddMacroTest, AToolTheProgramLacksKeepsItsButtonDisabled) {
   ScriptedTools tools;
   tools.available[static_cast<std::size_t>(AddTool::Capture)] = false;
   tools.available[static_cast<std::size_t>(AddTool::Menu)] = false;
-  Listener listener;
+  test_support::RecordingListener listener;
   AddMacroCommand command(rig->file, rig->ui, listener, tools);
   rig->ui.AnswerForm(TAddNewHotKey::kName, [&](Form& form) {
     auto& d = dynamic_cast<TAddNewHotKey&>(form);
@@ -305,11 +292,11 @@ TEST_F(AddMacroTest, TheAddCommandAppendsWhatTheToolSaved) {
   };
   const std::vector<Case> cases{
       {"hot key, script", "HotKeysRadio", "ScriptButton", true, false,
-       {"lock", "list", "select 11", "release changed"}},
+       {"lock", "list", "select 11", "buttons on", "release changed"}},
       {"timed, direct", "TimedRadio", "ThirdButton", true, false,
-       {"lock", "list", "select 11", "scheduler", "release changed"}},
+       {"lock", "list", "select 11", "buttons on", "scheduler", "release changed"}},
       {"popup, menu with tray icon", "PopupRadio", "ThirdButton", true, true,
-       {"lock", "list", "select 11", "release changed", "remove icons", "build icons"}},
+       {"lock", "list", "select 11", "buttons on", "release changed", "remove icons", "build icons"}},
       {"tool cancelled", "HotKeysRadio", "ThirdButton", false, false, {"lock", "release"}},
   };
   const std::string before = ReadBytes(path);
@@ -318,7 +305,7 @@ TEST_F(AddMacroTest, TheAddCommandAppendsWhatTheToolSaved) {
     Load();
     ScriptedTools tools;
     tools.result = {c.saved, c.trayChange};
-    Listener listener;
+    test_support::RecordingListener listener;
     AddMacroCommand command(rig->file, rig->ui, listener, tools);
     rig->ui.AnswerForm(TAddNewHotKey::kName, [&](Form& form) {
       auto& d = dynamic_cast<TAddNewHotKey&>(form);
@@ -346,7 +333,7 @@ TEST_F(AddMacroTest, TheAddCommandAppendsWhatTheToolSaved) {
 
 TEST_F(AddMacroTest, ACaptureLearnsItsActivationBeforeItStarts) {
   ScriptedTools tools;
-  Listener listener;
+  test_support::RecordingListener listener;
   AddMacroCommand command(rig->file, rig->ui, listener, tools);
   rig->ui.AnswerForm(TAddNewHotKey::kName, [&](Form& form) {
     auto& d = dynamic_cast<TAddNewHotKey&>(form);
@@ -375,7 +362,7 @@ TEST_F(AddMacroTest, ACaptureLearnsItsActivationBeforeItStarts) {
 
 TEST_F(AddMacroTest, TheAddCommandRefusesAFullFileAndAFileInUse) {
   ScriptedTools tools;
-  Listener listener;
+  test_support::RecordingListener listener;
   listener.lockFree = false;
   AddMacroCommand command(rig->file, rig->ui, listener, tools);
   EXPECT_FALSE(command.DoAdd());
@@ -397,7 +384,7 @@ TEST_F(AddMacroTest, TheAddCommandRefusesAFullFileAndAFileInUse) {
 
 TEST_F(AddMacroTest, AbortCreatesNothing) {
   ScriptedTools tools;
-  Listener listener;
+  test_support::RecordingListener listener;
   AddMacroCommand command(rig->file, rig->ui, listener, tools);
   const std::string before = ReadBytes(path);
   rig->ui.AnswerForm(TAddNewHotKey::kName, [&](Form& form) {

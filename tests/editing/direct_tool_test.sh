@@ -2,17 +2,7 @@
 # The tavrix tool's "direct" command: the text box of "Modify Hot Key".
 # Usage: direct_tool_test.sh PATH-TO-TAVRIX
 set -u
-tavrix="$1"
-failures=0
-
-expect() {  # expect NAME EXPECTED ACTUAL
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1"
-    echo "  expected: $(printf '%q' "$2")"
-    echo "  actual:   $(printf '%q' "$3")"
-    failures=$((failures + 1))
-  fi
-}
+source "$(dirname "$0")/../support/tool_test.bash"
 
 direct() { "$tavrix" direct "$@" 2>/dev/null; }
 messages() { "$tavrix" direct "$@" 2>&1 >/dev/null; }

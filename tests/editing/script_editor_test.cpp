@@ -175,7 +175,7 @@ TEST_F(ScriptEditorTest, TheScopeFollowsTheRadiosAndTheTitleDialog) {
   desktop.AddWindow("Untitled - Calc", "CALC.EXE");
   ui.AnswerForm("TDoSpecWind", ui.Answer("OkButton", {{"NameEdit", "Calc"}}));
   editor.Click(editor.progExe);
-  editor.ChooseWinProgClick();
+  editor.Click(editor.chooseWinProg);
   EXPECT_EQ(editor.caption, "Macro Scripting Editor  (Program: Calc)");
   Saved();
   EXPECT_EQ(record.Scope(), 3);

@@ -2,17 +2,7 @@
 # The tavrix tool's "script" and "compile" commands.
 # Usage: script_tool_test.sh PATH-TO-TAVRIX
 set -u
-tavrix="$1"
-failures=0
-
-expect() {  # expect NAME EXPECTED ACTUAL
-  if [ "$2" != "$3" ]; then
-    echo "FAIL: $1"
-    echo "  expected: $(printf '%q' "$2")"
-    echo "  actual:   $(printf '%q' "$3")"
-    failures=$((failures + 1))
-  fi
-}
+source "$(dirname "$0")/../support/tool_test.bash"
 
 expect "script lines, indentation kept" $'Repeat Start: 2\n   Text: ab\n   Delay 1.50 Seconds\nRepeat End' \
   "$("$tavrix" script --text '<REPEAT:0002>ab<DELAY:01.50><ENDREP>')"

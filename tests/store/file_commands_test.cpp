@@ -5,34 +5,16 @@
 
 #include "store/file_commands.h"
 #include "store_test_support.h"
+#include "tests/support/recording_listener.h"
 
 namespace tavrix {
 namespace {
 
 using namespace testing_support;
 
-struct RecordingListener : FileCommandListener {
-  std::vector<std::string> events;
-  bool lockFree = true;
-  bool TakeFileLock() override {
-    events.push_back("lock");
-    return lockFree;
-  }
-  void ReleaseFileLock(bool changed) override { events.push_back(changed ? "release changed" : "release"); }
-  void MacroFilePathChanged(const std::string& path) override { events.push_back("path " + FileTitle(path)); }
-  void RemovePopupTrayIcons() override { events.push_back("remove icons"); }
-  void BuildPopupTrayIcons() override { events.push_back("build icons"); }
-  void RefillMacroList() override { events.push_back("list"); }
-  void SelectAfterRemove(int n) override { events.push_back("select " + std::to_string(n)); }
-  void SetCaption(const std::string& title) override { events.push_back("caption " + title); }
-  void SetListButtons(bool any) override { events.push_back(any ? "buttons on" : "buttons off"); }
-  void RearmScheduler() override { events.push_back("scheduler"); }
-  void KeySwapStateChanged() override { events.push_back("swap"); }
-  void RecentFilesChanged(const RecentFiles&) override { events.push_back("recent"); }
-};
 
 struct CommandRig : StoreRig {
-  RecordingListener listener;
+  test_support::RecordingListener listener;
   std::array<std::uint8_t, 93> swap{};
   MacroFileCommands commands{file, ui, listener, swap};
 };

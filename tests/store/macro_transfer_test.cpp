@@ -4,6 +4,7 @@
 
 #include "store/macro_transfer.h"
 #include "store_test_support.h"
+#include "tests/support/recording_listener.h"
 
 namespace tavrix {
 namespace {
@@ -11,22 +12,9 @@ namespace {
 using namespace testing_support;
 using test_support::Lines;
 
-struct RecordingTransferListener : TransferListener {
-  Lines events;
-  bool lockFree = true;
-  bool TakeFileLock() override {
-    events.push_back("lock");
-    return lockFree;
-  }
-  void ReleaseFileLock(bool changed) override { events.push_back(changed ? "release changed" : "release"); }
-  void RefillMacroList() override { events.push_back("list"); }
-  void SelectMacro(int n) override { events.push_back("select " + std::to_string(n)); }
-  void RearmScheduler() override { events.push_back("scheduler"); }
-  void BuildPopupTrayIcons() override { events.push_back("build icons"); }
-};
 
 struct TransferRig : StoreRig {
-  RecordingTransferListener listener;
+  test_support::RecordingListener listener;
   TransferCommands commands{file, ui, listener, [this] { return now; }};
 };
 
@@ -136,7 +124,7 @@ TEST_F(TransferTest, CopyAppendsTheWholeRecordUnderTheNewActivation) {
   expected.SetActivation(9);
   EXPECT_EQ(RecordOnDisk(path, 9).bytes(), expected.bytes());  // its list still 5, 6
   EXPECT_EQ(rig.index.Count(), 9);
-  EXPECT_EQ(rig.listener.events, (Lines{"lock", "list", "select 9", "build icons", "release changed"}));
+  EXPECT_EQ(rig.listener.events, (Lines{"lock", "list", "select 9", "buttons on", "build icons", "release changed"}));
 }
 
 TEST_F(TransferTest, RenameToTimedLoadsTheDefaultScheduleOnce) {
@@ -150,7 +138,7 @@ TEST_F(TransferTest, RenameToTimedLoadsTheDefaultScheduleOnce) {
   EXPECT_EQ(timed.SchedKind(), kScheduleDaily);
   EXPECT_EQ(timed.SchedYear(), 2024);
   EXPECT_EQ(RecordsOnDisk(path), 8u);
-  EXPECT_EQ(rig.listener.events, (Lines{"lock", "list", "select 8", "scheduler", "release changed"}));
+  EXPECT_EQ(rig.listener.events, (Lines{"lock", "list", "select 8", "buttons on", "scheduler", "release changed"}));
 
   // A timed macro keeps its own schedule.
   MacroRecord changed = timed;
