@@ -43,10 +43,15 @@
 //                                             print "X Y": the screen point in the middle of
 //                                             the window's visible button captioned TEXT
 //                                             (with its "&"), once there is one
+//   program_probe tray-icons [MS]             print "X Y" per icon of Wine's own system tray
+//                                             window (the one it shows when no desktop
+//                                             offers a tray), left to right: the screen
+//                                             middle of the icon; waits for a first icon
 #include <windows.h>
 #include <commctrl.h>
 #include <winspool.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -511,19 +516,47 @@ int listItemPoint(const char* windowClass, int n, int item) {
   return 0;
 }
 
+// Without a desktop tray Wine shows the icons in a tray window of its own,
+// one child window per icon.
+int trayIcons(DWORD timeoutMs) {
+  HWND tray = nullptr;
+  waitFor(
+      [&] {
+        tray = FindWindowA("__winex11_standalone_tray", nullptr);
+        return tray != nullptr && FindWindowExA(tray, nullptr, "__winex11_tray_icon", nullptr) != nullptr;
+      },
+      timeoutMs);
+  std::vector<POINT> icons;
+  for (HWND icon = tray != nullptr ? FindWindowExA(tray, nullptr, "__winex11_tray_icon", nullptr) : nullptr;
+       icon != nullptr; icon = FindWindowExA(tray, icon, "__winex11_tray_icon", nullptr)) {
+    if (!IsWindowVisible(icon)) continue;
+    RECT rect{};
+    GetWindowRect(icon, &rect);
+    icons.push_back({(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+  }
+  if (icons.empty()) {
+    std::fprintf(stderr, "no icon in Wine's system tray window\n");
+    return 1;
+  }
+  std::sort(icons.begin(), icons.end(), [](const POINT& a, const POINT& b) { return a.x < b.x; });
+  for (const POINT& at : icons) std::printf("%ld %ld\n", at.x, at.y);
+  return 0;
+}
+
 int usage() {
   std::fprintf(stderr,
                "usage: program_probe wait-window CLASS [MS] | caption CLASS | menu CLASS | list CLASS"
                " | message-box TEXT [MS [ok|yes|no]] | post CLASS MESSAGE [WPARAM [LPARAM]] | wait-gone CLASS [MS]"
                " | exists CLASS [MS] | handle CLASS [CHILD] | hold mutex|mapping NAME MS | ping CLASS [MS] | wait-hidden CLASS [MS]"
                " | column-edge CLASS COLUMN | selected CLASS | button-point CLASS TEXT [MS]"
-               " | list-item-point CLASS N ITEM\n");
+               " | list-item-point CLASS N ITEM | tray-icons [MS]\n");
   return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc >= 2 && std::string(argv[1]) == "tray-icons") return trayIcons(timeoutArg(argc, argv, 2));
   if (argc < 3) return usage();
   const std::string command = argv[1];
   if (command == "wait-window") return waitWindow(argv[2], timeoutArg(argc, argv, 3));

@@ -158,3 +158,25 @@ menu_keys() {
   done
   return 1
 }
+
+# right_click_tray_icon "X Y": the user's right click on the tray icon whose
+# middle is there (a line of `probe tray-icons`). Wine's own tray window sits
+# in the top left corner, where the windows opened later cover it (there is
+# no window manager to keep it on top): it is raised first.
+right_click_tray_icon() {
+  local tray
+  tray=$(timeout 10 xdotool search --name '^Wine System Tray$' | head -1)
+  [[ -n $tray ]] || fail "no Wine system tray window"
+  timeout 10 xdotool windowraise "$tray" || fail "cannot raise the tray window"
+  # shellcheck disable=SC2086
+  timeout 10 xdotool mousemove $1 click 3 || fail "xdotool could not click"
+}
+
+# window_geometry REGEX: prints X=, Y=, WIDTH= and HEIGHT= lines (for eval)
+# of the window named like REGEX, its frame included.
+window_geometry() {
+  local window
+  window=$(timeout 10 xdotool search --name "$1" | head -1)
+  [[ -n $window ]] || fail "no window named like \"$1\""
+  timeout 10 xdotool getwindowgeometry --shell "$window" | grep -E '^(X|Y|WIDTH|HEIGHT)='
+}
