@@ -67,6 +67,7 @@ TModHotKeys::TModHotKeys(Ui& ui, Desktop& desktop, FileChecks& files, MacroRecor
       files_(files),
       record_(record) {
   newFormat.multiLine = true;
+  miscBox.dropDownCount = 19;
   miscOk.onClick = [this] { return MiscOkClick(); };
   updateButton.onClick = [this] { return UpdateClick(); };
   helpButton.onClick = [this] {
@@ -74,6 +75,12 @@ TModHotKeys::TModHotKeys(Ui& ui, Desktop& desktop, FileChecks& files, MacroRecor
     return FormReply::Stay();
   };
   activeControl = &nickName;
+  // The menus run the buttons' own handlers.
+  menu.push_back({"&File", {TwinOf(updateButton), TwinOf(cancelButton, "E&xit")}});
+  menu.push_back(TextEditMenu());
+  menu.push_back(ButtonsMenu(*this, "&Keys", keystrokeButtons, 0, kFirstFunctionKey));
+  menu.push_back(ButtonsMenu(*this, "FKe&ys", keystrokeButtons, kFirstFunctionKey, keystrokeButtons.size()));
+  menu.push_back(ButtonsMenu(*this, "&Actions", commandButtons, 0, commandButtons.size()));
 }
 
 void TModHotKeys::FormShow(const TextMeasure&) {

@@ -13,6 +13,10 @@ TSystemKeys::TSystemKeys(MacroFile& file, int focusDigit, int systemMenu)
   }
   firstPartRadio.group = iconsRadio.group = nickNameRadio.group = 1;
   okButton.onClick = [this] { return OkButtonClick(); };
+  helpButton.onClick = [this] {
+    if (showHelp) showHelp(kHelpKeyword);
+    return FormReply::Stay();
+  };
   activeControl = &actProg;
 }
 

@@ -6,6 +6,8 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <string>
 
 #include "platform/form.h"
 #include "platform/ui.h"
@@ -20,6 +22,10 @@ class TSystemKeys : public Form {
   // `focusDigit` (1..4) names the system activation whose field gets the
   // focus; `systemMenu` is the configuration's menu style (1, 2 or 3).
   TSystemKeys(MacroFile& file, int focusDigit, int systemMenu);
+
+  // Opens the program's help at `keyword` ("&Help": "SYSTEM Hot Keys").
+  std::function<void(const std::string& keyword)> showHelp;
+  static constexpr const char* kHelpKeyword = "SYSTEM Hot Keys";
 
   // --- Read after closing ----------------------------------------------------
   bool changed = false;

@@ -7,12 +7,19 @@ namespace tavrix {
 
 TModText::TModText(Ui& ui) : CommandDialog("TModText", "Enter Keystrokes", 648, 339), ui_(ui) {
   textEdit.multiLine = true;
+  miscBox.dropDownCount = 19;
   for (const KeyTag& key : MiscellaneousKeys()) miscBox.items.emplace_back(key.caption);
   buttons.ok.text = "&Update";
   buttons.ok.onClick = [this] { return OkButtonClick(); };
   symbolsButton.onClick = [this] { return SymbolsClick(); };
   miscOk.onClick = [this] { return MiscOkClick(); };
   activeControl = &textEdit;
+  // No menu of its own for F1 to F12: its Keys menu holds them, after a line,
+  // so every keystroke button has its menu twin here too.
+  menu.push_back(TextEditMenu());
+  FormMenu keys = ButtonsMenu(*this, "&Keys", keystrokeButtons, 0, keystrokeButtons.size());
+  keys.items.insert(keys.items.begin() + kFirstFunctionKey, FormMenuItem{"-", {}, {}, EditAction::None});
+  menu.push_back(std::move(keys));
 }
 
 void TModText::Load(int, const ScriptRecord& values) {

@@ -42,7 +42,7 @@ constexpr std::array<KeyTag, 38> kMiscellaneous{{
     {"Keypad +", "<KEYP+>"},      {"Print Screen", "<PRTSCR>"},
 }};
 
-constexpr std::size_t kNamedKeys = 18;
+constexpr std::size_t kNamedKeys = kFirstFunctionKey;
 
 Bounds KeystrokeBounds(std::size_t index, int top) {
   if (index < kNamedKeys) return {8 + static_cast<int>(index % 9) * 71, top + static_cast<int>(index / 9) * 27, 69, 25};
@@ -60,6 +60,27 @@ std::vector<std::unique_ptr<Button>> MakeKeystrokeButtons(Form& form, int top,
     buttons.back()->onClick = [click, i] { return click(i); };
   }
   return buttons;
+}
+
+FormMenu TextEditMenu() {
+  FormMenu edit{"&Edit", {}};
+  const std::pair<const char*, const char*> items[] = {{"Cu&t", "Ctrl+X"}, {"&Copy", "Ctrl+C"}, {"&Paste", "Ctrl+V"}, {"&Delete", ""}};
+  const EditAction actions[] = {EditAction::Cut, EditAction::Copy, EditAction::Paste, EditAction::Delete};
+  for (std::size_t i = 0; i < std::size(items); ++i) {
+    FormMenuItem item;
+    item.caption = items[i].first;
+    item.shortcut = items[i].second;
+    item.editAction = actions[i];
+    edit.items.push_back(std::move(item));
+  }
+  return edit;
+}
+
+FormMenu ButtonsMenu(Form& form, std::string caption, const std::vector<std::unique_ptr<Button>>& buttons,
+                      std::size_t first, std::size_t last) {
+  FormMenu entry{std::move(caption), {}};
+  for (std::size_t i = first; i < last && i < buttons.size(); ++i) entry.items.push_back(form.TwinOf(*buttons[i]));
+  return entry;
 }
 
 std::span<const KeyTag> KeystrokeButtons() { return kKeystrokes; }

@@ -40,6 +40,16 @@ std::vector<std::unique_ptr<Button>> MakeKeystrokeButtons(Form& form, int top,
                                                           std::function<FormReply(std::size_t)> click);
 // The height of that block.
 inline constexpr int kKeystrokeBlockHeight = 79;
+// The keystroke buttons Shift to Right Arrow come before F1.
+inline constexpr std::size_t kFirstFunctionKey = 18;
+
+// The Edit menu of the text forms: "Cu&t" (Ctrl+X), "&Copy" (Ctrl+C),
+// "&Paste" (Ctrl+V) and "&Delete", on the focused field.
+FormMenu TextEditMenu();
+// A menu of twins of `buttons` from `first` up to (not including) `last`:
+// each item does what its button does.
+FormMenu ButtonsMenu(Form& form, std::string caption, const std::vector<std::unique_ptr<Button>>& buttons,
+                      std::size_t first, std::size_t last);
 
 // Inserts `text` at the start of the box's selection (the selected text
 // stays, after it) and puts the caret right after it; a text that would make

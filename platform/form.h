@@ -199,6 +199,9 @@ class ComboBox : public Control {
   bool editable;
   std::vector<std::string> items;
   int itemIndex = -1;  // -1: none chosen
+  // How many rows the list shows when it drops down (fewer when it holds
+  // fewer items).
+  int dropDownCount = 8;
 };
 
 // A cell of the rows of a list drawn in columns: from `start` for `width`
@@ -235,6 +238,50 @@ class GroupBox : public Control {
       : Control(form, ControlKind::GroupBox, std::move(name), bounds, std::move(text)) {}
 };
 
+// A standard action of an Edit menu. It acts on the edit field that has the
+// focus (a text box or a one-line edit), and on nothing else.
+enum class EditAction { None, Cut, Copy, Paste, Delete };
+
+// One item of a menu of the menu bar.
+struct FormMenuItem {
+  // "&Paste"; "-" draws a separator line.
+  std::string caption;
+  // The key that chooses the item while the form is open, as it is shown
+  // beside the caption ("Ctrl+V"): the form takes the key, so the control
+  // with the focus never sees it.
+  std::string shortcut;
+  Handler onClick;
+  // Not None: the item does this instead of running a handler.
+  EditAction editAction = EditAction::None;
+  bool IsSeparator() const { return caption == "-"; }
+};
+
+// A menu of the menu bar: its caption ("&File") and its items.
+struct FormMenu {
+  std::string caption;
+  std::vector<FormMenuItem> items;
+};
+
+// The key a shortcut text names: "Ctrl+", "Shift+" and "Alt+" in any order
+// before a letter, a digit, "F1" to "F12", "Del", "Ins" or "Space". Virtual
+// key codes are the system's (letters and digits are their characters).
+struct Shortcut {
+  bool ctrl = false;
+  bool shift = false;
+  bool alt = false;
+  int virtualKey = 0;
+};
+std::optional<Shortcut> ParseShortcut(std::string_view text);
+
+// What an edit field does with an edit action on its selection, `clipboard`
+// holding the clipboard's text: Cut and Copy take the selected text (nothing
+// selected: the clipboard stays), Paste replaces the selection (a field
+// with a maximum length takes what fits), Delete removes the selection.
+// The caret ends after what was pasted, or where the selection began. The
+// simulated desktop's fields do this; Windows' edit controls do it
+// themselves.
+void ApplyEditAction(EditAction action, Edit& field, std::string& clipboard);
+
 class Form {
  public:
   Form(std::string name, std::string caption, int clientWidth, int clientHeight);
@@ -268,6 +315,13 @@ class Form {
   // and height (when positive) size the window, the client being what the
   // frame leaves; the window sets all four when it closes.
   std::optional<Bounds> window;
+  // The menu bar (empty: none). The client size above does not include it:
+  // the window grows by the bar.
+  std::vector<FormMenu> menu;
+  // The control that has the focus while the form shows (null: none the
+  // model knows). The Ui sets it before a handler runs; a click puts it on
+  // the clicked control and a reply that names a focus moves it there.
+  Control* focused = nullptr;
   // Set when a handler closed the form.
   ModalResult modalResult = ModalResult::None;
   bool Closed() const { return modalResult != ModalResult::None; }
@@ -305,6 +359,17 @@ class Form {
   // A click as a simulated user makes it: a check box toggles, a radio
   // button is checked and the others of its group cleared, then Clicked.
   FormReply Click(Control& control);
+
+  // --- The menu bar ----------------------------------------------------------
+  // The item named by its menu's caption and its own, each with or without
+  // its "&"; null when there is none.
+  FormMenuItem* FindMenuItem(std::string_view entryCaption, std::string_view itemCaption);
+  // A chosen menu item: its handler; an edit action acts on the focused
+  // edit field with `clipboard` as the clipboard (any other focus: nothing).
+  FormReply ChooseMenuItem(FormMenuItem& item, std::string& clipboard);
+  // A menu item that does exactly what a click on `button` does (its
+  // caption by default the button's).
+  FormMenuItem TwinOf(Button& button, std::string caption = {}, std::string shortcut = {});
 
  private:
   friend class Control;

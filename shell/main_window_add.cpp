@@ -72,6 +72,7 @@ void TMainWin::Engine::EditSchedule(MacroRecord& record) {
 
 bool TMainWin::Engine::OpenSystemKeys(int digit) {
   TSystemKeys dialog(file, digit, env.configuration.systemMenu);
+  dialog.showHelp = [this](const std::string& keyword) { env.host.ShowHelpAt(env.programFolder + "\\" + kHelpFile, keyword); };
   if (env.ui.RunForm(dialog) == ModalResult::Ok) {
     env.configuration.systemMenu = dialog.systemMenu;
     SaveConfiguration();

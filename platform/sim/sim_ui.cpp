@@ -49,6 +49,17 @@ FormReply SimUi::Click(Form& form, Control& control) {
   return reply;
 }
 
+FormReply SimUi::ChooseMenu(Form& form, std::string_view entryCaption, std::string_view itemCaption) {
+  FormMenuItem* item = form.FindMenuItem(entryCaption, itemCaption);
+  if (item == nullptr) {
+    trace_.Add("no menu item " + std::string(entryCaption) + " > " + std::string(itemCaption));
+    return FormReply::Stay();
+  }
+  FormReply reply = form.ChooseMenuItem(*item, clipboard);
+  if (reply.kind == FormReply::Kind::Refuse) ShowMessage(reply.caption, reply.message);
+  return reply;
+}
+
 SimUi::FormScript SimUi::ScriptFor(const std::string& formName) {
   auto queued = formScripts_.find(formName);
   if (queued != formScripts_.end() && !queued->second.empty()) return TakeOr(queued->second, FormScript());
@@ -75,6 +86,7 @@ bool SimUi::AskYesNo(const std::string& caption, const std::string& text) {
 ModalResult SimUi::RunForm(Form& form) {
   form.modalResult = ModalResult::None;
   form.FormShow(measure_);
+  form.focused = form.activeControl;
   if (form.Name() == TOnTopMessage::kName) {
     ShowMessage(form.caption, static_cast<const TOnTopMessage&>(form).messageLabel.text);
   } else {

@@ -11,6 +11,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -47,6 +48,13 @@ class SimUi : public Ui {
   FormScript Answer(std::string click, std::vector<std::pair<std::string, std::string>> texts = {});
   // A click as the user makes it; a refusal shows its message in the trace.
   FormReply Click(Form& form, Control& control);
+  // A menu item chosen as the user chooses it, named by the captions of its
+  // menu and its own (with or without "&"); its edit actions use
+  // `clipboard`. A refusal shows its message; a missing item writes
+  // "no menu item <menu> > <item>" to the trace and does nothing.
+  FormReply ChooseMenu(Form& form, std::string_view entryCaption, std::string_view itemCaption);
+  // What the forms' Edit menus cut, copy and paste.
+  std::string clipboard;
   void QueueYesNo(bool yes) { yesNoAnswers_.push_back(yes); }
   void SetDefaultYesNo(bool yes) { defaultYesNo_ = yes; }
   void QueueFileName(std::optional<std::string> path) { fileNames_.push_back(std::move(path)); }

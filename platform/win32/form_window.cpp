@@ -15,8 +15,8 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT | WS_EX_APP
 constexpr int kFirstId = 100;
 // How long the modal loop sleeps at most between looks at its end flag.
 constexpr std::uint32_t kLoopWakeMs = 50;
-// A drop-down list opens this many items high.
-constexpr int kComboDropItems = 8;
+// Menu items' command ids start above any control's.
+constexpr int kFirstMenuId = 0x4000;
 
 bool RegisterFormClass(WNDPROC procedure) {
   static const bool registered = [procedure] {
@@ -208,8 +208,82 @@ HICON MakeFormIcon(const std::string& name, int size) {
 
 FormWindow::~FormWindow() {
   SwitchHotKeyEntry(false);
-  if (window_ != nullptr && IsWindow(window_)) DestroyWindow(window_);
+  if (window_ != nullptr && IsWindow(window_)) {
+    RemovePropA(window_, kFormShortcutsProperty);
+    DestroyWindow(window_);
+  }
   for (HICON icon : icons_) DestroyIcon(icon);
+  if (shortcuts_ != nullptr) DestroyAcceleratorTable(shortcuts_);
+}
+
+HMENU FormWindow::MakeMenuBar() {
+  menuItems_.clear();
+  if (form_.menu.empty()) return nullptr;
+  HMENU bar = CreateMenu();
+  for (const FormMenu& entry : form_.menu) {
+    HMENU popup = CreatePopupMenu();
+    for (const FormMenuItem& item : entry.items) {
+      if (item.IsSeparator()) {
+        AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);
+        continue;
+      }
+      const std::string shown = item.shortcut.empty() ? item.caption : item.caption + "\t" + item.shortcut;
+      AppendMenuA(popup, MF_STRING, static_cast<UINT_PTR>(kFirstMenuId + menuItems_.size()), shown.c_str());
+      menuItems_.push_back(&item);
+    }
+    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), entry.caption.c_str());
+  }
+  return bar;
+}
+
+// The message pump hands the form's keys to this table before anything
+// else sees them, so a shortcut's key never reaches the focused control.
+void FormWindow::MakeShortcuts() {
+  std::vector<ACCEL> table;
+  for (std::size_t i = 0; i < menuItems_.size(); ++i) {
+    const std::optional<Shortcut> key = ParseShortcut(menuItems_[i]->shortcut);
+    if (!key) continue;
+    ACCEL accel{};
+    accel.fVirt = static_cast<BYTE>(FVIRTKEY | (key->ctrl ? FCONTROL : 0) | (key->shift ? FSHIFT : 0) | (key->alt ? FALT : 0));
+    accel.key = static_cast<WORD>(key->virtualKey);
+    accel.cmd = static_cast<WORD>(kFirstMenuId + static_cast<int>(i));
+    table.push_back(accel);
+  }
+  if (table.empty()) return;
+  shortcuts_ = CreateAcceleratorTableA(table.data(), static_cast<int>(table.size()));
+  if (shortcuts_ != nullptr) SetPropA(window_, kFormShortcutsProperty, shortcuts_);
+}
+
+bool FormWindow::OnMenuCommand(int id) {
+  const int index = id - kFirstMenuId;
+  if (index < 0 || index >= static_cast<int>(menuItems_.size())) return false;
+  if (copyingIn_ || !running_) return true;
+  const FormMenuItem& item = *menuItems_[static_cast<std::size_t>(index)];
+  if (item.editAction != EditAction::None) {
+    // The edit control does the action itself, on its own selection; any
+    // other focus takes nothing.
+    HWND focus = GetFocus();
+    const Control* focused = ControlOf(focus);
+    if (focused == nullptr || focused->kind != ControlKind::Edit) return true;
+    const UINT message = item.editAction == EditAction::Cut    ? WM_CUT
+                         : item.editAction == EditAction::Copy ? WM_COPY
+                         : item.editAction == EditAction::Paste ? WM_PASTE
+                                                                : WM_CLEAR;
+    SendMessageA(focus, message, 0, 0);
+    return true;
+  }
+  CopyOut();
+  Apply(form_.Run(item.onClick));
+  return true;
+}
+
+int FormWindow::ComboHeight(HWND handle, const ComboBox& combo, int closedHeight) const {
+  RECT closed{};
+  if (GetWindowRect(handle, &closed) && closed.bottom > closed.top) closedHeight = closed.bottom - closed.top;
+  const auto row = static_cast<int>(SendMessageA(handle, CB_GETITEMHEIGHT, 0, 0));
+  const int rows = combo.dropDownCount > 0 ? combo.dropDownCount : 1;
+  // The window's height is the closed box and the list below it.
+  return row > 0 ? closedHeight + rows * row + 2 : closedHeight * rows;
 }
 
 bool FormWindow::Create() {
@@ -217,8 +291,9 @@ bool FormWindow::Create() {
   DWORD exStyle = kExStyle | (form_.topMost ? WS_EX_TOPMOST : 0);
   if (form_.toolWindow) exStyle = (exStyle & ~static_cast<DWORD>(WS_EX_APPWINDOW)) | WS_EX_TOOLWINDOW;
   const DWORD style = StyleOf(form_);
+  HMENU menuBar = MakeMenuBar();
   RECT frame{0, 0, ScaledPixels(form_.clientWidth), ScaledPixels(form_.clientHeight)};
-  AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+  AdjustWindowRectEx(&frame, style, menuBar != nullptr ? TRUE : FALSE, exStyle);
   int width = frame.right - frame.left;
   int height = frame.bottom - frame.top;
   if (form_.window && form_.window->width > 0 && form_.window->height > 0) {
@@ -237,8 +312,25 @@ bool FormWindow::Create() {
     if (top < 0) top = 0;
   }
   window_ = CreateWindowExA(exStyle, kClassName, form_.caption.c_str(), style, left, top, width, height, nullptr,
-                            nullptr, GetModuleHandleA(nullptr), this);
-  if (window_ == nullptr) return false;
+                            menuBar, GetModuleHandleA(nullptr), this);
+  if (window_ == nullptr) {
+    if (menuBar != nullptr) DestroyMenu(menuBar);
+    return false;
+  }
+  if (menuBar != nullptr) {
+    // A menu bar too long for one line wraps: the window grows by the
+    // extra lines, so the controls keep their client area.
+    RECT client{};
+    GetClientRect(window_, &client);
+    const int missing = ScaledPixels(form_.clientHeight) - client.bottom;
+    const bool sizedByCaller = form_.window && form_.window->width > 0 && form_.window->height > 0;
+    if (missing > 0 && !sizedByCaller) {
+      height += missing;
+      if (!form_.position) top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+      SetWindowPos(window_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    MakeShortcuts();
+  }
   if (form_.resizable) TakeClientSize();
 
   const std::vector<Control*>& controls = form_.Controls();
@@ -270,7 +362,8 @@ bool FormWindow::Create() {
 HWND FormWindow::CreateControl(const Control& control, int id) {
   const ControlClass c = ClassOf(control);
   const Bounds b = Scaled(control.bounds);
-  const int height = control.kind == ControlKind::ComboBox ? b.height * kComboDropItems : b.height;
+  // A drop-down list gets its rows in Place, once its font is set.
+  const int height = control.kind == ControlKind::ComboBox ? b.height * 8 : b.height;
   HWND handle = CreateWindowExA(c.exStyle, c.className, control.kind == ControlKind::Edit ? "" : control.text.c_str(),
                                 WS_CHILD | c.style, b.left, b.top, b.width, height, window_,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
@@ -361,13 +454,15 @@ void FormWindow::CopyIn() {
 
 void FormWindow::Place(const Control& control, HWND handle) {
   const Bounds b = Scaled(control.bounds);
-  const int height = control.kind == ControlKind::ComboBox ? b.height * kComboDropItems : b.height;
+  const int height =
+      control.kind == ControlKind::ComboBox ? ComboHeight(handle, static_cast<const ComboBox&>(control), b.height) : b.height;
   SetWindowPos(handle, nullptr, b.left, b.top, b.width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The user's values into the form, before a handler looks at them.
 void FormWindow::CopyOut() {
   const std::vector<Control*>& controls = form_.Controls();
+  form_.focused = ControlOf(GetFocus());
   for (std::size_t i = 0; i < controls.size(); ++i) {
     Control& control = *controls[i];
     HWND handle = controls_[i];
@@ -704,6 +799,8 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
       return TRUE;
     case WM_COMMAND:
+      // A menu item, or its shortcut.
+      if (lParam == 0 && OnMenuCommand(LOWORD(wParam))) return 0;
       OnCommand(LOWORD(wParam), HIWORD(wParam));
       return 0;
     case kMsgHotKeyEntry:

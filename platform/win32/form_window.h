@@ -73,6 +73,12 @@ class FormWindow {
   Control* ControlOf(HWND handle) const;
   void SwitchHotKeyEntry(bool on);
   void OnHotKeyPressed(int code);
+  // The menu bar and the accelerator table of its shortcuts; a chosen item.
+  HMENU MakeMenuBar();
+  void MakeShortcuts();
+  bool OnMenuCommand(int id);
+  // A drop-down list's window height: its closed height and its rows.
+  int ComboHeight(HWND handle, const ComboBox& combo, int closedHeight) const;
 
   Form& form_;
   HWND window_ = nullptr;
@@ -84,6 +90,8 @@ class FormWindow {
   bool running_ = false;
   bool copyingIn_ = false;
   bool hotKeyEntry_ = false;  // the window is in hot key entry mode
+  std::vector<const FormMenuItem*> menuItems_;  // id = kFirstMenuId + index
+  HACCEL shortcuts_ = nullptr;
 };
 
 }  // namespace tavrix

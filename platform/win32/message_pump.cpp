@@ -20,8 +20,18 @@ bool HandledAsDialogKey(MSG& msg) {
   return IsDialogMessageA(root, &msg) != FALSE;
 }
 
+// A form's menu shortcuts come first: the focused control never sees the
+// key (an edit would otherwise paste a second time on Ctrl+V).
+bool HandledAsShortcut(MSG& msg) {
+  if ((msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) || msg.hwnd == nullptr) return false;
+  HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+  if (root == nullptr) return false;
+  auto table = static_cast<HACCEL>(GetPropA(root, kFormShortcutsProperty));
+  return table != nullptr && TranslateAcceleratorA(root, table, &msg) != 0;
+}
+
 void Dispatch(MSG& msg) {
-  if (HandledAsDialogKey(msg)) return;
+  if (HandledAsShortcut(msg) || HandledAsDialogKey(msg)) return;
   TranslateMessage(&msg);
   DispatchMessageA(&msg);
 }

@@ -10,6 +10,11 @@
 
 namespace tavrix {
 
+// A top-level window holding this property (an accelerator table, HACCEL)
+// has its shortcut keys translated into menu commands before its controls
+// or IsDialogMessage see them.
+inline constexpr char kFormShortcutsProperty[] = "TavrixFormShortcuts";
+
 // Dispatches every pending message once. A WM_QUIT is posted again so the
 // main loop still ends; the answer is then false.
 bool PumpPendingMessages();

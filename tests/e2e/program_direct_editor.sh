@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # "Modify Hot Key" opened from the Macros menu on a hot-key macro: Escape
 # closes it without writing; with it open, the macro's own hot key types into
-# the text box and plays nothing; a tab, a line break and the "E&nter" button
+# the text box and plays nothing; the Keys menu inserts a key's tag and
+# Ctrl+C, Ctrl+V (the Edit menu's shortcuts) paste exactly once; a tab, a
+# line break and the "E&nter" button
 # are saved by "&Update" as "<TAB>", the line break itself and "<ENTER>".
 # Then the script editor's wizard adds a delay, and "No" to "Continue with
 # wizard?" leaves the editor open. The file is read back with the tavrix tool.
@@ -51,6 +53,13 @@ probe wait-window "$MAIN_WINDOW_CLASS" 20000 || fail "the main window did not ap
 open_direct_editor
 keys_to "$FORM_CLASS" x y z
 wait_text abcxyz
+keys_to "$FORM_CLASS" alt+k h
+wait_text 'abcxyz<SHIFT>'
+echo "Alt+K, h inserted <SHIFT>"
+# A second paste would arrive before the w.
+keys_to "$FORM_CLASS" shift+Home ctrl+c End ctrl+v w
+wait_text 'abcxyz<SHIFT>abcxyz<SHIFT>w'
+echo "Ctrl+V pasted once"
 keys_to "$FORM_CLASS" Escape
 probe wait-gone "$FORM_CLASS" 20000 || fail "Escape did not close Modify Hot Key"
 saved_text abc

@@ -136,16 +136,19 @@ TEST_F(AddCommandTest, RenameOnASystemMacroOpensSystemHotKeys) {
   EXPECT_EQ(hooks.copy().HotKeyUsed(kCaptureKey), 0);
   EXPECT_EQ(configuration.systemMenu, 2);
 
-  // Cancel changes neither the file nor the style.
+  // Cancel changes neither the file nor the style; Help opens the help file
+  // at the dialog's keyword.
   ui.AnswerForm(TSystemKeys::kName, [this](Form& form) {
     auto& dialog = static_cast<TSystemKeys&>(form);
     dialog.HotKeyPressed(dialog.startCap, kCtrlB);
     dialog.Click(dialog.firstPartRadio);
+    dialog.Click(dialog.helpButton);
     ui.Click(dialog, dialog.cancelButton);
   });
   window->OnCommand(Command::RenameMacro);
   EXPECT_EQ(OnDisk(2).Activation(), kCtrlD);
   EXPECT_EQ(configuration.systemMenu, 2);
+  EXPECT_TRUE(host.Saw("ShowHelp " + folder.Path() + "\\TAVRIX.HLP at SYSTEM Hot Keys"));
 }
 
 TEST_F(AddCommandTest, AHotKeyFieldPutsItsWindowIntoHotKeyEntryMode) {
