@@ -156,70 +156,53 @@ TEST_F(DirectEditorTest, CommandButtonsOpenTheirDialogsAndInsertWhatTheyReturn) 
 
 // --- The menus ----------------------------------------------------------------------
 
-// Each menu's caption, then its items' captions with their shortcuts.
+// Each menu's caption, then its items' captions (with their shortcuts).
 std::vector<std::vector<std::string>> MenuCaptions(const Form& form) {
   std::vector<std::vector<std::string>> menus;
   for (const FormMenu& entry : form.menu) {
     menus.push_back({entry.caption});
-    for (const FormMenuItem& item : entry.items)
-      menus.back().push_back(item.shortcut.empty() ? item.caption : item.caption + " " + item.shortcut);
+    for (const FormMenuItem& item : entry.items) menus.back().push_back(item.caption + " " + item.shortcut);
   }
   return menus;
 }
 
-std::vector<std::string> CaptionsOf(const std::vector<std::unique_ptr<Button>>& buttons, std::size_t from,
-                                    std::size_t to) {
-  std::vector<std::string> captions;
-  for (std::size_t i = from; i < to; ++i) captions.push_back(buttons[i]->text);
+std::vector<std::string> ButtonItems(const std::vector<std::unique_ptr<Button>>& buttons, std::size_t from,
+                                     std::size_t to, const char* menu) {
+  std::vector<std::string> captions{menu};
+  for (std::size_t i = from; i < to; ++i) captions.push_back(buttons[i]->text + " ");
   return captions;
 }
 
 TEST_F(DirectEditorTest, MenusRepeatTheButtons) {
-  const auto menus = MenuCaptions(form);
-  ASSERT_EQ(menus.size(), 5u);
-  EXPECT_EQ(menus[0], (std::vector<std::string>{"&File", "&Update", "E&xit"}));
-  EXPECT_EQ(menus[1], (std::vector<std::string>{"&Edit", "Cu&t Ctrl+X", "&Copy Ctrl+C", "&Paste Ctrl+V", "&Delete"}));
-  const std::pair<std::size_t, std::vector<std::string>> twins[] = {
-      {2, CaptionsOf(form.keystrokeButtons, 0, 18)},
-      {3, CaptionsOf(form.keystrokeButtons, 18, 30)},
-      {4, CaptionsOf(form.commandButtons, 0, 20)},
-  };
-  for (const auto& [menu, captions] : twins) {
-    EXPECT_EQ(std::vector<std::string>(menus[menu].begin() + 1, menus[menu].end()), captions) << menus[menu][0];
-  }
-  EXPECT_EQ(menus[2][0], "&Keys");
-  EXPECT_EQ(menus[3][0], "FKe&ys");
-  EXPECT_EQ(menus[3][1], "F1");
-  EXPECT_EQ(menus[4][0], "&Actions");
+  const std::vector<std::vector<std::string>> expected = {
+      {"&File", "&Update ", "E&xit "},
+      {"&Edit", "Cu&t Ctrl+X", "&Copy Ctrl+C", "&Paste Ctrl+V", "&Delete "},
+      ButtonItems(form.keystrokeButtons, 0, 18, "&Keys"),
+      ButtonItems(form.keystrokeButtons, 18, 30, "FKe&ys"),
+      ButtonItems(form.commandButtons, 0, 20, "&Actions")};
+  EXPECT_EQ(MenuCaptions(form), expected);
 }
 
-TEST_F(DirectEditorTest, KeyMenuItemsInsertLikeTheirButtons) {
+TEST_F(DirectEditorTest, MenuItemsInsertLikeTheirButtons) {
   Open("");
   for (std::size_t i = 0; i < form.keystrokeButtons.size(); ++i) {
     Button& button = *form.keystrokeButtons[i];
     std::string results[2];
     for (int byMenu = 0; byMenu < 2; ++byMenu) {
       form.newFormat.text = "aXb";
-      form.newFormat.selStart = 1;
-      form.newFormat.selLength = 1;
-      if (byMenu == 1) {
-        ui.ChooseMenu(form, i < 18 ? "Keys" : "FKeys", button.text);
-      } else {
-        form.Click(button);
-      }
-      results[byMenu] = form.newFormat.text + " caret " + std::to_string(form.newFormat.selStart);
+      form.newFormat.selStart = form.newFormat.selLength = 1;
+      if (byMenu == 1) ui.ChooseMenu(form, i < 18 ? "Keys" : "FKeys", button.text);
+      if (byMenu == 0) form.Click(button);
+      results[byMenu] = form.newFormat.text + " " + std::to_string(form.newFormat.selStart);
     }
     EXPECT_EQ(results[1], results[0]) << button.text;
     EXPECT_EQ(results[1].rfind("a" + std::string(KeystrokeButtons()[i].tag) + "Xb", 0), 0u) << button.text;
   }
-  EXPECT_EQ(form.focused, &form.newFormat);
-
   // An Actions item opens its button's dialog and inserts what it returns.
-  form.newFormat.text = "ab";
   form.newFormat.selStart = 1;
   ui.AnswerForm("TDoDelay2", ui.Answer("OkButton", {{"TimeEdit", "1.5"}}));
   ui.ChooseMenu(form, "&Actions", "DELAY");
-  EXPECT_EQ(form.newFormat.text, "a<DELAY:01.50>b");
+  EXPECT_EQ(form.newFormat.text, "a<DELAY:01.50><F12>Xb");
 }
 
 TEST_F(DirectEditorTest, EditMenuActsOnTheFocusedFieldOnly) {
@@ -228,8 +211,8 @@ TEST_F(DirectEditorTest, EditMenuActsOnTheFocusedFieldOnly) {
     const char* focus;
     std::string nickName, text, clipboard;
   };
-  // The nickname "Letter" has "Let" selected, the text box "aXb" its "X";
-  // the clipboard holds "ZZ".
+  // "Let" of the nickname "Letter" is selected, and the "X" of the text box's
+  // "aXb"; the clipboard holds "ZZ".
   const Case cases[] = {
       {"Cut", "NewFormat", "Letter", "ab", "X"},     {"Copy", "NickName", "Letter", "aXb", "Let"},
       {"Paste", "NickName", "ZZter", "aXb", "ZZ"},   {"Paste", "NewFormat", "Letter", "aZZb", "ZZ"},
@@ -240,40 +223,32 @@ TEST_F(DirectEditorTest, EditMenuActsOnTheFocusedFieldOnly) {
     Open("aXb");
     form.nickName.selStart = 0;
     form.nickName.selLength = 3;
-    form.newFormat.selStart = 1;
-    form.newFormat.selLength = 1;
+    form.newFormat.selStart = form.newFormat.selLength = 1;
     form.focused = &Named(c.focus);
     ui.clipboard = "ZZ";
     ui.ChooseMenu(form, "Edit", c.item);
-    EXPECT_EQ(form.nickName.text, c.nickName) << c.item << " in " << c.focus;
-    EXPECT_EQ(form.newFormat.text, c.text) << c.item << " in " << c.focus;
-    EXPECT_EQ(ui.clipboard, c.clipboard) << c.item << " in " << c.focus;
+    EXPECT_EQ(form.nickName.text + " " + form.newFormat.text + " " + ui.clipboard,
+              c.nickName + " " + c.text + " " + c.clipboard) << c.item << " in " << c.focus;
   }
 }
 
 TEST_F(DirectEditorTest, FileMenuExitClosesWithoutWritingAndUpdateWrites) {
-  struct Case {
-    const char* item;
-    ModalResult result;
-    std::string stored;
-  };
-  const Case cases[] = {{"E&xit", ModalResult::Cancel, "old"}, {"Update", ModalResult::Ok, "new<TAB>"}};
-  for (const Case& c : cases) {
+  for (const char* item : {"E&xit", "Update"}) {
     record.SetMacroText("old");
     record.SetNickName("Letter");
     ui.AnswerForm(TModHotKeys::kName, [&](Form& shown) {
-      auto& editor = static_cast<TModHotKeys&>(shown);
       // The focus starts on the nickname: a paste goes there.
       ui.clipboard = "Mine";
       ui.ChooseMenu(shown, "Edit", "Paste");
-      editor.newFormat.text = "new\t";
-      ui.ChooseMenu(shown, "File", c.item);
+      static_cast<TModHotKeys&>(shown).newFormat.text = "new\t";
+      ui.ChooseMenu(shown, "File", item);
     });
     TModHotKeys editor(ui, desktop, files, record);
-    EXPECT_EQ(ui.RunForm(editor), c.result) << c.item;
-    EXPECT_EQ(editor.saved, c.result == ModalResult::Ok) << c.item;
-    EXPECT_EQ(editor.nickName.text, "MineLetter") << c.item;
-    EXPECT_EQ(record.MacroText(), c.stored) << c.item;
+    const bool update = item == std::string("Update");
+    EXPECT_EQ(ui.RunForm(editor), update ? ModalResult::Ok : ModalResult::Cancel) << item;
+    EXPECT_EQ(editor.saved, update) << item;
+    EXPECT_EQ(record.MacroText(), update ? "new<TAB>" : "old") << item;
+    EXPECT_EQ(record.NickName(), update ? "MineLetter" : "Letter") << item;
   }
 }
 
@@ -418,13 +393,10 @@ TEST(TextDialogTest, InsertsLikeTheDirectEditorAndUpdatesTheText) {
 
   // Its Keys menu holds F1 to F12 too (it has no menu of its own for them),
   // and its Edit menu pastes into the text box.
-  const auto menus = MenuCaptions(dialog);
-  ASSERT_EQ(menus.size(), 2u);
-  EXPECT_EQ(menus[0][0], "&Edit");
-  ASSERT_EQ(menus[1].size(), 32u);
-  EXPECT_EQ(menus[1][0], "&Keys");
-  EXPECT_EQ(menus[1][19], "-");
-  EXPECT_EQ(std::vector<std::string>(menus[1].begin() + 20, menus[1].end()), CaptionsOf(dialog.keystrokeButtons, 18, 30));
+  std::vector<std::string> keys = ButtonItems(dialog.keystrokeButtons, 0, 30, "&Keys");
+  keys.insert(keys.begin() + 19, "- ");
+  EXPECT_EQ(MenuCaptions(dialog), (std::vector<std::vector<std::string>>{
+                                      {"&Edit", "Cu&t Ctrl+X", "&Copy Ctrl+C", "&Paste Ctrl+V", "&Delete "}, keys}));
   dialog.textEdit.text = "ab";
   dialog.textEdit.selStart = 1;
   ui.ChooseMenu(dialog, "Keys", "F5");
