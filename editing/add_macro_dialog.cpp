@@ -67,9 +67,10 @@ void TAddNewHotKey::FormShow(const TextMeasure& /*measure*/) {
   }
   hotKeysRadio.checked = true;
   wordletsRadio.checked = timedRadio.checked = popupRadio.checked = false;
-  thirdButton.text = "&Enter Directly";
   handOver = AddHandOver{};
   ShowMode();
+  // Only the caption the dialog opens with has an access key.
+  thirdButton.text = "&Enter Directly";
   activeControl = &hotKeyEntry;
 }
 

@@ -21,8 +21,7 @@ file=$folder/TAVRX.TVX
 start_program "$folder" first
 probe ping "$MAIN_WINDOW_CLASS" 20000 || fail "the program did not reach its message loop"
 
-menu_keys "probe wait-window $FORM_CLASS 3000" alt+m a || fail "Add Macro did not open"
-wait_caption "Add Macro"
+open_add_macro
 echo "Add Macro open"
 
 # The hot key goes to the field, which has the focus; Tab leaves it (and
@@ -44,14 +43,8 @@ wait_caption "Macro Scripting Editor  (GLOBAL)"
 keys_to "$FORM_CLASS" Return
 probe wait-gone "$FORM_CLASS" 20000 || fail "the script editor did not close on Ok"
 
-tries=0
-until "$TAVRIX_TOOL" dump "$file" 5 2>/dev/null | grep -qxF 'MacroText=added text'; do
-  ((++tries > 50)) && fail "no new macro 5 with the text (dump: $("$TAVRIX_TOOL" dump "$file" 5 2>&1 | head -8 | tr '\n' ' '))"
-  sleep 0.1
-done
-activation=$("$TAVRIX_TOOL" dump "$file" 5 | sed -n 's/^Activation=//p')
-expected=$("$TAVRIX_TOOL" keylist "$file" | grep -n '^Ctrl+Shift+J  ' | cut -d: -f1)
-((activation == expected - 1)) || fail "the new macro's activation is $activation, not Ctrl+Shift+J ($((expected - 1)))"
+wait_dump 5 'MacroText=added text'
+wait_dump 5 "Activation=$(hot_key_code Ctrl+Shift+J)"
 echo "macro 5 saved on Ctrl+Shift+J"
 
 start_windows_program notepad

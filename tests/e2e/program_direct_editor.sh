@@ -25,11 +25,7 @@ wait_text() {  # wait_text TEXT: the form's text box holds TEXT (CR as \r, LF as
 }
 
 saved_text() {  # saved_text TEXT: macro 5 of the file holds TEXT (escaped as tavrix dump shows it)
-  local tries=0
-  until "$TAVRIX_TOOL" dump "$file" 5 | grep -qxF "MacroText=$1"; do
-    ((++tries > 50)) && fail "the saved macro text is: $("$TAVRIX_TOOL" dump "$file" 5 | grep '^MacroText=')"
-    sleep 0.1
-  done
+  wait_dump 5 "MacroText=$1"
 }
 
 # The focus starts on the nickname; the scope radios, then the icon button

@@ -180,3 +180,46 @@ window_geometry() {
   [[ -n $window ]] || fail "no window named like \"$1\""
   timeout 10 xdotool getwindowgeometry --shell "$window" | grep -E '^(X|Y|WIDTH|HEIGHT)='
 }
+
+# click_button CAPTION: the user's click on the front form's button of that
+# caption (with its "&").
+click_button() {
+  local point
+  point=$(probe button-point "$FORM_CLASS" "$1" 10000 | tr -d '\r') || fail "no button \"$1\" in the form"
+  # shellcheck disable=SC2086
+  timeout 10 xdotool mousemove $point click 1 || fail "xdotool could not click"
+}
+
+# click_list_item N ROW: the user's click on row ROW (from 0) of the N-th list
+# box (from 0) of the front form.
+click_list_item() {
+  local point
+  point=$(probe list-item-point "$FORM_CLASS" "$1" "$2" | tr -d '\r') || fail "no row $2 in list $1 of the form"
+  # shellcheck disable=SC2086
+  timeout 10 xdotool mousemove $point click 1 || fail "xdotool could not click"
+}
+
+# hot_key_code NAME: the code of the hot key of that name (its row in
+# `tavrix keylist`, from 0).
+hot_key_code() {
+  local row
+  row=$("$TAVRIX_TOOL" keylist "$file" | grep -n "^$1  (" | cut -d: -f1)
+  [[ -n $row ]] || fail "no hot key named $1"
+  echo $((row - 1))
+}
+
+# wait_dump N LINE: macro N of `file` shows LINE in `tavrix dump` (bounded:
+# the program writes it as the dialog closes).
+wait_dump() {
+  local tries=0
+  until "$TAVRIX_TOOL" dump "$file" "$1" 2>/dev/null | grep -qxF -- "$2"; do
+    ((++tries > 50)) && fail "macro $1 shows no \"$2\": $("$TAVRIX_TOOL" dump "$file" "$1" 2>&1 | head -12 | tr '\n' ' ')"
+    sleep 0.1
+  done
+}
+
+# open_add_macro: "&Add Macro" from the main window's Macros menu.
+open_add_macro() {
+  menu_keys "probe wait-window $FORM_CLASS 3000" alt+m a || fail "Add Macro did not open"
+  wait_caption "Add Macro"
+}

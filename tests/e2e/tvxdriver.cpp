@@ -3,7 +3,8 @@
 // mismatch, 2 on bad usage.
 //
 //   tvxdriver wait-window CLASS [MS]          a visible top-level window of CLASS exists
-//   tvxdriver front CLASS [MS]                bring it in front, wait until its focus is set
+//   tvxdriver front CLASS [MS]                wait for it, bring it in front, wait until its
+//                                             focus is set
 //   tvxdriver type TEXT                       type TEXT as key presses (keybd_event)
 //   tvxdriver read CLASS [CHILD]              print the text of its first CHILD (Edit)
 //   tvxdriver wait-text CLASS TEXT [MS]       wait until that text equals TEXT
@@ -58,7 +59,9 @@ int waitWindow(const char* windowClass, DWORD timeoutMs) {
 // in front has no focus until its thread has processed the activation: wait
 // for both before anyone types.
 int front(const char* windowClass, DWORD timeoutMs) {
-  const HWND window = findVisible(windowClass);
+  // A program just started may not have shown its window yet.
+  HWND window = nullptr;
+  waitFor([&] { return (window = findVisible(windowClass)) != nullptr; }, timeoutMs);
   if (window == nullptr) return waitWindow(windowClass, 0);
   const bool inFront = waitFor(
       [&] {

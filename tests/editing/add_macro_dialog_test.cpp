@@ -94,7 +94,7 @@ TEST_F(AddMacroTest, EachModeShowsItsControlsButtonsAndHeight) {
   auto dialog = Shown(record);
   EXPECT_EQ(dialog->caption, "Add Macro");
   EXPECT_TRUE(dialog->hotKeysRadio.checked);
-  EXPECT_EQ(dialog->thirdButton.text, "Enter Directly");
+  EXPECT_EQ(dialog->thirdButton.text, "&Enter Directly");
   EXPECT_EQ(dialog->activeControl, &dialog->hotKeyEntry);
   for (const Case& c : cases) {
     dialog->Click(*dialog->Find(c.mode));
