@@ -53,8 +53,7 @@ driver wait-window Notepad 20000 || fail "notepad did not open"
 driver front Notepad || fail "notepad did not come to the front"
 user_presses ctrl+shift+m || fail "xdotool could not press the hot key"
 wait_caption "Choose A Macro"
-x_focus '^Choose A Macro$'
-keys_to "$FORM_CLASS" 0
+choose_entry 0
 driver wait-text Notepad "second macro, built in" 10000 ||
   fail "the chosen macro's text did not arrive in notepad: \"$(driver read Notepad)\""
 echo "Ctrl+Shift+M and the digit 0 played \"second macro, built in\" into notepad"

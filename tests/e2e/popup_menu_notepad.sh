@@ -25,10 +25,7 @@ start_program_then_notepad
 
 user_presses ctrl+shift+m || fail "xdotool could not press the hot key"
 driver wait-window TavrixModalBox 10000 || fail "no \"Choose A Macro\" window after the menu's hot key"
-driver front TavrixModalBox 10000 || fail "\"Choose A Macro\" did not take the keyboard"
-# The X keyboard focus follows the new window late now and then.
-x_focus '^Choose A Macro$'
-user_types 1 || fail "xdotool could not type the digit"
+choose_entry 1
 driver wait-text Notepad "second macro, typed whole" 10000 ||
   fail "the chosen macro's text did not arrive in notepad: \"$(driver read Notepad)\""
 echo "the menu's digit 1 played \"second macro, typed whole\" into notepad"

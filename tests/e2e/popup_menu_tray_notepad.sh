@@ -39,9 +39,9 @@ eval "$(window_geometry '^Choose A Macro$')"
   fail "\"Choose A Macro\" is at $X,$Y (${WIDTH}x$HEIGHT), not on the screen's bottom at x = $click_x"
 echo "\"Choose A Macro\" opened at the click's x on the screen's bottom"
 
-# The X keyboard focus may stay with the tray window that was clicked.
-x_focus '^Choose A Macro$'
-keys_to "$FORM_CLASS" 1
+# (choose_entry also moves the X keyboard focus, which may stay with the tray
+# window that was clicked.)
+choose_entry 1
 driver wait-text Notepad "second macro, from the tray" 10000 ||
   fail "the chosen macro's text did not arrive in notepad: \"$(driver read Notepad)\""
 echo "the digit 1 played \"second macro, from the tray\" into notepad"
