@@ -7,39 +7,41 @@ namespace tavrix {
 // --- TDoSwapSpecial -------------------------------------------------------------
 
 TDoSwapSpecial::TDoSwapSpecial()
-    : Form("TDoSwapSpecial", "Select Character", 16 + kColumns * kCellWidth, 8 + kRows * kSwapRowHeight + 41) {
-  for (int c = 32; c <= 255; ++c) characterGrid.items.emplace_back(1, static_cast<char>(c));
-  characterGrid.itemIndex = 0;
+    : Form("TDoSwapSpecial", "Select Character", kGridWidth + 16, kGridHeight + 49) {
+  characterGrid.rowHeight = kSwapRowHeight;
+  characterGrid.centred = true;
+  for (int c = 32; c <= 255; ++c) characterGrid.Text(CellOf(static_cast<std::uint8_t>(c))) = std::string(1, static_cast<char>(c));
   characterGrid.onDoubleClick = [this] { return OkButtonClick(); };
   okButton.onClick = [this] { return OkButtonClick(); };
   activeControl = &characterGrid;
 }
 
+GridCell TDoSwapSpecial::CellOf(std::uint8_t character) {
+  const int cell = std::max(0, character - 32);
+  return {cell / kColumns, cell % kColumns};
+}
+
 void TDoSwapSpecial::Place(std::uint8_t current, int screenWidth, int screenHeight, int cellTop, int cellBottom) {
-  characterGrid.itemIndex = std::max(0, current - 32);
+  characterGrid.selected = CellOf(current);
   const int left = std::max(0, (screenWidth - clientWidth) / 2);
   const int top = cellBottom + clientHeight <= screenHeight ? cellBottom : std::max(0, cellTop - clientHeight);
   position = Point{left, top};
 }
 
 FormReply TDoSwapSpecial::OkButtonClick() {
-  const int cell = characterGrid.itemIndex;
-  if (cell < 0 || cell >= kRows * kColumns) return FormReply::Stay();
-  chosen = static_cast<std::uint8_t>(32 + cell);
+  if (!characterGrid.Selectable(characterGrid.selected)) return FormReply::Stay();
+  chosen = static_cast<std::uint8_t>(32 + characterGrid.selected.row * kColumns + characterGrid.selected.column);
   return FormReply::Close(ModalResult::Ok);
 }
 
 // --- TDoSwapKeys ----------------------------------------------------------------
 
-std::string SwapRowText(std::uint8_t character, std::uint8_t produced) {
-  std::string text(1, static_cast<char>(character));
-  text += "    ";
-  if (produced == 0) return text + "none";
-  return text + static_cast<char>(produced);
+std::string SwapCellText(std::uint8_t produced) {
+  return produced == 0 ? std::string("none") : std::string(1, static_cast<char>(produced));
 }
 
 TDoSwapKeys::TDoSwapKeys(Ui& ui, SwapTables tables, bool browse, int screenWidth, int screenHeight)
-    : Form("TDoSwapKeys", "Keyboard Remapper", 8 + 4 * (kGridWidth + 8), 42 + kVisibleRows * kSwapRowHeight + 25),
+    : Form("TDoSwapKeys", "Keyboard Remapper", kNumericLeft + kGridWidth + 8, kButtonTop + 33),
       ui_(ui),
       tables_(tables),
       browse_(browse),
@@ -49,6 +51,10 @@ TDoSwapKeys::TDoSwapKeys(Ui& ui, SwapTables tables, bool browse, int screenWidth
   lowerGrid.onDoubleClick = [this] { return GridDoubleClick(lowerGrid, kSmallTable); };
   punctuationGrid.onDoubleClick = [this] { return GridDoubleClick(punctuationGrid, kPunctuationTable); };
   numericGrid.onDoubleClick = [this] { return GridDoubleClick(numericGrid, kDigitTable); };
+  for (Grid* grid : {&upperGrid, &lowerGrid, &punctuationGrid, &numericGrid}) {
+    grid->rowHeight = kSwapRowHeight;
+    grid->centred = true;
+  }
   okButton.onClick = [] { return FormReply::Close(ModalResult::Ok); };
   helpButton.onClick = [this] {
     if (showHelp) showHelp();
@@ -58,10 +64,14 @@ TDoSwapKeys::TDoSwapKeys(Ui& ui, SwapTables tables, bool browse, int screenWidth
   Refresh();
 }
 
-void TDoSwapKeys::Fill(ListBox& grid, SwapTableSpan table) {
-  grid.items.clear();
-  for (std::size_t i = table.start; i < table.start + table.size; ++i)
-    grid.items.push_back(SwapRowText(static_cast<std::uint8_t>(kSwapAlphabet[i]), tables_[i]));
+void TDoSwapKeys::Fill(Grid& grid, SwapTableSpan table) {
+  for (int row = 0; row < grid.rowCount && static_cast<std::size_t>(row) < table.size; ++row) {
+    const std::size_t position = table.start + static_cast<std::size_t>(row);
+    grid.Text({row, 0}) = std::string(1, kSwapAlphabet[position]);
+    grid.SetBold({row, 0}, true);
+    grid.Text({row, 1}) = SwapCellText(tables_[position]);
+    grid.SetBold({row, 1}, tables_[position] != 0);
+  }
 }
 
 void TDoSwapKeys::Refresh() {
@@ -71,26 +81,26 @@ void TDoSwapKeys::Refresh() {
   Fill(numericGrid, kDigitTable);
 }
 
-std::pair<int, int> TDoSwapKeys::CellOnScreen(const ListBox& grid, int row) const {
+std::pair<int, int> TDoSwapKeys::CellOnScreen(const Grid& grid) const {
+  if (grid.pointedOnScreen) return {grid.pointedOnScreen->top, grid.pointedOnScreen->Bottom()};
   const int formTop = std::max(0, (screenHeight_ - clientHeight) / 2);
-  const int visibleRows = grid.bounds.height / kSwapRowHeight;
-  const int top = formTop + grid.bounds.top + std::min(row, visibleRows - 1) * kSwapRowHeight;
-  return {top, top + kSwapRowHeight};
+  const int row = std::min(grid.pointed.row, grid.RowsShown() - 1);
+  const int top = formTop + grid.bounds.top + Grid::kFrame + row * grid.rowHeight;
+  return {top, top + grid.rowHeight};
 }
 
-FormReply TDoSwapKeys::GridDoubleClick(ListBox& grid, SwapTableSpan table) {
-  const int row = grid.itemIndex;
+FormReply TDoSwapKeys::GridDoubleClick(Grid& grid, SwapTableSpan table) {
+  const int row = grid.pointed.row;
   if (browse_ || row < 0 || static_cast<std::size_t>(row) >= table.size) return FormReply::Stay();
   const std::size_t position = table.start + static_cast<std::size_t>(row);
   TDoSwapSpecial select;
-  const auto [cellTop, cellBottom] = CellOnScreen(grid, row);
+  const auto [cellTop, cellBottom] = CellOnScreen(grid);
   select.Place(tables_[position], screenWidth_, screenHeight_, cellTop, cellBottom);
   if (ui_.RunForm(select) != ModalResult::Ok || !select.chosen) return FormReply::Stay();
   // One byte store: a swap hook already installed uses it from the next key.
   tables_[position] = *select.chosen;
   changed = true;
   Refresh();
-  grid.itemIndex = row;
   return FormReply::Stay();
 }
 

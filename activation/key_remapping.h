@@ -11,6 +11,7 @@
 
 #include "base/key_swap_alphabet.h"
 #include "platform/form.h"
+#include "platform/form_grid.h"
 #include "platform/ui.h"
 #include "store/hook_library.h"
 #include "store/key_swap_file.h"
@@ -22,51 +23,62 @@ namespace tavrix {
 inline constexpr int kSwapRowHeight = 20;
 
 // "Select Character": a grid of 8 rows by 28 columns of the characters 32
-// to 255 (row r, column c holds 32 + 28 r + c); the list holds the cells row
-// by row.
+// to 255 (row r, column c holds 32 + 28 r + c).
 class TDoSwapSpecial : public Form {
  public:
   static constexpr int kRows = 8;
   static constexpr int kColumns = 28;
   static constexpr int kCellWidth = 20;
+  static constexpr int kGridWidth = kColumns * kCellWidth + 2 * Grid::kFrame;
+  static constexpr int kGridHeight = kRows * kSwapRowHeight + 2 * Grid::kFrame;
 
   TDoSwapSpecial();
-  // Selects the cell of `current` (at least the first) and places the
-  // dialog: centred across the screen, just below the cell that was
-  // double-clicked (screen rows `cellTop` to `cellBottom`), or above it when
-  // there is no room below.
+  // The cell that holds `character` (at least the first cell).
+  static GridCell CellOf(std::uint8_t character);
+  // Selects the cell of `current` and places the dialog: centred across the
+  // screen, just below the cell that was double-clicked (screen rows
+  // `cellTop` to `cellBottom`), or above it when there is no room below.
   void Place(std::uint8_t current, int screenWidth, int screenHeight, int cellTop, int cellBottom);
   // "&Ok" or a double click: the selected cell's character is the choice.
   FormReply OkButtonClick();
 
   std::optional<std::uint8_t> chosen;
 
-  ListBox characterGrid{*this, "CharacterGrid", {8, 8, kColumns * kCellWidth, kRows * kSwapRowHeight}};
-  Button okButton{*this, "OkButton", {8 + kColumns * kCellWidth - 158, 8 + kRows * kSwapRowHeight + 8, 75, 25}, "&Ok",
-                  ButtonRole::Default};
-  Button cancelButton{*this, "CancelButton", {8 + kColumns * kCellWidth - 75, 8 + kRows * kSwapRowHeight + 8, 75, 25},
-                      "&Cancel", ButtonRole::Cancel};
+  Grid characterGrid{*this, "CharacterGrid", {8, 8, kGridWidth, kGridHeight}, kRows, kColumns};
+  Button okButton{*this, "OkButton", {kGridWidth - 150, kGridHeight + 16, 75, 25}, "&Ok", ButtonRole::Default};
+  Button cancelButton{*this, "CancelButton", {kGridWidth - 67, kGridHeight + 16, 75, 25}, "&Cancel",
+                      ButtonRole::Cancel};
 };
 
-// The text of one row of a remapper grid: the character, and what it
-// produces ("none" for 0).
-std::string SwapRowText(std::uint8_t character, std::uint8_t produced);
+// What a remapper grid shows for the character a position produces: the
+// character, or "none" for 0.
+std::string SwapCellText(std::uint8_t produced);
 
-// "Keyboard Remapper": four two-column grids, each row a character and what
-// it produces, read live from `tables`. A double click on a row (not in
-// browse mode) chooses a new character through "Select Character", which is
-// stored at once.
+// "Keyboard Remapper": four two-column grids, each row a character on a
+// silver background and what it produces, read from `tables` (bold; "none"
+// in normal weight). A double click on a cell of the second column (not in
+// browse mode) chooses a new character through "Select Character", which
+// is stored at once.
 class TDoSwapKeys : public Form {
  public:
-  static constexpr int kGridWidth = 104;
+  static constexpr int kColumnWidth = 48;
   static constexpr int kVisibleRows = 26;
+  static constexpr int kGridWidth = 2 * kColumnWidth + 2 * Grid::kFrame;
+  // The punctuation grid scrolls: its 31 rows do not fit.
+  static constexpr int kScrollingGridWidth = kGridWidth + Grid::kScrollBarWidth;
+  static constexpr int kGridTop = 26;
+  static constexpr int kGridHeight = kVisibleRows * kSwapRowHeight + 2 * Grid::kFrame;
+  static constexpr int kLowerLeft = 8 + kGridWidth + 8;
+  static constexpr int kPunctuationLeft = kLowerLeft + kGridWidth + 8;
+  static constexpr int kNumericLeft = kPunctuationLeft + kScrollingGridWidth + 8;
+  static constexpr int kButtonTop = kGridTop + kGridHeight + 8;
 
   TDoSwapKeys(Ui& ui, SwapTables tables, bool browse, int screenWidth, int screenHeight);
 
-  // Rebuilds the rows from the tables.
+  // Rebuilds the cells from the tables.
   void Refresh();
-  // A double click on row `row` of the grid of `table`.
-  FormReply GridDoubleClick(ListBox& grid, SwapTableSpan table);
+  // A double click on a cell of the second column of the grid of `table`.
+  FormReply GridDoubleClick(Grid& grid, SwapTableSpan table);
 
   // Set when a double click stored a character.
   bool changed = false;
@@ -74,23 +86,23 @@ class TDoSwapKeys : public Form {
   std::function<void()> showHelp;
 
   Label upperLabel{*this, "UpperLabel", {8, 8, kGridWidth, 16}, "Upper Case"};
-  Label lowerLabel{*this, "LowerLabel", {8 + (kGridWidth + 8), 8, kGridWidth, 16}, "Lower Case"};
-  Label punctuationLabel{*this, "PunctuationLabel", {8 + 2 * (kGridWidth + 8), 8, kGridWidth, 16}, "Punctuation"};
-  Label numericLabel{*this, "NumericLabel", {8 + 3 * (kGridWidth + 8), 8, kGridWidth, 16}, "Numeric"};
-  ListBox upperGrid{*this, "UpperGrid", {8, 26, kGridWidth, kVisibleRows * kSwapRowHeight}};
-  ListBox lowerGrid{*this, "LowerGrid", {8 + (kGridWidth + 8), 26, kGridWidth, kVisibleRows * kSwapRowHeight}};
-  ListBox punctuationGrid{*this, "PunctuationGrid",
-                          {8 + 2 * (kGridWidth + 8), 26, kGridWidth, kVisibleRows * kSwapRowHeight}};
-  ListBox numericGrid{*this, "NumericGrid", {8 + 3 * (kGridWidth + 8), 26, kGridWidth, 10 * kSwapRowHeight}};
-  Button okButton{*this, "OkButton", {8 + 4 * (kGridWidth + 8) - 166, 34 + kVisibleRows * kSwapRowHeight, 75, 25},
-                  "&Ok", ButtonRole::DefaultAndCancel};
-  Button helpButton{*this, "HelpButton", {8 + 4 * (kGridWidth + 8) - 83, 34 + kVisibleRows * kSwapRowHeight, 75, 25},
-                    "&Help"};
+  Label lowerLabel{*this, "LowerLabel", {kLowerLeft, 8, kGridWidth, 16}, "Lower Case"};
+  Label punctuationLabel{*this, "PunctuationLabel", {kPunctuationLeft, 8, kScrollingGridWidth, 16}, "Punctuation"};
+  Label numericLabel{*this, "NumericLabel", {kNumericLeft, 8, kGridWidth, 16}, "Numeric"};
+  Grid upperGrid{*this, "UpperGrid", {8, kGridTop, kGridWidth, kGridHeight}, 26, 2, 1};
+  Grid lowerGrid{*this, "LowerGrid", {kLowerLeft, kGridTop, kGridWidth, kGridHeight}, 26, 2, 1};
+  Grid punctuationGrid{*this, "PunctuationGrid", {kPunctuationLeft, kGridTop, kScrollingGridWidth, kGridHeight}, 31, 2, 1};
+  Grid numericGrid{*this, "NumericGrid", {kNumericLeft, kGridTop, kGridWidth, Grid::OuterHeight(10, kSwapRowHeight)},
+                   10, 2, 1};
+  Button okButton{*this, "OkButton", {kNumericLeft + kGridWidth - 158, kButtonTop, 75, 25}, "&Ok",
+                  ButtonRole::DefaultAndCancel};
+  Button helpButton{*this, "HelpButton", {kNumericLeft + kGridWidth - 75, kButtonTop, 75, 25}, "&Help"};
 
  private:
-  void Fill(ListBox& grid, SwapTableSpan table);
-  // The screen rows of a grid's row, with the remapper centred.
-  std::pair<int, int> CellOnScreen(const ListBox& grid, int row) const;
+  void Fill(Grid& grid, SwapTableSpan table);
+  // The screen rows of the double-clicked cell: where the Ui saw it, or
+  // else in the remapper centred on the screen, its grid not scrolled.
+  std::pair<int, int> CellOnScreen(const Grid& grid) const;
 
   Ui& ui_;
   SwapTables tables_;

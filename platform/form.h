@@ -96,7 +96,7 @@ struct TextSize {
 };
 using TextMeasure = std::function<TextSize(std::string_view text)>;
 
-enum class ControlKind { Label, Edit, Button, CheckBox, RadioButton, ComboBox, ListBox, GroupBox };
+enum class ControlKind { Label, Edit, Button, CheckBox, RadioButton, ComboBox, ListBox, GroupBox, Grid };
 
 // One control of a form. Controls are fields of their form and register
 // with it as they are constructed, in tab order.
@@ -120,7 +120,8 @@ class Control {
   Handler onClick;
   // The user changed the text of an edit or the choice of a combo or list box.
   Handler onChange;
-  // A double click on an item of a list box (the choice has already changed).
+  // A double click on an item of a list box (the choice has already changed),
+  // or on a cell of a grid (platform/form_grid.h).
   Handler onDoubleClick;
   // The right mouse button pressed and released on a button, or on one row
   // of a list box (the list's `itemIndex` is that row then).

@@ -25,11 +25,11 @@ struct Remap {
 };
 
 // The remapper grid that shows `position`, and the row in it.
-std::pair<ListBox*, int> GridRow(TDoSwapKeys& remapper, int position) {
-  const std::pair<ListBox*, SwapTableSpan> grids[] = {{&remapper.upperGrid, kCapitalTable},
-                                                       {&remapper.lowerGrid, kSmallTable},
-                                                       {&remapper.numericGrid, kDigitTable},
-                                                       {&remapper.punctuationGrid, kPunctuationTable}};
+std::pair<Grid*, int> GridRow(TDoSwapKeys& remapper, int position) {
+  const std::pair<Grid*, SwapTableSpan> grids[] = {{&remapper.upperGrid, kCapitalTable},
+                                                    {&remapper.lowerGrid, kSmallTable},
+                                                    {&remapper.numericGrid, kDigitTable},
+                                                    {&remapper.punctuationGrid, kPunctuationTable}};
   for (const auto& [grid, table] : grids) {
     const auto p = static_cast<std::size_t>(position);
     if (p >= table.start && p < table.start + table.size) return {grid, static_cast<int>(p - table.start)};
@@ -78,7 +78,7 @@ int RunRemap(const Arguments& args, std::ostream& out, std::ostream& err) {
 
   session.ui.AnswerForms([&remaps](Form& form) {
     if (auto* select = dynamic_cast<TDoSwapSpecial*>(&form)) {
-      select->characterGrid.itemIndex = remaps.front().to - 32;
+      select->characterGrid.selected = TDoSwapSpecial::CellOf(remaps.front().to);
       remaps.pop_front();
       form.Clicked(select->okButton);
       return;
@@ -87,8 +87,7 @@ int RunRemap(const Arguments& args, std::ostream& out, std::ostream& err) {
     if (remapper == nullptr) return;
     while (!remaps.empty()) {
       const auto [grid, row] = GridRow(*remapper, SwapPosition(remaps.front().from));
-      grid->itemIndex = row;
-      form.DoubleClicked(*grid);
+      DoubleClickGridCell(form, *grid, {row, 1});
     }
     form.Clicked(remapper->okButton);
   });

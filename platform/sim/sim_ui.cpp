@@ -94,8 +94,11 @@ ModalResult SimUi::RunForm(Form& form) {
     if (form.position) line += " at " + std::to_string(form.position->left) + "," + std::to_string(form.position->top);
     trace_.Add(line);
   }
-  ShownForm seen{form.Name(), form.caption, form.position, form.clientWidth, form.clientHeight, {}};
-  for (const Control* control : form.Controls()) seen.texts[control->name] = control->text;
+  ShownForm seen{form.Name(), form.caption, form.position, form.clientWidth, form.clientHeight, {}, {}};
+  for (const Control* control : form.Controls()) {
+    seen.texts[control->name] = control->text;
+    if (control->kind == ControlKind::Grid) seen.selectedCells[control->name] = static_cast<const Grid*>(control)->selected;
+  }
   shown_.push_back(std::move(seen));
 
   openForms_.push_back(&form);

@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/form_grid.h"
 #include "platform/sim/sim_trace.h"
 #include "platform/ui.h"
 
@@ -34,6 +35,7 @@ class SimUi : public Ui {
     int clientWidth = 0;
     int clientHeight = 0;
     std::map<std::string, std::string> texts;  // control name -> text
+    std::map<std::string, GridCell> selectedCells;  // grid name -> its selected cell
   };
 
   explicit SimUi(SimTrace& trace);

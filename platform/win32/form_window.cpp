@@ -1,7 +1,10 @@
 #include "platform/win32/form_window.h"
 
 #include "base/private_messages.h"
+#include "platform/form_grid.h"
+#include "platform/win32/control_hints.h"
 #include "platform/win32/foreground_handover.h"
+#include "platform/win32/grid_window.h"
 #include "platform/win32/message_pump.h"
 
 namespace tavrix {
@@ -92,6 +95,8 @@ ControlClass ClassOf(const Control& control) {
     }
     case ControlKind::GroupBox:
       return {"BUTTON", BS_GROUPBOX, 0};
+    case ControlKind::Grid:
+      return {kGridClassName, WS_TABSTOP, WS_EX_CLIENTEDGE};
   }
   return {"STATIC", 0, 0};
 }
@@ -355,6 +360,12 @@ bool FormWindow::Create() {
       }
     }
   }
+  std::vector<std::pair<HWND, std::string>> hints;
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    if (controls[i]->kind == ControlKind::Button && !static_cast<const Button*>(controls[i])->hint.empty())
+      hints.emplace_back(controls_[i], static_cast<const Button*>(controls[i])->hint);
+  }
+  AddControlHints(window_, hints);
   CopyIn();
   return true;
 }
@@ -364,6 +375,15 @@ HWND FormWindow::CreateControl(const Control& control, int id) {
   const Bounds b = Scaled(control.bounds);
   // A drop-down list gets its rows in Place, once its font is set.
   const int height = control.kind == ControlKind::ComboBox ? b.height * 8 : b.height;
+  if (control.kind == ControlKind::Grid) {
+    const auto& grid = static_cast<const Grid&>(control);
+    HWND handle = CreateGridWindow(window_, id, b, c.style, c.exStyle, grid, ScaledPixels(grid.rowHeight),
+                                   [this, id](GridAction action, GridCell cell, std::optional<Bounds> onScreen) {
+                                     OnGridAction(id, action, cell, onScreen);
+                                   });
+    if (handle != nullptr) SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(FormFont()), FALSE);
+    return handle;
+  }
   HWND handle = CreateWindowExA(c.exStyle, c.className, control.kind == ControlKind::Edit ? "" : control.text.c_str(),
                                 WS_CHILD | c.style, b.left, b.top, b.width, height, window_,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
@@ -441,6 +461,9 @@ void FormWindow::CopyIn() {
         }
         break;
       }
+      case ControlKind::Grid:
+        RefreshGridWindow(handle);
+        break;
       default:
         SetTextIfChanged(handle, control.text);
         break;
@@ -604,6 +627,27 @@ void FormWindow::OnCommand(int id, int notification) {
   }
   CopyOut();
   if (control.onChange) Apply(form_.Changed(control));
+}
+
+// A click, double click or arrow key on a grid: the grid's rules and the
+// form's handlers decide, and the window then shows the result.
+void FormWindow::OnGridAction(int id, GridAction action, GridCell cell, std::optional<Bounds> onScreen) {
+  if (copyingIn_ || !running_) return;
+  const int index = id - kFirstId;
+  if (index < 0 || index >= static_cast<int>(form_.Controls().size())) return;
+  auto& grid = static_cast<Grid&>(*form_.Controls()[static_cast<std::size_t>(index)]);
+  CopyOut();
+  switch (action) {
+    case GridAction::Click:
+      Apply(ClickGridCell(form_, grid, cell));
+      return;
+    case GridAction::DoubleClick:
+      Apply(DoubleClickGridCell(form_, grid, cell, onScreen));
+      return;
+    case GridAction::Move:
+      Apply(MoveGridSelection(form_, grid, cell.row, cell.column));
+      return;
+  }
 }
 
 ModalResult FormWindow::ShowModal(HWND owner) {

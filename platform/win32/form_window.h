@@ -6,11 +6,13 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/desktop.h"
 #include "platform/form.h"
+#include "platform/win32/grid_window.h"
 #include "platform/win32/windows_api.h"
 
 namespace tavrix {
@@ -79,6 +81,7 @@ class FormWindow {
   bool OnMenuCommand(int id);
   // A drop-down list's window height: its closed height and its rows.
   int ComboHeight(HWND handle, const ComboBox& combo, int closedHeight) const;
+  void OnGridAction(int id, GridAction action, GridCell cell, std::optional<Bounds> onScreen);
 
   Form& form_;
   HWND window_ = nullptr;

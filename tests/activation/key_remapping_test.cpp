@@ -11,11 +11,13 @@
 #include "platform/sim/sim_trace.h"
 #include "platform/sim/sim_ui.h"
 #include "store/recording_hook_library.h"
+#include "tests/support/grid_rows.h"
 #include "tests/support/scratch_folder.h"
 
 namespace tavrix {
 namespace {
 
+using test_support::GridRow;
 using test_support::ScratchFolder;
 
 class FakeLock : public FileLockHolder {
@@ -34,15 +36,13 @@ class KeyRemappingTest : public ::testing::Test {
   // `character` there (0: Cancel); then closes the remapper with Ok.
   void UserRemaps(std::string grid, int row, std::uint8_t character) {
     ui.AnswerForm("TDoSwapKeys", [this, grid, row](Form& form) {
-      auto& list = static_cast<ListBox&>(*form.Find(grid));
-      list.itemIndex = row;
-      form.DoubleClicked(list);
+      DoubleClickGridCell(form, static_cast<Grid&>(*form.Find(grid)), {row, 1});
       form.Clicked(*form.Find("OkButton"));
     });
     ui.AnswerForm("TDoSwapSpecial", [character](Form& form) {
       auto& select = static_cast<TDoSwapSpecial&>(form);
       if (character == 0) return (void)form.Clicked(select.cancelButton);
-      select.characterGrid.itemIndex = character - 32;
+      select.characterGrid.selected = TDoSwapSpecial::CellOf(character);
       form.Clicked(select.okButton);
     });
   }
@@ -65,13 +65,47 @@ class KeyRemappingTest : public ::testing::Test {
 
 TEST_F(KeyRemappingTest, SelectCharacterHoldsTheCharacters32To255RowByRow) {
   TDoSwapSpecial select;
-  ASSERT_EQ(select.characterGrid.items.size(), 224u);
+  ASSERT_EQ(select.characterGrid.rowCount, 8);
+  ASSERT_EQ(select.characterGrid.columnCount, 28);
   const struct {
     int row, column;
     char c;
-  } cells[] = {{0, 0, ' '}, {0, 27, ' ' + 27}, {1, 0, ' ' + 28}, {7, 27, '\xFF'}};
-  for (const auto& cell : cells)
-    EXPECT_EQ(select.characterGrid.items[static_cast<std::size_t>(cell.row * 28 + cell.column)], std::string(1, cell.c));
+  } cells[] = {{0, 0, ' '}, {0, 27, ' ' + 27}, {1, 0, ' ' + 28}, {2, 9, 'a'}, {7, 27, '\xFF'}};
+  for (const auto& cell : cells) {
+    EXPECT_EQ(select.characterGrid.Text({cell.row, cell.column}), std::string(1, cell.c));
+    EXPECT_EQ(TDoSwapSpecial::CellOf(static_cast<std::uint8_t>(cell.c)), (GridCell{cell.row, cell.column}));
+  }
+}
+
+// The arrow keys move the selection, and Ok or a double click chooses the
+// selected cell's character; Cancel chooses nothing.
+TEST_F(KeyRemappingTest, SelectCharacterChoosesTheSelectedCell) {
+  const struct {
+    const char* name;
+    int rows, columns;  // the arrow keys pressed from "a"
+    const char* close;  // "ok", "double" (on the selected cell) or "cancel"
+    int chosen;         // -1: none
+  } cases[] = {
+      {"Ok on the current character", 0, 0, "ok", 'a'},
+      {"Right", 0, 1, "ok", 'b'},
+      {"Down: the row below", 1, 0, "ok", 'a' + 28},
+      {"Up stops at the first row", -3, 0, "ok", ')'},
+      {"Left stops at the first column", 0, -20, "ok", 'X'},
+      {"double click", 0, 2, "double", 'c'},
+      {"Cancel", 0, 1, "cancel", -1},
+  };
+  for (const auto& c : cases) {
+    TDoSwapSpecial select;
+    select.Place('a', 1024, 768, 100, 120);
+    MoveGridSelection(select, select.characterGrid, c.rows, 0);
+    MoveGridSelection(select, select.characterGrid, 0, c.columns);
+    const std::string close = c.close;
+    if (close == "ok") select.Click(select.okButton);
+    if (close == "double") DoubleClickGridCell(select, select.characterGrid, select.characterGrid.selected);
+    if (close == "cancel") select.Click(select.cancelButton);
+    EXPECT_EQ(select.modalResult, c.chosen < 0 ? ModalResult::Cancel : ModalResult::Ok) << c.name;
+    EXPECT_EQ(select.chosen ? *select.chosen : -1, c.chosen) << c.name;
+  }
 }
 
 TEST_F(KeyRemappingTest, SelectCharacterOpensOnTheCurrentCharacterBelowOrAboveTheCell) {
@@ -90,7 +124,7 @@ TEST_F(KeyRemappingTest, SelectCharacterOpensOnTheCurrentCharacterBelowOrAboveTh
   for (const auto& c : cases) {
     TDoSwapSpecial select;
     select.Place(c.current, 1024, 768, c.cellTop, c.cellTop + 20);
-    EXPECT_EQ(select.characterGrid.itemIndex, c.expectedIndex) << c.name;
+    EXPECT_EQ(select.characterGrid.selected, (GridCell{c.expectedIndex / 28, c.expectedIndex % 28})) << c.name;
     ASSERT_TRUE(select.position) << c.name;
     EXPECT_EQ(select.position->left, (1024 - select.clientWidth) / 2) << c.name;
     EXPECT_EQ(select.position->top, c.below ? c.cellTop + 20 : c.cellTop - select.clientHeight) << c.name;
@@ -101,14 +135,21 @@ TEST_F(KeyRemappingTest, TheGridsShowEachCharacterAndWhatItProduces) {
   keySwap.SwapTables()[SwapPosition('a')] = 'b';
   keySwap.SwapTables()[SwapPosition('}')] = 0;
   TDoSwapKeys remapper(ui, keySwap.SwapTables(), false, 1024, 768);
-  EXPECT_EQ(remapper.upperGrid.items.size(), 26u);
-  EXPECT_EQ(remapper.lowerGrid.items.size(), 26u);
-  EXPECT_EQ(remapper.punctuationGrid.items.size(), 31u);
-  EXPECT_EQ(remapper.numericGrid.items.size(), 10u);
-  EXPECT_EQ(remapper.upperGrid.items[0], SwapRowText('A', 'A'));
-  EXPECT_EQ(remapper.lowerGrid.items[0], SwapRowText('a', 'b'));
-  EXPECT_EQ(remapper.punctuationGrid.items[29], "}    none");
-  EXPECT_EQ(remapper.numericGrid.items[9], SwapRowText('9', '9'));
+  const struct {
+    const Grid& grid;
+    int rows;
+    int row;
+    const char* shown;
+  } cases[] = {
+      {remapper.upperGrid, 26, 0, "*A*|*A*"},        {remapper.lowerGrid, 26, 0, "*a*|*b*"},
+      {remapper.lowerGrid, 26, 25, "*z*|*z*"},       {remapper.punctuationGrid, 31, 0, "* *|* *"},
+      {remapper.punctuationGrid, 31, 29, "*}*|none"}, {remapper.numericGrid, 10, 9, "*9*|*9*"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.grid.rowCount, c.rows) << c.grid.name;
+    EXPECT_EQ(c.grid.fixedColumns, 1) << c.grid.name;
+    EXPECT_EQ(GridRow(c.grid, c.row), c.shown) << c.grid.name << " row " << c.row;
+  }
 }
 
 TEST_F(KeyRemappingTest, AChosenCharacterIsStoredAtOnce) {
@@ -130,38 +171,56 @@ TEST_F(KeyRemappingTest, AChosenCharacterIsStoredAtOnce) {
   for (const auto& c : cases) {
     InitSwapKeys(keySwap.SwapTables());
     TDoSwapKeys remapper(ui, keySwap.SwapTables(), false, 1024, 768);
-    auto& grid = static_cast<ListBox&>(*remapper.Find(c.grid));
+    auto& grid = static_cast<Grid&>(*remapper.Find(c.grid));
     ui.AnswerForm("TDoSwapSpecial", [&](Form& form) {
       EXPECT_EQ(Produces(c.from), c.from) << c.name;  // nothing stored before the choice
       auto& select = static_cast<TDoSwapSpecial&>(form);
       if (c.choice == 0) return (void)form.Clicked(select.cancelButton);
-      select.characterGrid.itemIndex = c.choice - 32;
-      form.DoubleClicked(select.characterGrid);
+      DoubleClickGridCell(form, select.characterGrid, TDoSwapSpecial::CellOf(c.choice));
     });
-    grid.itemIndex = c.row;
-    remapper.DoubleClicked(grid);
+    DoubleClickGridCell(remapper, grid, {c.row, 1});
     EXPECT_EQ(Produces(c.from), c.produced) << c.name;
     EXPECT_EQ(remapper.changed, c.changed) << c.name;
-    EXPECT_EQ(grid.items[static_cast<std::size_t>(c.row)], SwapRowText(static_cast<std::uint8_t>(c.from), c.produced))
-        << c.name;
+    EXPECT_EQ(grid.Text({c.row, 1}), SwapCellText(c.produced)) << c.name;
   }
 }
 
-TEST_F(KeyRemappingTest, SelectCharacterShowsBelowTheRowOfTheCenteredRemapper) {
-  TDoSwapKeys remapper(ui, keySwap.SwapTables(), false, 1024, 768);
-  remapper.lowerGrid.itemIndex = 2;
-  remapper.DoubleClicked(remapper.lowerGrid);
-  const auto shown = ui.Shown("TDoSwapSpecial");
-  ASSERT_EQ(shown.size(), 1u);
-  const int rowBottom = (768 - remapper.clientHeight) / 2 + remapper.lowerGrid.bounds.top + 3 * kSwapRowHeight;
-  ASSERT_TRUE(shown[0].position);
-  EXPECT_EQ(shown[0].position->top, rowBottom);
+// Only a cell of the second column opens "Select Character", on the
+// position's current character, just below the cell: where the Ui saw it,
+// else in the centred remapper.
+TEST_F(KeyRemappingTest, ADoubleClickOnTheSecondColumnOpensSelectCharacterBelowTheCell) {
+  keySwap.SwapTables()[SwapPosition('c')] = 'x';
+  const int centredTop = (768 - TDoSwapKeys(ui, keySwap.SwapTables(), false, 1024, 768).clientHeight) / 2;
+  const int cellTop = centredTop + TDoSwapKeys::kGridTop + Grid::kFrame + 2 * kSwapRowHeight;
+  const struct {
+    const char* name;
+    int column;
+    std::optional<Bounds> onScreen;
+    bool opens;
+    int top;
+  } cases[] = {
+      {"first column", 0, std::nullopt, false, 0},
+      {"second column", 1, std::nullopt, true, cellTop + kSwapRowHeight},
+      {"second column, seen on the screen", 1, Bounds{300, 200, 48, 25}, true, 225},
+      {"seen near the bottom: above it", 1, Bounds{300, 700, 48, 25}, true, 700 - TDoSwapSpecial().clientHeight},
+  };
+  for (const auto& c : cases) {
+    TDoSwapKeys remapper(ui, keySwap.SwapTables(), false, 1024, 768);
+    const std::size_t before = ui.Shown("TDoSwapSpecial").size();
+    DoubleClickGridCell(remapper, remapper.lowerGrid, {2, c.column}, c.onScreen);
+    const auto shown = ui.Shown("TDoSwapSpecial");
+    ASSERT_EQ(shown.size(), before + (c.opens ? 1 : 0)) << c.name;
+    EXPECT_EQ(remapper.lowerGrid.selected, (GridCell{c.opens ? 2 : 0, 1})) << c.name;
+    if (!c.opens) continue;
+    ASSERT_TRUE(shown.back().position) << c.name;
+    EXPECT_EQ(shown.back().position->top, c.top) << c.name;
+    EXPECT_EQ(shown.back().selectedCells.at("CharacterGrid"), TDoSwapSpecial::CellOf('x')) << c.name;
+  }
 }
 
 TEST_F(KeyRemappingTest, InBrowseModeTheRemapperOnlyShowsTheTables) {
   TDoSwapKeys remapper(ui, keySwap.SwapTables(), true, 1024, 768);
-  remapper.lowerGrid.itemIndex = 0;
-  remapper.DoubleClicked(remapper.lowerGrid);
+  DoubleClickGridCell(remapper, remapper.lowerGrid, {0, 1});
   EXPECT_TRUE(ui.Shown("TDoSwapSpecial").empty());
   EXPECT_FALSE(remapper.changed);
   EXPECT_EQ(Produces('a'), 'a');

@@ -47,6 +47,12 @@
 //                                             window (the one it shows when no desktop
 //                                             offers a tray), left to right: the screen
 //                                             middle of the icon; waits for a first icon
+//   program_probe grid-cell-point CLASS N ROW COLUMN
+//                                             print "X Y": the screen point in the middle of
+//                                             that cell of the N-th grid (0 first) of the
+//                                             window, scrolled into view
+//   program_probe grid-selected CLASS N       print "ROW COLUMN", the N-th grid's selected cell
+//   program_probe hint-count CLASS            print how many hints (tooltip tools) the window has
 #include <windows.h>
 #include <commctrl.h>
 #include <winspool.h>
@@ -57,6 +63,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/win32/grid_window.h"
 #include "tests/e2e/tool_waits.h"
 #include <vector>
 
@@ -543,13 +550,76 @@ int trayIcons(DWORD timeoutMs) {
   return 0;
 }
 
+// The N-th grid (from 0, in creation order) of the window in front of that class.
+HWND gridOf(const char* windowClass, int n) {
+  const HWND window = requireWindow(windowClass);
+  if (window == nullptr) return nullptr;
+  for (HWND child = FindWindowExA(window, nullptr, tavrix::kGridClassName, nullptr); child != nullptr;
+       child = FindWindowExA(window, child, tavrix::kGridClassName, nullptr)) {
+    if (n-- == 0) return child;
+  }
+  std::fprintf(stderr, "no such grid in the window of class %s\n", windowClass);
+  return nullptr;
+}
+
+int gridCellPoint(const char* windowClass, int n, int row, int column) {
+  const HWND grid = gridOf(windowClass, n);
+  if (grid == nullptr) return 1;
+  DWORD_PTR answer = 0;
+  if (SendMessageTimeoutA(grid, tavrix::kGridCellPoint, static_cast<WPARAM>(row), static_cast<LPARAM>(column),
+                          SMTO_ABORTIFHUNG, 5000, &answer) == 0 ||
+      static_cast<LRESULT>(answer) == -1) {
+    std::fprintf(stderr, "the grid has no cell %d,%d\n", row, column);
+    return 1;
+  }
+  POINT middle{static_cast<short>(LOWORD(answer)), static_cast<short>(HIWORD(answer))};
+  ClientToScreen(grid, &middle);
+  std::printf("%ld %ld\n", middle.x, middle.y);
+  return 0;
+}
+
+int gridSelected(const char* windowClass, int n) {
+  const HWND grid = gridOf(windowClass, n);
+  DWORD_PTR answer = 0;
+  if (grid == nullptr ||
+      SendMessageTimeoutA(grid, tavrix::kGridSelectedCell, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer) == 0)
+    return 1;
+  std::printf("%d %d\n", static_cast<int>(LOWORD(answer)), static_cast<int>(HIWORD(answer)));
+  return 0;
+}
+
+struct HintSearch {
+  HWND owner;
+  int tools;
+};
+
+BOOL CALLBACK countHints(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<HintSearch*>(context);
+  char className[64] = {};
+  GetClassNameA(window, className, sizeof className);
+  if (lstrcmpiA(className, TOOLTIPS_CLASSA) == 0 && GetWindow(window, GW_OWNER) == search->owner)
+    search->tools += static_cast<int>(SendMessageA(window, TTM_GETTOOLCOUNT, 0, 0));
+  return TRUE;
+}
+
+int hintCount(const char* windowClass) {
+  const HWND window = requireWindow(windowClass);
+  if (window == nullptr) return 1;
+  HintSearch search{window, 0};
+  EnumWindows(countHints, reinterpret_cast<LPARAM>(&search));
+  std::printf("%d\n", search.tools);
+  return 0;
+}
+
 int usage() {
   std::fprintf(stderr,
                "usage: program_probe wait-window CLASS [MS] | caption CLASS | menu CLASS | list CLASS"
                " | message-box TEXT [MS [ok|yes|no]] | post CLASS MESSAGE [WPARAM [LPARAM]] | wait-gone CLASS [MS]"
                " | exists CLASS [MS] | handle CLASS [CHILD] | hold mutex|mapping NAME MS | ping CLASS [MS] | wait-hidden CLASS [MS]"
                " | column-edge CLASS COLUMN | selected CLASS | button-point CLASS TEXT [MS]"
-               " | list-item-point CLASS N ITEM | tray-icons [MS]\n");
+               " | list-item-point CLASS N ITEM | tray-icons [MS]"
+               " | grid-cell-point CLASS N ROW COLUMN | grid-selected CLASS N"
+               " | hint-count CLASS\n");
   return 2;
 }
 
@@ -578,5 +648,9 @@ int main(int argc, char** argv) {
   if (command == "memo-text") return memoText(argv[2]);
   if (command == "button-point" && argc >= 4) return buttonPoint(argv[2], argv[3], timeoutArg(argc, argv, 4));
   if (command == "list-item-point" && argc >= 5) return listItemPoint(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
+  if (command == "grid-cell-point" && argc >= 6)
+    return gridCellPoint(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
+  if (command == "grid-selected" && argc >= 4) return gridSelected(argv[2], std::atoi(argv[3]));
+  if (command == "hint-count") return hintCount(argv[2]);
   return usage();
 }

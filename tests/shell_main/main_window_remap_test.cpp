@@ -16,13 +16,12 @@ class RemapTest : public MainWindowTest {
   void UserRemaps(char from, char to) {
     ui.AnswerForm("TDoSwapKeys", [from](Form& form) {
       auto& remapper = static_cast<TDoSwapKeys&>(form);
-      remapper.lowerGrid.itemIndex = from - 'a';
-      form.DoubleClicked(remapper.lowerGrid);
+      DoubleClickGridCell(form, remapper.lowerGrid, {from - 'a', 1});
       form.Clicked(remapper.okButton);
     });
     ui.AnswerForm("TDoSwapSpecial", [to](Form& form) {
       auto& select = static_cast<TDoSwapSpecial&>(form);
-      select.characterGrid.itemIndex = to - 32;
+      select.characterGrid.selected = TDoSwapSpecial::CellOf(static_cast<std::uint8_t>(to));
       form.Clicked(select.okButton);
     });
   }
