@@ -53,6 +53,8 @@
 //                                             window, scrolled into view
 //   program_probe grid-selected CLASS N       print "ROW COLUMN", the N-th grid's selected cell
 //   program_probe hint-count CLASS            print how many hints (tooltip tools) the window has
+//   program_probe hint-shown CLASS [MS]       print the hint of the window's tooltip once it
+//                                             shows (the mouse resting on a control)
 #include <windows.h>
 #include <commctrl.h>
 #include <winspool.h>
@@ -611,6 +613,62 @@ int hintCount(const char* windowClass) {
   return 0;
 }
 
+struct ShownHint {
+  HWND owner;
+  HWND tooltip;
+};
+
+BOOL CALLBACK findShownHint(HWND window, LPARAM context) {
+  auto* search = reinterpret_cast<ShownHint*>(context);
+  char className[64] = {};
+  GetClassNameA(window, className, sizeof className);
+  if (lstrcmpiA(className, TOOLTIPS_CLASSA) != 0 || GetWindow(window, GW_OWNER) != search->owner ||
+      !IsWindowVisible(window))
+    return TRUE;
+  search->tooltip = window;
+  return FALSE;
+}
+
+// The tooltip belongs to another process: the tool structure and its text
+// buffer must live in that process's memory.
+int hintShown(const char* windowClass, DWORD timeoutMs) {
+  const HWND window = requireWindow(windowClass);
+  if (window == nullptr) return 1;
+  ShownHint search{window, nullptr};
+  waitFor(
+      [&] {
+        EnumWindows(findShownHint, reinterpret_cast<LPARAM>(&search));
+        return search.tooltip != nullptr;
+      },
+      timeoutMs);
+  if (search.tooltip == nullptr) {
+    std::fprintf(stderr, "no hint shows over the window of class %s\n", windowClass);
+    return 1;
+  }
+  DWORD processId = 0;
+  GetWindowThreadProcessId(search.tooltip, &processId);
+  const HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+  constexpr SIZE_T kTextSize = 512;
+  auto* remote = process != nullptr ? static_cast<char*>(VirtualAllocEx(process, nullptr, sizeof(TTTOOLINFOA) + kTextSize,
+                                                                         MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE))
+                                    : nullptr;
+  char text[kTextSize] = {};
+  TTTOOLINFOA tool{};
+  tool.cbSize = TTTOOLINFOA_V1_SIZE;
+  tool.lpszText = remote + sizeof(TTTOOLINFOA);
+  const bool read = remote != nullptr && WriteProcessMemory(process, remote, &tool, sizeof tool, nullptr) &&
+                    SendMessageA(search.tooltip, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(remote)) != 0 &&
+                    ReadProcessMemory(process, remote + sizeof(TTTOOLINFOA), text, kTextSize - 1, nullptr);
+  if (remote != nullptr) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  if (process != nullptr) CloseHandle(process);
+  if (!read) {
+    std::fprintf(stderr, "cannot read the hint\n");
+    return 1;
+  }
+  std::printf("%s\n", text);
+  return 0;
+}
+
 int usage() {
   std::fprintf(stderr,
                "usage: program_probe wait-window CLASS [MS] | caption CLASS | menu CLASS | list CLASS"
@@ -619,7 +677,7 @@ int usage() {
                " | column-edge CLASS COLUMN | selected CLASS | button-point CLASS TEXT [MS]"
                " | list-item-point CLASS N ITEM | tray-icons [MS]"
                " | grid-cell-point CLASS N ROW COLUMN | grid-selected CLASS N"
-               " | hint-count CLASS\n");
+               " | hint-count CLASS | hint-shown CLASS [MS]\n");
   return 2;
 }
 
@@ -652,5 +710,6 @@ int main(int argc, char** argv) {
     return gridCellPoint(argv[2], std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]));
   if (command == "grid-selected" && argc >= 4) return gridSelected(argv[2], std::atoi(argv[3]));
   if (command == "hint-count") return hintCount(argv[2]);
+  if (command == "hint-shown") return hintShown(argv[2], timeoutArg(argc, argv, 3));
   return usage();
 }
