@@ -145,10 +145,6 @@ TDoBuildMenu::TDoBuildMenu(MacroRecord& record, bool existing, std::string hotKe
   mySpeed.onClick = [this] { return IconClick(); };
   mySpeed.onRightClick = [this] { return IconRightClick(); };
   okButton.onClick = [this] { return OkButtonClick(); };
-  helpButton.onClick = [this] {
-    if (showHelp) showHelp("Build Macro Menu");
-    return FormReply::Stay();
-  };
   activeControl = &nickName;
   FillLists();
   ShowIcon();
@@ -332,11 +328,9 @@ FormReply TDoBuildMenu::OkButtonClick() {
 // --- Callers ----------------------------------------------------------------------
 
 BuildMenuOutcome RunBuildMacroMenu(Ui& ui, const MacroIndex& index, IconFiles* icons, MacroRecord& record,
-                                   bool existing, const std::function<std::string(int)>& quickInfo,
-                                   const std::function<void(const std::string&)>& showHelp) {
+                                   bool existing, const std::function<std::string(int)>& quickInfo) {
   TDoBuildMenu form(record, existing, HotKeyName(record.Activation()), index, ui, icons);
   form.quickInfo = quickInfo;
-  form.showHelp = showHelp;
   if (ui.RunForm(form) != ModalResult::Ok || !form.ok) return {};
   return {true, form.trayChanged};
 }

@@ -105,7 +105,6 @@ class TDoBuildMenu : public Form {
   std::string iconName = kMenuIconName;
   // Shows the quick information of a macro; none: a short summary.
   std::function<std::string(int macro)> quickInfo;
-  std::function<void(const std::string& keyword)> showHelp;
 
   Label keyCaption{*this, "KeyCaption", {8, 10, 60, 16}, "Hot Key:"};
   Label hotKeyLabel{*this, "HotKeyLabel", {72, 10, 200, 16}, ""};
@@ -131,7 +130,7 @@ class TDoBuildMenu : public Form {
   ListBox availableList{*this, "AvailableList", {344, 130, 250, 240}};
   Button okButton{*this, "OkButton", {278, 380, 75, 25}, "&Ok", ButtonRole::Default};
   Button cancelButton{*this, "CancelButton", {361, 380, 75, 25}, "&Cancel", ButtonRole::Cancel};
-  Button helpButton{*this, "HelpButton", {444, 380, 75, 25}, "&Help"};
+  Button helpButton{*this, "HelpButton", {444, 380, 75, 25}, "&Help", ButtonRole::Help};
 
  private:
   FormReply PutIntoMenu(int at);
@@ -159,11 +158,9 @@ struct BuildMenuOutcome {
 // for a new menu `record`'s `Activation` is the menu's hot key, and the
 // dialog shows its name. Ok leaves the finished record in `record`; the
 // caller saves it (`SaveNewPopupMenu` or `SavePopupMenu`).
-// `quickInfo` gives a macro's quick information, `showHelp` opens the help
-// file at a keyword.
+// `quickInfo` gives a macro's quick information.
 BuildMenuOutcome RunBuildMacroMenu(Ui& ui, const MacroIndex& index, IconFiles* icons, MacroRecord& record,
-                                   bool existing, const std::function<std::string(int)>& quickInfo = {},
-                                   const std::function<void(const std::string&)>& showHelp = {});
+                                   bool existing, const std::function<std::string(int)>& quickInfo = {});
 
 // A new menu made by the builder: the count is raised and published, then
 // the record is appended. The macro number it got, or 0 when the save failed

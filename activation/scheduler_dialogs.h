@@ -37,7 +37,7 @@ class TWordletOptions : public Form {
   CheckBox caseBox{*this, "CaseBox", {12, 88, 200, 17}, "Case &Sensitive"};
   Button okButton{*this, "OkButton", {12, 118, 75, 25}, "&Ok", ButtonRole::Default};
   Button cancelButton{*this, "CancelButton", {95, 118, 75, 25}, "&Cancel", ButtonRole::Cancel};
-  Button helpButton{*this, "HelpButton", {178, 118, 75, 25}, "&Help"};
+  Button helpButton{*this, "HelpButton", {178, 118, 75, 25}, "&Help", ButtonRole::Help};
 };
 
 // Reads a time field ("09:05AM", "22:30", "10:30 PM") into the record's

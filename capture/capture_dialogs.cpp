@@ -95,10 +95,6 @@ void TCaptureOptionsForm::ApplyEnabling() {
 TCaptureDefaults::TCaptureDefaults() : TCaptureOptionsForm("TCaptureDefaults", "Capture Defaults", 300, 333) {
   activeControl = &keysBox;
   okButton.onClick = [] { return FormReply::Close(ModalResult::Ok); };
-  helpButton.onClick = [this] {
-    if (showHelp) showHelp();
-    return FormReply::Stay();
-  };
 }
 
 // --- Capture Macro ------------------------------------------------------------
@@ -106,10 +102,6 @@ TCaptureDefaults::TCaptureDefaults() : TCaptureOptionsForm("TCaptureDefaults", "
 TCaptureKeys::TCaptureKeys() : TCaptureOptionsForm("TCaptureKeys", "Capture Macro", 584, 272) {
   activeControl = &nickName;
   startButton.onClick = [] { return FormReply::Close(ModalResult::Ok); };
-  helpButton.onClick = [this] {
-    if (showHelp) showHelp();
-    return FormReply::Stay();
-  };
 }
 
 void TCaptureKeys::Prepare(const CaptureSettings& defaults) {
@@ -138,10 +130,6 @@ TCapComplete::TCapComplete(Ui& ui, const MacroIndex& index, MacroRecord& record,
   FillKeyList(keyList, index);
   hotKeyEntry.onHotKey = [this](int code) {
     HotKeyPressed(code);
-    return FormReply::Stay();
-  };
-  helpButton.onClick = [this] {
-    if (showHelp) showHelp();
     return FormReply::Stay();
   };
   activeControl = &hotKeyEntry;

@@ -30,8 +30,6 @@ class TCaptureOptionsForm : public Form {
  public:
   TCaptureOptionsForm(std::string name, std::string caption, int width, int height);
 
-  // Opens the program's help ("&Help").
-  std::function<void()> showHelp;
 
   void Load(const CaptureSettings& settings);
   // The controls' values over `settings` (the speed: Quadruple 4, else
@@ -63,7 +61,7 @@ class TCaptureDefaults : public TCaptureOptionsForm {
   CheckBox promptBox{*this, "PromptBox", {12, 272, 220, 17}, "P&rompt on Capture"};
   Button okButton{*this, "OkButton", {12, 300, 75, 25}, "&Ok", ButtonRole::Default};
   Button cancelButton{*this, "CancelButton", {95, 300, 75, 25}, "&Cancel", ButtonRole::Cancel};
-  Button helpButton{*this, "HelpButton", {178, 300, 75, 25}, "&Help"};
+  Button helpButton{*this, "HelpButton", {178, 300, 75, 25}, "&Help", ButtonRole::Help};
 };
 
 // "Capture Macro": the options for one capture of a known macro. The opener
@@ -88,7 +86,7 @@ class TCaptureKeys : public TCaptureOptionsForm {
   Edit nickName{*this, "NickName", {310, 114, 260, 21}, 50};
   Button startButton{*this, "StartButton", {310, 238, 100, 25}, "&Start Capture", ButtonRole::Default};
   Button cancelButton{*this, "CancelButton", {418, 238, 75, 25}, "&Cancel", ButtonRole::Cancel};
-  Button helpButton{*this, "HelpButton", {501, 238, 75, 25}, "&Help"};
+  Button helpButton{*this, "HelpButton", {501, 238, 75, 25}, "&Help", ButtonRole::Help};
 };
 
 // "Capture Complete": the activation, nickname and scope of a macro just
@@ -101,8 +99,6 @@ class TCapComplete : public Form {
   void ShowMode();
   // A hot key pressed while the entry field has the focus (message 1).
   void HotKeyPressed(int code);
-  // Opens the program's help ("&Help").
-  std::function<void()> showHelp;
   FormReply OkButtonClick();
 
   Label titleLabel{*this, "TitleLabel", {12, 8, 300, 20}, "Macro Capture Complete"};
@@ -123,7 +119,7 @@ class TCapComplete : public Form {
   Label wordletLabel{*this, "WordletLabel", {12, 134, 100, 16}, "Wordlet Name"};
   Edit wordletName{*this, "WordletName", {12, 152, 120, 21}, 10};
   Button okButton{*this, "OkButton", {96, 420, 75, 25}, "&Ok", ButtonRole::Default};
-  Button helpButton{*this, "HelpButton", {180, 420, 75, 25}, "&Help"};
+  Button helpButton{*this, "HelpButton", {180, 420, 75, 25}, "&Help", ButtonRole::Help};
 
  private:
   FormReply KeyListClick();

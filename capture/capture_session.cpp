@@ -125,7 +125,6 @@ bool CaptureSession::DoCapture(int selected, const CaptureSettings& defaults) {
   MacroRecord record;
   if (!env_.file.ReadRecord(selected, record)) return false;
   TCaptureKeys dialog;
-  dialog.showHelp = [this] { env_.host.ShowHelp(); };
   dialog.macroNumber = selected;
   dialog.existingMacro = true;
   if (scope != kScopeGlobal) {
@@ -150,7 +149,6 @@ bool CaptureSession::CaptureNewMacro(MacroRecord& record, int n, bool noGlobal, 
   auto hold = std::make_unique<SyncFileHold>(env_.host);
   if (!hold->Taken()) return false;
   TCaptureKeys dialog;
-  dialog.showHelp = [this] { env_.host.ShowHelp(); };
   dialog.macroNumber = n;
   dialog.existingMacro = false;
   dialog.noGlobal = noGlobal && record.Activation() != kWordletActivation;
@@ -379,7 +377,6 @@ void CaptureSession::Finish(int n, MacroRecord& record) {
   if (quick_) {
     env_.host.BeforeCapComplete();
     TCapComplete complete(env_.ui, env_.file.index(), record, topProgram_, globalDefault_);
-    complete.showHelp = [this] { env_.host.ShowHelp(); };
     env_.ui.RunForm(complete);
     env_.host.AfterCapComplete();
   } else if (programScope_) {

@@ -52,8 +52,6 @@ class CaptureHost : public FileLockHolder {
   virtual void RefreshList(int /*select*/) {}
   // The hot keys were published again (`SetHotKeys`).
   virtual void HotKeysChanged() {}
-  // "&Help" in the capture dialogs: the program's help file.
-  virtual void ShowHelp() {}
 };
 
 struct CaptureEnvironment {

@@ -16,7 +16,7 @@ constexpr std::size_t kTagCapacity = 255;
 DialogButtons::DialogButtons(Form& form, int top)
     : ok(form, "OkButton", {8, top, kButtonWidth, kButtonHeight}, "&Ok", ButtonRole::Default),
       cancel(form, "CancelButton", {91, top, kButtonWidth, kButtonHeight}, "&Cancel", ButtonRole::Cancel),
-      help(form, "HelpButton", {174, top, kButtonWidth, kButtonHeight}, "&Help") {}
+      help(form, "HelpButton", {174, top, kButtonWidth, kButtonHeight}, "&Help", ButtonRole::Help) {}
 
 FormReply CommandDialog::Accept(std::string tag, int kind, ScriptRecord values) {
   tagText = tag.substr(0, kTagCapacity);

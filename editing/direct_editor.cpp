@@ -67,13 +67,10 @@ TModHotKeys::TModHotKeys(Ui& ui, Desktop& desktop, FileChecks& files, MacroRecor
       files_(files),
       record_(record) {
   newFormat.multiLine = true;
+  helpKeyword = "Modify Hot Key";
   miscBox.dropDownCount = 19;
   miscOk.onClick = [this] { return MiscOkClick(); };
   updateButton.onClick = [this] { return UpdateClick(); };
-  helpButton.onClick = [this] {
-    if (showHelp) showHelp();
-    return FormReply::Stay();
-  };
   activeControl = &nickName;
   // The menus run the buttons' own handlers.
   menu.push_back({"&File", {TwinOf(updateButton), TwinOf(cancelButton, "E&xit")}});

@@ -48,8 +48,6 @@ class TModHotKeys : public Form {
   // forgotten. Either may be empty.
   std::function<void()> countNewMacro;
   std::function<void()> clearTypedWordlet;
-  // Opens the program's help at the editor's page ("&Help").
-  std::function<void()> showHelp;
   // --- Read by the caller after closing -------------------------------------
   bool saved = false;
 
@@ -96,7 +94,7 @@ class TModHotKeys : public Form {
   Button miscOk{*this, "MiscOk", {174, 412, 40, 25}, "ok"};
   Button updateButton{*this, "UpdateButton", {400, 412, 75, 25}, "&Update"};
   Button cancelButton{*this, "CancelButton", {483, 412, 75, 25}, "&Cancel", ButtonRole::Cancel};
-  Button helpButton{*this, "HelpButton", {566, 412, 75, 25}, "&Help"};
+  Button helpButton{*this, "HelpButton", {566, 412, 75, 25}, "&Help", ButtonRole::Help};
 
  private:
   // Made in their place among the fields, so the tab order follows the form

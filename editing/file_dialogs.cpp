@@ -22,6 +22,7 @@ Handler FileCommandDialog::BrowseInto(Edit& edit, std::string filter, std::strin
 // --- TDoSwap ----------------------------------------------------------------------
 
 TDoSwap::TDoSwap(FileChecks& files) : FileCommandDialog("TDoSwap", "Load A New Macro File", 410, 78, files) {
+  helpKeyword = "Swap Macro File";
   browseButton.onClick = BrowseInto(pathEdit, "Tavrix (*.TVX)|*.TVX", "TVX");
   activeControl = &pathEdit;
   buttons.ok.onClick = [this] { return OkButtonClick(); };
@@ -106,6 +107,7 @@ FormReply TDoClipboard::OkButtonClick() {
 // --- TDoDOSFiles ------------------------------------------------------------------
 
 TDoDOSFiles::TDoDOSFiles(FileChecks& files) : FileCommandDialog("TDoDOSFiles", "File Manipulation", 410, 180, files) {
+  helpKeyword = "File Commands";
   folderRadio.checked = true;
   for (RadioButton* radio : {&folderRadio, &copyRadio, &renameRadio, &deleteRadio}) {
     radio->onClick = [this] {

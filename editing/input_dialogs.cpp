@@ -90,6 +90,7 @@ FormReply TDoKeyUpDown::OkButtonClick() {
 
 TDateOrTime::TDateOrTime(bool dates) : CommandDialog("TDateOrTime", dates ? "Dates" : "Times", 316, 300), dates(dates) {
   titleLabel.text = dates ? "Select Date Format" : "Select Time Format";
+  helpKeyword = dates ? "Date Format" : "Time Format";
   if (dates) {
     for (int f = 1; f <= static_cast<int>(DateFormatNames.size()); ++f) {
       formatList.items.push_back(std::string(DateFormatNames[f - 1]) + "    " + DateFormatExample(f));

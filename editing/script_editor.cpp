@@ -83,10 +83,7 @@ TDoScripting::TDoScripting(Ui& ui, Desktop& desktop, FileChecks& files, MacroRec
   doCopy.onClick = [this] { return DoCopyClick(); };
   doDelete.onClick = [this] { return DoDeleteClick(); };
   okButton.onClick = [this] { return OkButtonClick(); };
-  helpButton.onClick = [this] {
-    if (showHelp) showHelp();
-    return FormReply::Stay();
-  };
+  helpKeyword = "Scripting Editor";
   wizard.onClick = [this] { return WizardClick(); };
   activeControl = &nickName;
   resizable = true;

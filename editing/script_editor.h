@@ -35,8 +35,6 @@ class TDoScripting : public Form {
   int activationKind = HotKeyMacro;
   bool editingExisting = true;
   bool globalNotAllowed = false;
-  // Opens the program's help at the editor's page ("&Help").
-  std::function<void()> showHelp;
   // --- Read by the caller after closing -------------------------------------
   bool saved = false;
   // The rest of the editor's state.
@@ -101,7 +99,7 @@ class TDoScripting : public Form {
   Button wizard{*this, "Wizard", {154, 300, 56, 60}, "Wi&zard"};
   Button okButton{*this, "OkButton", {540, 320, 56, 25}, "&Ok", ButtonRole::Default};
   Button cancelButton{*this, "CancelButton", {540, 352, 56, 25}, "&Cancel", ButtonRole::Cancel};
-  Button helpButton{*this, "HelpButton", {540, 384, 56, 25}, "&Help"};
+  Button helpButton{*this, "HelpButton", {540, 384, 56, 25}, "&Help", ButtonRole::Help};
 
  private:
   FormReply AddLine(int mode);

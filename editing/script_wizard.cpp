@@ -43,6 +43,7 @@ std::vector<std::unique_ptr<Button>> TDoWizard::MakeChoiceButtons() {
 
 TDoWizard::TDoWizard(Ui& ui, std::function<bool(int kind)> addLine)
     : Form(kName, "Scripting Wizard", 324, 485), ui_(ui), addLine_(std::move(addLine)) {
+  helpKeyword = "Command Wizard";
   activeControl = choiceButtons.front().get();
 }
 

@@ -36,7 +36,7 @@ class TDoWizard : public Form {
   Label questionLabel{*this, "QuestionLabel", {8, 8, 300, 16}, "What would you like to do?"};
   std::vector<std::unique_ptr<Button>> choiceButtons = MakeChoiceButtons();
   Button exitButton{*this, "ExitButton", {8, 452, 100, 25}, "E&xit", ButtonRole::Cancel};
-  Button helpButton{*this, "HelpButton", {216, 452, 100, 25}, "&Help"};
+  Button helpButton{*this, "HelpButton", {216, 452, 100, 25}, "&Help", ButtonRole::Help};
 
  private:
   std::vector<std::unique_ptr<Button>> MakeChoiceButtons();

@@ -8,15 +8,12 @@ namespace tavrix {
 
 TSystemKeys::TSystemKeys(MacroFile& file, int focusDigit, int systemMenu)
     : Form(kName, "System Hot Keys", 398, 215), systemMenu(systemMenu), file_(file), focusDigit_(focusDigit) {
+  helpKeyword = kHelpKeyword;
   for (int digit = 1; digit <= 4; ++digit) {
     Field(digit).onHotKey = [this, digit](int code) { return KeyPressed(digit, code); };
   }
   firstPartRadio.group = iconsRadio.group = nickNameRadio.group = 1;
   okButton.onClick = [this] { return OkButtonClick(); };
-  helpButton.onClick = [this] {
-    if (showHelp) showHelp(kHelpKeyword);
-    return FormReply::Stay();
-  };
   activeControl = &actProg;
 }
 

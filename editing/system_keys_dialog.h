@@ -23,8 +23,6 @@ class TSystemKeys : public Form {
   // focus; `systemMenu` is the configuration's menu style (1, 2 or 3).
   TSystemKeys(MacroFile& file, int focusDigit, int systemMenu);
 
-  // Opens the program's help at `keyword` ("&Help": "SYSTEM Hot Keys").
-  std::function<void(const std::string& keyword)> showHelp;
   static constexpr const char* kHelpKeyword = "SYSTEM Hot Keys";
 
   // --- Read after closing ----------------------------------------------------
@@ -56,7 +54,7 @@ class TSystemKeys : public Form {
   RadioButton nickNameRadio{*this, "NickNameRadio", {224, 146, 160, 17}, "Nickname and Scope"};
   Button okButton{*this, "OkButton", {120, 182, 80, 25}, "&Ok", ButtonRole::Default};
   Button cancelButton{*this, "CancelButton", {206, 182, 80, 25}, "&Cancel", ButtonRole::Cancel};
-  Button helpButton{*this, "HelpButton", {292, 182, 80, 25}, "&Help"};
+  Button helpButton{*this, "HelpButton", {292, 182, 80, 25}, "&Help", ButtonRole::Help};
 
  private:
   MacroFile& file_;

@@ -7,6 +7,7 @@ namespace tavrix {
 
 TModText::TModText(Ui& ui) : CommandDialog("TModText", "Enter Keystrokes", 648, 339), ui_(ui) {
   textEdit.multiLine = true;
+  helpKeyword = "Text Insertion";
   miscBox.dropDownCount = 19;
   for (const KeyTag& key : MiscellaneousKeys()) miscBox.items.emplace_back(key.caption);
   buttons.ok.text = "&Update";

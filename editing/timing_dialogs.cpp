@@ -15,6 +15,7 @@ constexpr const char* kAboveZero = "Value must be greater than zero.";
 // --- TDoDelay2 -------------------------------------------------------------------
 
 TDoDelay2::TDoDelay2() : CommandDialog("TDoDelay2", "Set Delay", 260, 124) {
+  helpKeyword = "Delays";
   secondsRadio.checked = true;
   activeControl = &timeEdit;
   buttons.ok.onClick = [this] { return OkButtonClick(); };
@@ -100,6 +101,7 @@ FormReply TDoDelay::OkButtonClick() {
 // --- TDoSpeed --------------------------------------------------------------------
 
 TDoSpeed::TDoSpeed() : CommandDialog("TDoSpeed", "Speed", 260, 146) {
+  helpKeyword = "Keyboard and Mouse Speed";
   keyboardRadio.checked = true;
   for (RadioButton* radio : {&keyboardRadio, &mouseRadio, &macroRadio}) {
     radio->onClick = [this] {
@@ -186,6 +188,7 @@ FormReply TDoRepeat::OkButtonClick() {
 // --- TDoPausePos -----------------------------------------------------------------
 
 TDoPausePos::TDoPausePos() : CommandDialog("TDoPausePos", "Pause Window", 280, kBasicHeight) {
+  helpKeyword = "Macro Pause";
   basicRadio.checked = true;
   for (RadioButton* radio : {&basicRadio, &complexRadio}) {
     radio->onClick = [this] {

@@ -129,6 +129,7 @@ FormReply Form::Clicked(Control& control) {
   if (control.onClick) return Run(control.onClick);
   const auto* button = control.kind == ControlKind::Button ? static_cast<const Button*>(&control) : nullptr;
   if (button != nullptr && button->IsCancel()) return Run([] { return FormReply::Close(ModalResult::Cancel); });
+  if (button != nullptr && button->role == ButtonRole::Help) return FormReply::Help(HelpKeyword());
   return FormReply::Stay();
 }
 

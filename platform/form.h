@@ -51,7 +51,7 @@ enum class ModalResult { None, Ok, Cancel };
 
 // What a handler did.
 struct FormReply {
-  enum class Kind { Stay, Close, Refuse };
+  enum class Kind { Stay, Close, Refuse, Help };
 
   // Nothing more than the values the handler changed.
   static FormReply Stay() { return {}; }
@@ -64,6 +64,9 @@ struct FormReply {
   static FormReply Refuse(std::string caption, std::string message, const Control& focus) {
     return {Kind::Refuse, ModalResult::None, std::move(caption), std::move(message), &focus};
   }
+
+  // The form stays open and the program's help file opens at `keyword`.
+  static FormReply Help(std::string keyword) { return {Kind::Help, ModalResult::None, {}, std::move(keyword), nullptr}; }
 
   Kind kind = Kind::Stay;
   ModalResult result = ModalResult::None;
@@ -158,8 +161,9 @@ class Edit : public Control {
   bool IsHotKeyField() const { return static_cast<bool>(onHotKey); }
 };
 
-// Enter presses the Default button, Escape the Cancel button.
-enum class ButtonRole { Plain, Default, Cancel, DefaultAndCancel };
+// Enter presses the Default button, Escape the Cancel button. A Help button
+// without a handler opens the program's help at the form's help keyword.
+enum class ButtonRole { Plain, Default, Cancel, DefaultAndCancel, Help };
 
 class Button : public Control {
  public:
@@ -298,6 +302,10 @@ class Form {
   std::string caption;
   int clientWidth;
   int clientHeight;
+  // The topic of the program's help that the Help button opens; empty: the
+  // caption names it.
+  std::string helpKeyword;
+  const std::string& HelpKeyword() const { return helpKeyword.empty() ? caption : helpKeyword; }
   // The top left corner of the window on the screen; none: centred.
   std::optional<Point> position;
   bool topMost = false;

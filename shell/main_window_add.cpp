@@ -14,7 +14,6 @@
 namespace tavrix {
 namespace {
 
-constexpr const char* kHelpFile = "TAVRIX.HLP";
 
 // Without the system's file checks every path is missing.
 class NoFileChecks : public FileChecks {
@@ -50,7 +49,6 @@ void TMainWin::Engine::AddMacroClick() {
       editor.editingExisting = false;
       editor.globalNotAllowed = handOver.global;
       editor.hotKeyLabel.text = handOver.hotKeyName;
-      editor.showHelp = [this] { e.env.host.ShowHelp(e.env.programFolder + "\\" + kHelpFile); };
       editor.icon.icons = &e.Icons();
       AddToolResult result;
       result.saved = e.env.ui.RunForm(editor) == ModalResult::Ok && editor.saved;
@@ -72,7 +70,6 @@ void TMainWin::Engine::EditSchedule(MacroRecord& record) {
 
 bool TMainWin::Engine::OpenSystemKeys(int digit) {
   TSystemKeys dialog(file, digit, env.configuration.systemMenu);
-  dialog.showHelp = [this](const std::string& keyword) { env.host.ShowHelpAt(env.programFolder + "\\" + kHelpFile, keyword); };
   if (env.ui.RunForm(dialog) == ModalResult::Ok) {
     env.configuration.systemMenu = dialog.systemMenu;
     SaveConfiguration();

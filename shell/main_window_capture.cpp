@@ -23,7 +23,6 @@ CaptureSettings TMainWin::Engine::CaptureDefaults() const {
 
 void TMainWin::Engine::CaptureDefaultsClick() {
   TCaptureDefaults dialog;
-  dialog.showHelp = [this] { ShowHelpFile(); };
   dialog.Load(CaptureDefaults());
   dialog.promptBox.checked = env.configuration.capturePrompt;
   if (env.ui.RunForm(dialog) != ModalResult::Ok) return;

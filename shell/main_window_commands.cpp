@@ -169,7 +169,6 @@ void TMainWin::Engine::EditSelectedMacroScript() {
                                                        : TDoScripting::HotKeyMacro;
   editor.editingExisting = true;
   editor.icon.icons = &Icons();
-  editor.showHelp = [this] { env.host.ShowHelp(env.programFolder + "\\" + kHelpFile); };
   if (editor.activationKind == TDoScripting::HotKeyMacro) {
     editor.hotKeyLabel.text = HotKeyName(code);
     // Another macro on the same hot key that plays everywhere leaves this
@@ -248,7 +247,6 @@ bool TMainWin::Engine::RunModHotKeys(MacroRecord& record, int n) {
                           : code == kWordletActivation ? TModHotKeys::WordletMacro
                                                        : TModHotKeys::HotKeyMacro;
   editor.editingExisting = n > 0;
-  editor.showHelp = [this] { env.host.ShowHelp(env.programFolder + "\\" + kHelpFile); };
   editor.icon.icons = &Icons();
   editor.clearTypedWordlet = [this] { wordlets.Matcher().Clear(); };
   if (editor.activationKind == TModHotKeys::HotKeyMacro) {

@@ -190,8 +190,6 @@ struct TMainWin::Engine final : PlayerHost, TransferListener, ActivationHost, Ne
 
   // --- Capture ------------------------------------------------------------------------
   CaptureSettings CaptureDefaults() const;
-  // The program's help file (TAVRIX.HLP in the program's folder).
-  void ShowHelpFile() { env.host.ShowHelp(env.programFolder + "\\TAVRIX.HLP"); }
   // "Capture Defaults" (Options, "&Capture").
   void CaptureDefaultsClick();
   // "Recapture Macro" of the selected macro.
@@ -211,7 +209,6 @@ struct TMainWin::Engine final : PlayerHost, TransferListener, ActivationHost, Ne
     void ShowMainWindow() override;
     void RefreshList(int select) override;
     void HotKeysChanged() override { e.RefreshMenu(); }
-    void ShowHelp() override { e.ShowHelpFile(); }
     Engine& e;
   };
 

@@ -101,8 +101,6 @@ class MainWindowHost {
   // "Macro Is Recording"); its right-click ends the capture.
   virtual void ShowRecordingIcon(bool /*shown*/) {}
   virtual void ShowHelp(const std::string& helpFile) = 0;
-  // The help file opened at `keyword` (by default at its contents).
-  virtual void ShowHelpAt(const std::string& helpFile, const std::string& /*keyword*/) { ShowHelp(helpFile); }
 
   // Takes the window's size and position into the configuration.
   virtual void StoreWindowBounds() = 0;

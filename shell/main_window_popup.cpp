@@ -101,8 +101,7 @@ void TMainWin::Engine::ModifyPopupMenu(int n) {
   MacroRecord record;
   if (!file.ReadRecord(n, record)) return;
   const BuildMenuOutcome outcome = RunBuildMacroMenu(
-      env.ui, index, &Icons(), record, true, [this](int m) { return QuickInfoText(m); },
-      [this](const std::string& /*keyword*/) { env.host.ShowHelp(env.programFolder + "\\TAVRIX.HLP"); });
+      env.ui, index, &Icons(), record, true, [this](int m) { return QuickInfoText(m); });
   if (!outcome.ok) return;
   if (!file.SaveRecord(n, record)) return;
   hold.Changed();

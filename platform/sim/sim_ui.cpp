@@ -45,7 +45,7 @@ SimUi::FormScript SimUi::Answer(std::string click, std::vector<std::pair<std::st
 
 FormReply SimUi::Click(Form& form, Control& control) {
   FormReply reply = form.Click(control);
-  if (reply.kind == FormReply::Kind::Refuse) ShowMessage(reply.caption, reply.message);
+  Report(reply);
   return reply;
 }
 
@@ -56,7 +56,7 @@ FormReply SimUi::ChooseMenu(Form& form, std::string_view entryCaption, std::stri
     return FormReply::Stay();
   }
   FormReply reply = form.ChooseMenuItem(*item, clipboard);
-  if (reply.kind == FormReply::Kind::Refuse) ShowMessage(reply.caption, reply.message);
+  Report(reply);
   return reply;
 }
 
@@ -72,6 +72,11 @@ std::vector<SimUi::ShownForm> SimUi::Shown(const std::string& formName) const {
   std::copy_if(shown_.begin(), shown_.end(), std::back_inserter(named),
                [&](const ShownForm& form) { return form.name == formName; });
   return named;
+}
+
+void SimUi::Report(const FormReply& reply) {
+  if (reply.kind == FormReply::Kind::Refuse) ShowMessage(reply.caption, reply.message);
+  if (reply.kind == FormReply::Kind::Help) trace_.Add("help " + EscapeTraceText(reply.message));
 }
 
 void SimUi::ShowMessage(const std::string& caption, const std::string& text) {
@@ -105,7 +110,7 @@ ModalResult SimUi::RunForm(Form& form) {
   if (FormScript script = ScriptFor(form.Name())) script(form);
   if (!form.Closed()) {
     const FormReply reply = form.PressCloseBox();
-    if (reply.kind == FormReply::Kind::Refuse) ShowMessage(reply.caption, reply.message);
+    Report(reply);
   }
   if (!form.Closed()) form.modalResult = ModalResult::Cancel;
   openForms_.pop_back();

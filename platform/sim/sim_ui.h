@@ -48,7 +48,8 @@ class SimUi : public Ui {
   // A script that types `texts` into the named controls and clicks the
   // control named `click`.
   FormScript Answer(std::string click, std::vector<std::pair<std::string, std::string>> texts = {});
-  // A click as the user makes it; a refusal shows its message in the trace.
+  // A click as the user makes it; a refusal shows its message in the trace,
+  // a Help button writes "help KEYWORD".
   FormReply Click(Form& form, Control& control);
   // A menu item chosen as the user chooses it, named by the captions of its
   // menu and its own (with or without "&"); its edit actions use
@@ -78,6 +79,8 @@ class SimUi : public Ui {
 
  private:
   FormScript ScriptFor(const std::string& formName);
+  // A refusal's message box, or "help KEYWORD" for a Help button.
+  void Report(const FormReply& reply);
 
   SimTrace& trace_;
   std::map<std::string, std::deque<FormScript>> formScripts_;

@@ -577,6 +577,11 @@ void FormWindow::Apply(const FormReply& reply) {
     if (HWND focus = HandleOf(reply.focus)) SetFocus(focus);
     return;
   }
+  if (reply.kind == FormReply::Kind::Help) {
+    // WinHelp looks the keyword up in the file's index.
+    if (!helpFile_.empty()) WinHelpA(window_, helpFile_.c_str(), HELP_KEY, reinterpret_cast<ULONG_PTR>(reply.message.c_str()));
+    return;
+  }
   if (reply.kind != FormReply::Kind::Refuse) return;
   MessageBoxA(window_, reply.message.c_str(), reply.caption.c_str(), MB_OK | IconFor(reply.caption));
   if (HWND focus = HandleOf(reply.focus)) {

@@ -37,7 +37,8 @@ void SetHotKeyEntrySwitch(HotKeyEntrySwitch entrySwitch);
 
 class FormWindow {
  public:
-  explicit FormWindow(Form& form) : form_(form) {}
+  // `helpFile`: what a Help button opens (empty: nothing).
+  FormWindow(Form& form, std::string helpFile = {}) : form_(form), helpFile_(std::move(helpFile)) {}
   ~FormWindow();
   FormWindow(const FormWindow&) = delete;
   FormWindow& operator=(const FormWindow&) = delete;
@@ -84,6 +85,7 @@ class FormWindow {
   void OnGridAction(int id, GridAction action, GridCell cell, std::optional<Bounds> onScreen);
 
   Form& form_;
+  std::string helpFile_;
   HWND window_ = nullptr;
   std::vector<HWND> controls_;  // in the form's order; id = kFirstId + index
   std::vector<std::vector<std::string>> itemsShown_;

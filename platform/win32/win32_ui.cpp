@@ -35,7 +35,7 @@ bool Win32Ui::AskYesNo(const std::string& caption, const std::string& text) {
 }
 
 ModalResult Win32Ui::RunForm(Form& form) {
-  FormWindow window(form);
+  FormWindow window(form, helpFile_);
   openForms_.push_back(&window);
   const ModalResult result = window.ShowModal(HwndOf(mainWindow_));
   openForms_.pop_back();

@@ -2,6 +2,7 @@
 // platform/win32/form_window.*) and the common file dialogs.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "platform/desktop.h"
@@ -16,6 +17,8 @@ class Win32Ui : public Ui {
   // The program's main window, disabled while a form is open. 0 until the
   // window exists.
   void SetMainWindow(WindowId window) { mainWindow_ = window; }
+  // The help file that the forms' Help buttons open at their keyword.
+  void SetHelpFile(std::string path) { helpFile_ = std::move(path); }
 
   // Whether a form of the program is open.
   bool FormOpen() const { return !openForms_.empty(); }
@@ -33,6 +36,7 @@ class Win32Ui : public Ui {
   WindowId MessageOwner() const;
 
   WindowId mainWindow_ = 0;
+  std::string helpFile_;
   std::vector<FormWindow*> openForms_;
 };
 

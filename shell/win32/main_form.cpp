@@ -299,10 +299,6 @@ void MainForm::ShowTrayIcon(bool shown) {
 }
 
 void MainForm::ShowHelp(const std::string& helpFile) { WinHelpA(window_, helpFile.c_str(), HELP_FINDER, 0); }
-void MainForm::ShowHelpAt(const std::string& helpFile, const std::string& keyword) {
-  WinHelpA(window_, helpFile.c_str(), HELP_KEY, reinterpret_cast<ULONG_PTR>(keyword.c_str()));
-}
-
 void MainForm::StoreWindowBounds() {
   if (window_ == nullptr || destroyed_) return;
   RECT rect{};

@@ -85,7 +85,6 @@ class MainForm : public MainWindowHost {
   void SetPopupTrayIcons(const std::vector<PopupTrayIcon>& icons, const std::string& iconsFolder) override;
   void ShowRecordingIcon(bool shown) override;
   void ShowHelp(const std::string& helpFile) override;
-  void ShowHelpAt(const std::string& helpFile, const std::string& keyword) override;
   void StoreWindowBounds() override;
   void Close() override;
 

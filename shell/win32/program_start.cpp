@@ -105,6 +105,7 @@ int RunTavrix(HINSTANCE instance, int showCommand) {
   const PlatformClass platform = DeterminePlatformClass();
   Win32Desktop desktop;
   Win32Ui ui;
+  ui.SetHelpFile(programFolder + "\\TAVRIX.HLP");
   MainForm form(MainForm::Services{instance, desktop, ui, configuration, blocks});
   TMainWin::Environment environment{desktop,           ui,
                                     library,           form,

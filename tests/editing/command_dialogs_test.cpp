@@ -4,7 +4,12 @@
 #include <memory>
 #include <stdexcept>
 
+#include "editing/command_dialog_factory.h"
 #include "editing/command_names.h"
+#include "editing/direct_editor.h"
+#include "editing/script_editor.h"
+#include "editing/script_wizard.h"
+#include "editing/text_dialog.h"
 #include "editing/file_dialogs.h"
 #include "editing/input_dialogs.h"
 #include "editing/script_compile.h"
@@ -14,6 +19,7 @@
 #include "editing_fixtures.h"
 #include "platform/sim/sim_trace.h"
 #include "platform/sim/sim_ui.h"
+#include "tests/support/sim_world.h"
 
 namespace tavrix {
 namespace {
@@ -329,6 +335,35 @@ TEST(TDoSpecialTest, TheGridRunsDownTheColumns) {
   dialog.symbolGrid.itemIndex = 1 * 8 + 3;  // column 1, row 3
   ASSERT_EQ(dialog.OkButtonClick().kind, FormReply::Kind::Close);
   EXPECT_EQ(dialog.tagText, std::string(1, static_cast<char>(128 + 11)));
+}
+
+// Help opens the program's help at the dialog's topic: the ones named here,
+// otherwise the dialog's caption.
+TEST(DialogHelp, OpensTheHelpAtTheDialogsKeyword) {
+  test_support::SimWorld world;
+  FakeFiles files;
+  MacroRecord record;
+  const std::vector<std::pair<int, std::string>> commandKeywords{
+      {lk::Date, "Date Format"},         {lk::Time, "Time Format"},
+      {lk::Pause, "Macro Pause"},        {lk::LoadMacroFile, "Swap Macro File"},
+      {lk::MouseSpeed, "Keyboard and Mouse Speed"}, {lk::Delay, "Delays"},
+      {lk::CopyFile, "File Commands"},   {lk::Remark, "Remark"},
+      {lk::RepeatStart, "Repeat Options"}, {lk::ClipboardFileCopy, "Clipboard"},
+  };
+  std::vector<std::pair<std::unique_ptr<Form>, std::string>> cases;
+  for (const auto& [kind, keyword] : commandKeywords)
+    cases.emplace_back(CommandDialogFor(kind, true, world.ui, world.desktop, files), keyword);
+  cases.emplace_back(std::make_unique<TModText>(world.ui), "Text Insertion");
+  cases.emplace_back(std::make_unique<TDoWizard>(world.ui, [](int) { return false; }), "Command Wizard");
+  cases.emplace_back(std::make_unique<TDoScripting>(world.ui, world.desktop, files, record), "Scripting Editor");
+  cases.emplace_back(std::make_unique<TModHotKeys>(world.ui, world.desktop, files, record), "Modify Hot Key");
+  for (auto& [form, keyword] : cases) {
+    auto* help = dynamic_cast<Button*>(form->Find("HelpButton"));
+    ASSERT_NE(help, nullptr) << form->Name();
+    world.ui.Click(*form, *help);
+    EXPECT_EQ(world.Trace().back(), "help " + keyword) << form->Name();
+    EXPECT_FALSE(form->Closed()) << form->Name();
+  }
 }
 
 }  // namespace

@@ -199,11 +199,6 @@ TEST_F(ScriptEditorTest, SetScheduleMakesTheMacroTimedAndHelpOpensTheHelp) {
   ui.AnswerForm("TDoSchedule", ui.Answer("CancelButton", {{"HourlyMinutes", "40"}}));
   editor.Click(editor.setSchedule);
   EXPECT_EQ(record.SchedPastHour(), 15);
-
-  int helpShown = 0;
-  editor.showHelp = [&helpShown] { ++helpShown; };
-  editor.Click(editor.helpButton);
-  EXPECT_EQ(helpShown, 1);
 }
 
 TEST_F(ScriptEditorTest, ResizingKeepsTheRightButtonsAtTheEdgeAndSizesTheLists) {

@@ -142,13 +142,13 @@ TEST_F(AddCommandTest, RenameOnASystemMacroOpensSystemHotKeys) {
     auto& dialog = static_cast<TSystemKeys&>(form);
     dialog.HotKeyPressed(dialog.startCap, kCtrlB);
     dialog.Click(dialog.firstPartRadio);
-    dialog.Click(dialog.helpButton);
+    ui.Click(dialog, dialog.helpButton);
     ui.Click(dialog, dialog.cancelButton);
   });
   window->OnCommand(Command::RenameMacro);
   EXPECT_EQ(OnDisk(2).Activation(), kCtrlD);
   EXPECT_EQ(configuration.systemMenu, 2);
-  EXPECT_TRUE(host.Saw("ShowHelp " + folder.Path() + "\\TAVRIX.HLP at SYSTEM Hot Keys"));
+  EXPECT_EQ(LinesStartingWith(Trace(), "help "), Lines{"help SYSTEM Hot Keys"});
 }
 
 TEST_F(AddCommandTest, AHotKeyFieldPutsItsWindowIntoHotKeyEntryMode) {

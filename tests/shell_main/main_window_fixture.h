@@ -98,9 +98,6 @@ class RecordingHost : public MainWindowHost {
     Note(line);
   }
   void ShowHelp(const std::string& file) override { Note("ShowHelp " + file); }
-  void ShowHelpAt(const std::string& file, const std::string& keyword) override {
-    Note("ShowHelp " + file + " at " + keyword);
-  }
   void StoreWindowBounds() override { Note("StoreWindowBounds"); }
   bool ChooseFont(FontSettings& font, bool printFont) override { return chooseFont && chooseFont(font, printFont); }
   bool PrintMacroList(const std::string& path, const std::vector<PrintRow>& rows, const FontSettings& font) override {

@@ -107,14 +107,14 @@ TEST_F(PopupTest, TrayIconsComeWithTheProgramAndARightClickOpensTheMenuAtTheClic
 TEST_F(PopupTest, ModifyingAMenuSavesItAndRebuildsTheTrayIcons) {
   ASSERT_TRUE(Start(WithSystemEntries({Macro("A", kCtrlA, "aa"), Macro("B", kCtrlB, "bb"),
                                        PopupMenu("Menu", kF1, "N30", {kFirst})})));
-  ui.AnswerForm("TDoBuildMenu", [](Form& form) {
+  ui.AnswerForm("TDoBuildMenu", [this](Form& form) {
     auto& builder = static_cast<TDoBuildMenu&>(form);
     EXPECT_EQ(builder.hotKeyLabel.text, "F1");
     EXPECT_EQ(builder.MenuMacros(), (std::vector<int>{kFirst}));
     builder.availableList.itemIndex = 0;
     builder.AddClick();
     builder.Click(builder.trayBox);
-    builder.Click(builder.helpButton);
+    ui.Click(builder, builder.helpButton);
     builder.PressEnter();
   });
   window->ModifyPopupMenu(kFirst + 2);
@@ -122,7 +122,7 @@ TEST_F(PopupTest, ModifyingAMenuSavesItAndRebuildsTheTrayIcons) {
   EXPECT_EQ(saved.PopupMenuList(), (std::vector<std::uint16_t>{kFirst, kFirst + 1}));
   EXPECT_EQ(saved.WordletText(), "Y30");
   EXPECT_TRUE(host.Saw("PopupTrayIcons 7:menu:Menu"));
-  EXPECT_TRUE(host.Saw("ShowHelp " + folder.Path() + "\\TAVRIX.HLP"));
+  EXPECT_EQ(LinesStartingWith(Trace(), "help "), Lines{"help Build Macro Menu"});
 
   // Cancelled: the file stays as it was.
   ui.AnswerForm("TDoBuildMenu", [](Form& form) { form.PressEscape(); });
