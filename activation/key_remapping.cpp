@@ -21,10 +21,11 @@ GridCell TDoSwapSpecial::CellOf(std::uint8_t character) {
   return {cell / kColumns, cell % kColumns};
 }
 
-void TDoSwapSpecial::Place(std::uint8_t current, int screenWidth, int screenHeight, int cellTop, int cellBottom) {
+void TDoSwapSpecial::Place(std::uint8_t current, int screenWidth, int screenHeight, int cellTop, int cellBottom,
+                           const Bounds& window) {
   characterGrid.selected = CellOf(current);
-  const int left = std::max(0, (screenWidth - clientWidth) / 2);
-  const int top = cellBottom + clientHeight <= screenHeight ? cellBottom : std::max(0, cellTop - clientHeight);
+  const int left = std::max(0, (screenWidth - window.width) / 2);
+  const int top = cellBottom + window.height <= screenHeight ? cellBottom : std::max(0, cellTop - window.height);
   position = Point{left, top};
 }
 
@@ -95,7 +96,7 @@ FormReply TDoSwapKeys::GridDoubleClick(Grid& grid, SwapTableSpan table) {
   const std::size_t position = table.start + static_cast<std::size_t>(row);
   TDoSwapSpecial select;
   const auto [cellTop, cellBottom] = CellOnScreen(grid);
-  select.Place(tables_[position], screenWidth_, screenHeight_, cellTop, cellBottom);
+  select.Place(tables_[position], screenWidth_, screenHeight_, cellTop, cellBottom, ui_.FormWindowSize(select));
   if (ui_.RunForm(select) != ModalResult::Ok || !select.chosen) return FormReply::Stay();
   // One byte store: a swap hook already installed uses it from the next key.
   tables_[position] = *select.chosen;

@@ -35,10 +35,12 @@ class TDoSwapSpecial : public Form {
   TDoSwapSpecial();
   // The cell that holds `character` (at least the first cell).
   static GridCell CellOf(std::uint8_t character);
-  // Selects the cell of `current` and places the dialog: centred across the
-  // screen, just below the cell that was double-clicked (screen rows
-  // `cellTop` to `cellBottom`), or above it when there is no room below.
-  void Place(std::uint8_t current, int screenWidth, int screenHeight, int cellTop, int cellBottom);
+  // Selects the cell of `current` and places the dialog, whose window is
+  // `window` big on the screen: centred across the screen, just below the
+  // cell that was double-clicked (screen rows `cellTop` to `cellBottom`), or
+  // above it when there is no room below.
+  void Place(std::uint8_t current, int screenWidth, int screenHeight, int cellTop, int cellBottom,
+             const Bounds& window);
   // "&Ok" or a double click: the selected cell's character is the choice.
   FormReply OkButtonClick();
 

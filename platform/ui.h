@@ -41,6 +41,11 @@ class Ui {
   virtual void EndAllForms() {}
   // An open or save dialog: the chosen path, or nothing when cancelled.
   virtual std::optional<std::string> AskFileName(const FileDialogRequest& request) = 0;
+  // The outer size, in screen pixels, of the window that would show `form`
+  // (its frame, its menu bar and the display's factor included), for a form
+  // that places itself beside something on the screen. Without windows: the
+  // client size.
+  virtual Bounds FormWindowSize(const Form& form) const { return {0, 0, form.clientWidth, form.clientHeight}; }
 };
 
 }  // namespace tavrix

@@ -51,6 +51,12 @@ HFONT FormFont() {
 
 DWORD StyleOf(const Form& form) { return form.resizable ? kStyle | WS_THICKFRAME : kStyle; }
 
+DWORD ExStyleOf(const Form& form) {
+  DWORD exStyle = kExStyle | (form.topMost ? WS_EX_TOPMOST : 0);
+  if (form.toolWindow) exStyle = (exStyle & ~static_cast<DWORD>(WS_EX_APPWINDOW)) | WS_EX_TOOLWINDOW;
+  return exStyle;
+}
+
 struct ControlClass {
   const char* className;
   DWORD style;
@@ -200,6 +206,12 @@ TextSize MeasureFormText(std::string_view text) {
   return TextSize{size.cx, metrics.tmHeight};
 }
 
+Bounds FormWindowBounds(const Form& form) {
+  RECT frame{0, 0, ScaledPixels(form.clientWidth), ScaledPixels(form.clientHeight)};
+  AdjustWindowRectEx(&frame, StyleOf(form), form.menu.empty() ? FALSE : TRUE, ExStyleOf(form));
+  return {0, 0, frame.right - frame.left, frame.bottom - frame.top};
+}
+
 void SetFormIconMaker(FormIconMaker maker) { iconMaker = maker; }
 
 HICON MakeFormIcon(const std::string& name, int size) {
@@ -293,8 +305,7 @@ int FormWindow::ComboHeight(HWND handle, const ComboBox& combo, int closedHeight
 
 bool FormWindow::Create() {
   if (!RegisterFormClass(&FormWindow::Procedure)) return false;
-  DWORD exStyle = kExStyle | (form_.topMost ? WS_EX_TOPMOST : 0);
-  if (form_.toolWindow) exStyle = (exStyle & ~static_cast<DWORD>(WS_EX_APPWINDOW)) | WS_EX_TOOLWINDOW;
+  const DWORD exStyle = ExStyleOf(form_);
   const DWORD style = StyleOf(form_);
   HMENU menuBar = MakeMenuBar();
   RECT frame{0, 0, ScaledPixels(form_.clientWidth), ScaledPixels(form_.clientHeight)};

@@ -35,6 +35,10 @@ HICON MakeFormIcon(const std::string& name, int size);
 using HotKeyEntrySwitch = std::function<void(WindowId window, bool on)>;
 void SetHotKeyEntrySwitch(HotKeyEntrySwitch entrySwitch);
 
+// The outer size, in screen pixels, of the window that shows `form`: its
+// client size scaled by the display's factor, with its frame and menu bar.
+Bounds FormWindowBounds(const Form& form);
+
 class FormWindow {
  public:
   // `helpFile`: what a Help button opens (empty: nothing).

@@ -42,6 +42,8 @@ ModalResult Win32Ui::RunForm(Form& form) {
   return result;
 }
 
+Bounds Win32Ui::FormWindowSize(const Form& form) const { return FormWindowBounds(form); }
+
 void Win32Ui::EndForm(Form& form, ModalResult result) {
   for (FormWindow* window : openForms_) {
     if (&window->form() == &form) window->End(result);

@@ -29,6 +29,7 @@ class Win32Ui : public Ui {
   void EndForm(Form& form, ModalResult result) override;
   void EndAllForms() override;
   std::optional<std::string> AskFileName(const FileDialogRequest& request) override;
+  Bounds FormWindowSize(const Form& form) const override;
 
  private:
   // The window a plain message box belongs to: the program's active window,

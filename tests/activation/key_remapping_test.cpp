@@ -96,7 +96,7 @@ TEST_F(KeyRemappingTest, SelectCharacterChoosesTheSelectedCell) {
   };
   for (const auto& c : cases) {
     TDoSwapSpecial select;
-    select.Place('a', 1024, 768, 100, 120);
+    select.Place('a', 1024, 768, 100, 120, {0, 0, select.clientWidth, select.clientHeight});
     MoveGridSelection(select, select.characterGrid, c.rows, 0);
     MoveGridSelection(select, select.characterGrid, 0, c.columns);
     const std::string close = c.close;
@@ -108,7 +108,11 @@ TEST_F(KeyRemappingTest, SelectCharacterChoosesTheSelectedCell) {
   }
 }
 
+// The window's outer size decides whether it fits below the cell (a frame
+// of 30 pixels here).
 TEST_F(KeyRemappingTest, SelectCharacterOpensOnTheCurrentCharacterBelowOrAboveTheCell) {
+  const int height = TDoSwapSpecial().clientHeight + 30;
+  const int width = TDoSwapSpecial().clientWidth + 8;
   const struct {
     const char* name;
     std::uint8_t current;
@@ -118,16 +122,18 @@ TEST_F(KeyRemappingTest, SelectCharacterOpensOnTheCurrentCharacterBelowOrAboveTh
   } cases[] = {
       {"room below", 'b', 100, 'b' - 32, true},
       {"no room below", 'Z', 700, 'Z' - 32, false},
+      {"the window just fits below", 'Z', 768 - height - 20, 'Z' - 32, true},
+      {"its client would fit, its frame not", 'Z', 768 - height - 19, 'Z' - 32, false},
       {"none selects the first cell", 0, 100, 0, true},
       {"the last cell", 255, 100, 223, true},
   };
   for (const auto& c : cases) {
     TDoSwapSpecial select;
-    select.Place(c.current, 1024, 768, c.cellTop, c.cellTop + 20);
+    select.Place(c.current, 1024, 768, c.cellTop, c.cellTop + 20, {0, 0, width, height});
     EXPECT_EQ(select.characterGrid.selected, (GridCell{c.expectedIndex / 28, c.expectedIndex % 28})) << c.name;
     ASSERT_TRUE(select.position) << c.name;
-    EXPECT_EQ(select.position->left, (1024 - select.clientWidth) / 2) << c.name;
-    EXPECT_EQ(select.position->top, c.below ? c.cellTop + 20 : c.cellTop - select.clientHeight) << c.name;
+    EXPECT_EQ(select.position->left, (1024 - width) / 2) << c.name;
+    EXPECT_EQ(select.position->top, c.below ? c.cellTop + 20 : c.cellTop - height) << c.name;
   }
 }
 
