@@ -57,10 +57,6 @@ TDoSwapKeys::TDoSwapKeys(Ui& ui, SwapTables tables, bool browse, int screenWidth
     grid->centred = true;
   }
   okButton.onClick = [] { return FormReply::Close(ModalResult::Ok); };
-  helpButton.onClick = [this] {
-    if (showHelp) showHelp();
-    return FormReply::Stay();
-  };
   activeControl = &upperGrid;
   Refresh();
 }
@@ -138,7 +134,6 @@ SwapHookChange MenuRemapClick(const RemapRequest& request) {
   if (!hold.Taken()) return SwapHookChange::Unchanged;
   TDoSwapKeys remapper(request.ui, request.block.SwapTables(), request.browse, request.screenWidth,
                        request.screenHeight);
-  remapper.showHelp = request.showHelp;
   request.ui.RunForm(remapper);
   if (!remapper.changed) return SwapHookChange::Unchanged;
   hold.Changed();

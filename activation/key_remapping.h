@@ -84,8 +84,6 @@ class TDoSwapKeys : public Form {
 
   // Set when a double click stored a character.
   bool changed = false;
-  // Opens the help file at the remapper's keyword.
-  std::function<void()> showHelp;
 
   Label upperLabel{*this, "UpperLabel", {8, 8, kGridWidth, 16}, "Upper Case"};
   Label lowerLabel{*this, "LowerLabel", {kLowerLeft, 8, kGridWidth, 16}, "Lower Case"};
@@ -98,7 +96,7 @@ class TDoSwapKeys : public Form {
                    10, 2, 1};
   Button okButton{*this, "OkButton", {kNumericLeft + kGridWidth - 158, kButtonTop, 75, 25}, "&Ok",
                   ButtonRole::DefaultAndCancel};
-  Button helpButton{*this, "HelpButton", {kNumericLeft + kGridWidth - 75, kButtonTop, 75, 25}, "&Help"};
+  Button helpButton{*this, "HelpButton", {kNumericLeft + kGridWidth - 75, kButtonTop, 75, 25}, "&Help", ButtonRole::Help};
 
  private:
   void Fill(Grid& grid, SwapTableSpan table);
@@ -135,7 +133,6 @@ struct RemapRequest {
   bool browse = false;
   int screenWidth = 1024;
   int screenHeight = 768;
-  std::function<void()> showHelp;
 };
 SwapHookChange MenuRemapClick(const RemapRequest& request);
 

@@ -5,17 +5,11 @@
 #include "shell/main_window_engine.h"
 
 namespace tavrix {
-namespace {
-
-constexpr const char* kHelpFile = "TAVRIX.HLP";
-
-}  // namespace
 
 void TMainWin::Engine::RemapClick() {
   const SwapHookChange change = MenuRemapClick(RemapRequest{
       env.ui, *this, env.hooks, keySwap, swapHookInstalled, SwapFileName(file.Path()), modes.browse,
-      env.desktop.ScreenWidth(), env.desktop.ScreenHeight(),
-      [this] { env.host.ShowHelp(env.programFolder + "\\" + kHelpFile); }});
+      env.desktop.ScreenWidth(), env.desktop.ScreenHeight()});
   if (change == SwapHookChange::NotInstalled) Checked(0, "key swap", false);
   swapsInUse = SwapsInUse(keySwap.SwapTables());
 }

@@ -92,7 +92,7 @@ int RunRemap(const Arguments& args, std::ostream& out, std::ostream& err) {
     form.Clicked(remapper->okButton);
   });
   const SwapHookChange change = MenuRemapClick(
-      RemapRequest{session.ui, session.listener, session.hooks, block, hookInstalled, SwapFileName(path), false, 1024, 768, {}});
+      RemapRequest{session.ui, session.listener, session.hooks, block, hookInstalled, SwapFileName(path), false, 1024, 768});
   out << SwapHookChangeText(change) << "\n";
   return session.ui.ErrorCount() == 0 ? 0 : 1;
 }

@@ -48,7 +48,7 @@ class KeyRemappingTest : public ::testing::Test {
   }
 
   SwapHookChange Remap(bool browse = false) {
-    return MenuRemapClick(RemapRequest{ui, lock, hooks, keySwap, hookInstalled, swapPath, browse, 1024, 768, {}});
+    return MenuRemapClick(RemapRequest{ui, lock, hooks, keySwap, hookInstalled, swapPath, browse, 1024, 768});
   }
   std::uint8_t Produces(char c) const { return keySwap.SwapTables()[SwapPosition(static_cast<std::uint8_t>(c))]; }
 
@@ -230,6 +230,9 @@ TEST_F(KeyRemappingTest, InBrowseModeTheRemapperOnlyShowsTheTables) {
   EXPECT_TRUE(ui.Shown("TDoSwapSpecial").empty());
   EXPECT_FALSE(remapper.changed);
   EXPECT_EQ(Produces('a'), 'a');
+  // Help works in browse mode too.
+  ui.Click(remapper, remapper.helpButton);
+  EXPECT_EQ(trace.Lines().back(), "help Keyboard Remapper");
 }
 
 // Closing after a change saves the file and the hook follows the tables:
