@@ -139,9 +139,7 @@ FormReply TAddNewHotKey::Close(AddTool tool) {
   return FormReply::Close(ModalResult::Ok);
 }
 
-FormReply TAddNewHotKey::CaptureButtonClick() {
-  const Mode mode = CheckedMode();
-  if (!captureButton.enabled || (mode != HotKeys && mode != Wordlets)) return FormReply::Stay();
+std::optional<FormReply> TAddNewHotKey::TakeActivation(Mode mode) {
   FormReply refusal;
   handOver = AddHandOver{};
   if (mode == HotKeys) {
@@ -150,38 +148,29 @@ FormReply TAddNewHotKey::CaptureButtonClick() {
     record_.SetActivation(static_cast<std::uint16_t>(code));
     handOver.hotKeyName = HotKeyName(code);
     handOver.global = InGlobalUse(code);
-  } else {
-    const std::string name = CheckedWordlet(refusal);
-    if (name.empty()) return refusal;
-    record_.SetWordletText(name);
-    record_.SetActivation(kWordletActivation);
-    handOver.wordletText = name;
-  }
-  return Close(AddTool::Capture);
-}
-
-FormReply TAddNewHotKey::HandToEditor(AddTool tool) {
-  const Mode mode = CheckedMode();
-  FormReply refusal;
-  handOver = AddHandOver{};
-  if (mode == HotKeys) {
-    const int code = CheckedHotKey(refusal);
-    if (code < 0) return refusal;
-    record_.SetActivation(static_cast<std::uint16_t>(code));
-    handOver.hotKeyName = HotKeyName(code);
-    handOver.global = InGlobalUse(code);
-    handOver.type = 1;
   } else if (mode == Wordlets) {
     const std::string name = CheckedWordlet(refusal);
     if (name.empty()) return refusal;
     record_.SetWordletText(name);
     record_.SetActivation(kWordletActivation);
     handOver.wordletText = name;
-    handOver.type = 3;
   } else {
     record_.SetActivation(kTimedActivation);
-    handOver.type = 2;
   }
+  return std::nullopt;
+}
+
+FormReply TAddNewHotKey::CaptureButtonClick() {
+  const Mode mode = CheckedMode();
+  if (!captureButton.enabled || (mode != HotKeys && mode != Wordlets)) return FormReply::Stay();
+  if (auto refusal = TakeActivation(mode)) return *refusal;
+  return Close(AddTool::Capture);
+}
+
+FormReply TAddNewHotKey::HandToEditor(AddTool tool) {
+  const Mode mode = CheckedMode();
+  if (auto refusal = TakeActivation(mode)) return *refusal;
+  handOver.type = mode == HotKeys ? 1 : mode == Wordlets ? 3 : 2;
   return Close(tool);
 }
 

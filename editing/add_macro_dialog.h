@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "base/hot_key_table.h"
@@ -100,6 +101,10 @@ class TAddNewHotKey : public Form {
   int CheckedHotKey(FormReply& refusal);
   // The trimmed Wordlet name; empty (told) when refused.
   std::string CheckedWordlet(FormReply& refusal);
+  // The activation chosen in `mode` into the record and a fresh hand-over
+  // (hot key: its name and global use; Wordlet: its text; timed: 10000), or
+  // the refusal of a missing or refused choice.
+  std::optional<FormReply> TakeActivation(Mode mode);
   // Hand-over to an editor (script or direct) in the Hot Keys, Wordlets or
   // Timed mode.
   FormReply HandToEditor(AddTool tool);
