@@ -226,8 +226,7 @@ int RunAdd(const Arguments& args, std::ostream& out, std::ostream& err) {
   }
   StoreSession session(err);
   if (!session.StartNetwork(request.network, request.file)) return 1;
-  session.file.LoadFile(request.file);
-  if (session.ui.ErrorCount() > 0 || session.file.State() != MacroFileState::Ready) return 1;
+  if (!session.Load(request.file)) return 1;
 
   MacroIndex& index = session.index;
   const int count = index.Count();

@@ -23,10 +23,6 @@ int Usage(std::ostream& err, const std::string& usage, const std::string& proble
   return 1;
 }
 
-bool LoadForChange(StoreSession& session, const std::string& path) {
-  session.file.LoadFile(path);
-  return session.ui.ErrorCount() == 0 && session.file.State() == MacroFileState::Ready;
-}
 
 // --- add-dialog -----------------------------------------------------------------------
 
@@ -145,7 +141,7 @@ int RunAddDialog(const Arguments& args, std::ostream& out, std::ostream& err) {
 
   StoreSession session(err);
   session.ui.AnswerYes(yes);
-  if (!LoadForChange(session, path)) return 1;
+  if (!session.Load(path)) return 1;
   if ((text || scope || !nickName.empty()) && button != "--direct")
     return Usage(err, kAddUsage, "--nickname, --scope and the text go with --direct");
   std::optional<DirectEntry> direct;
@@ -257,7 +253,7 @@ int RunSystemKeys(const Arguments& args, std::ostream&, std::ostream& err) {
   }
   if (path.empty()) return Usage(err, kSystemKeysUsage, "FILE is needed");
   StoreSession session(err);
-  if (!LoadForChange(session, path)) return 1;
+  if (!session.Load(path)) return 1;
   int first = 0;
   for (int n = 1; n <= session.index.Count() && first == 0; ++n)
     if (session.index.table().Scope(n) == kScopeSystem) first = n;

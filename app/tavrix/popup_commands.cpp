@@ -316,8 +316,7 @@ int RunAddPopup(const Arguments& args, std::ostream& out, std::ostream& err) {
   }
   StoreSession session(err);
   if (!session.StartNetwork(request.network, request.file)) return 1;
-  session.file.LoadFile(request.file);
-  if (session.ui.ErrorCount() > 0 || session.file.State() != MacroFileState::Ready) return 1;
+  if (!session.Load(request.file)) return 1;
   if (const std::string refusal = PopupMenuRefusal(session.index, *request.hotKey, request.entries); !refusal.empty()) {
     err << "tavrix add: " << refusal << "\n";
     return 1;

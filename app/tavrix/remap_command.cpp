@@ -66,8 +66,7 @@ int RunRemap(const Arguments& args, std::ostream& out, std::ostream& err) {
   }
 
   StoreSession session(err);
-  session.file.LoadFile(path);
-  if (session.ui.ErrorCount() > 0 || session.file.State() != MacroFileState::Ready) return 1;
+  if (!session.Load(path)) return 1;
   // Start-up: the key-swap state, and the swap hook while any key is remapped.
   std::array<std::uint8_t, KeySwapControlBlock::kSize> blockBytes{};
   KeySwapControlBlock block(blockBytes);

@@ -41,8 +41,7 @@ int RunRemove(const Arguments& args, std::ostream&, std::ostream& err) {
 
   StoreSession session(err);
   session.ui.AnswerYes(yes);
-  session.file.LoadFile(positional[0]);
-  if (session.ui.ErrorCount() > 0 || session.file.State() != MacroFileState::Ready) return 1;
+  if (!session.Load(positional[0])) return 1;
   if (n >= 1 && n <= session.index.Count() && session.index.table().Scope(n) == kScopeSystem) {
     // The program offers no removal for a SYSTEM macro.
     session.ui.ShowMessage("Error", "A SYSTEM macro cannot be removed.");

@@ -26,8 +26,7 @@ int RunNew(const Arguments& args, std::ostream&, std::ostream& err) {
     return 1;
   }
   StoreSession session(err);
-  session.file.LoadFile(args[0]);
-  if (session.ui.ErrorCount() > 0 || session.file.State() != MacroFileState::Ready) return 1;
+  if (!session.Load(args[0])) return 1;
   // The program reads or creates the key-swap file beside it at start-up too.
   std::array<std::uint8_t, kSwapTablesSize> swapTables{};
   if (GetSwapFile(args[0], swapTables) == SwapFileResult::NotCreated) {

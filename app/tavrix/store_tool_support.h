@@ -129,6 +129,11 @@ struct StoreSession {
   bool StartNetwork(const NetworkOptions& options, const std::string& macroFile);
   // 0 done; 2 the file-in-use check stopped the command; 1 otherwise.
   int ExitCode(bool done) const;
+  // Loads the macro file; true when it is ready and nothing was refused.
+  bool Load(const std::string& path) {
+    file.LoadFile(path);
+    return ui.ErrorCount() == 0 && file.State() == MacroFileState::Ready;
+  }
 
   ConsoleUi ui;
   RecordingHookLibrary hooks;

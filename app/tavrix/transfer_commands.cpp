@@ -144,8 +144,7 @@ int RunImport(const Arguments& args, std::ostream& out, std::ostream& err) {
     }
   }
   if (!session.StartNetwork(options.network, positional[0])) return 1;
-  session.file.LoadFile(positional[0]);
-  if (session.ui.ErrorCount() > 0 || session.file.State() != MacroFileState::Ready) return 1;
+  if (!session.Load(positional[0])) return 1;
 
   session.ui.QueueFileName(from);
   session.ui.AnswerForms([&](Form& form) {
@@ -209,8 +208,7 @@ int RunCopyOrRename(CopyOrMove what, const Arguments& args, std::ostream& out, s
   StoreSession session(err);
   session.ui.AnswerYes(options.yes);
   if (!session.StartNetwork(options.network, positional[0])) return 1;
-  session.file.LoadFile(positional[0]);
-  if (session.ui.ErrorCount() > 0 || session.file.State() != MacroFileState::Ready) return 1;
+  if (!session.Load(positional[0])) return 1;
 
   const bool system = *n >= 1 && *n <= session.index.Count() && session.index.table().Scope(*n) == kScopeSystem;
   if (what == CopyOrMove::Move && system) {
