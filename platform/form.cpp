@@ -147,6 +147,11 @@ FormReply Form::PressEnter() {
   return button != nullptr ? Clicked(*button) : FormReply::Stay();
 }
 
+FormReply Form::PressHelp() {
+  Button* button = ButtonWith(&Button::IsHelp);
+  return button != nullptr ? Clicked(*button) : FormReply::Help("");
+}
+
 FormReply Form::PressEscape() {
   Button* button = ButtonWith(&Button::IsCancel);
   return button != nullptr ? Clicked(*button) : FormReply::Stay();

@@ -178,6 +178,7 @@ class Button : public Control {
   std::string hint;
   bool IsDefault() const { return role == ButtonRole::Default || role == ButtonRole::DefaultAndCancel; }
   bool IsCancel() const { return role == ButtonRole::Cancel || role == ButtonRole::DefaultAndCancel; }
+  bool IsHelp() const { return role == ButtonRole::Help; }
 };
 
 class CheckBox : public Control {
@@ -363,6 +364,9 @@ class Form {
   // Enter: the enabled Default button; Escape: the enabled Cancel button.
   FormReply PressEnter();
   FormReply PressEscape();
+  // F1: the enabled Help button; a form without one opens the help's
+  // contents (an empty keyword).
+  FormReply PressHelp();
   FormReply PressCloseBox() { return Run([this] { return FormCloseQuery(); }); }
 
   // A click as a simulated user makes it: a check box toggles, a radio

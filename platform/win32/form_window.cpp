@@ -5,6 +5,7 @@
 #include "platform/win32/control_hints.h"
 #include "platform/win32/foreground_handover.h"
 #include "platform/win32/grid_window.h"
+#include "platform/win32/help_viewer.h"
 #include "platform/win32/message_pump.h"
 
 namespace tavrix {
@@ -589,8 +590,7 @@ void FormWindow::Apply(const FormReply& reply) {
     return;
   }
   if (reply.kind == FormReply::Kind::Help) {
-    // WinHelp looks the keyword up in the file's index.
-    if (!helpFile_.empty()) WinHelpA(window_, helpFile_.c_str(), HELP_KEY, reinterpret_cast<ULONG_PTR>(reply.message.c_str()));
+    OpenHelp(window_, helpFile_, reply.message);
     return;
   }
   if (reply.kind != FormReply::Kind::Refuse) return;
@@ -866,6 +866,11 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case kMsgHotKeyEntry:
       OnHotKeyPressed(static_cast<int>(wParam));
       return 0;
+    case WM_HELP:
+      if (!running_) return TRUE;
+      CopyOut();
+      Apply(form_.PressHelp());
+      return TRUE;
 
     case WM_CLOSE:
       if (running_) {

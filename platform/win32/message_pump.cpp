@@ -30,8 +30,23 @@ bool HandledAsShortcut(MSG& msg) {
   return table != nullptr && TranslateAcceleratorA(root, table, &msg) != 0;
 }
 
+// F1 asks the window in front (a form, or the main window) for its help;
+// the focused control never sees the key.
+bool HandledAsHelpKey(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN || msg.wParam != VK_F1 || msg.hwnd == nullptr) return false;
+  HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+  if (root == nullptr) return false;
+  HELPINFO info{};
+  info.cbSize = sizeof info;
+  info.iContextType = HELPINFO_WINDOW;
+  info.hItemHandle = msg.hwnd;
+  GetCursorPos(&info.MousePos);
+  SendMessageA(root, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+  return true;
+}
+
 void Dispatch(MSG& msg) {
-  if (HandledAsShortcut(msg) || HandledAsDialogKey(msg)) return;
+  if (HandledAsShortcut(msg) || HandledAsHelpKey(msg) || HandledAsDialogKey(msg)) return;
   TranslateMessage(&msg);
   DispatchMessageA(&msg);
 }

@@ -7,6 +7,7 @@
 #include "base/private_messages.h"
 #include "platform/win32/foreground_handover.h"
 #include "platform/win32/form_window.h"
+#include "platform/win32/help_viewer.h"
 #include "shell/win32/font_dialog.h"
 #include "shell/win32/gui_font.h"
 #include "shell/win32/program_icon.h"
@@ -298,7 +299,7 @@ void MainForm::ShowTrayIcon(bool shown) {
   }
 }
 
-void MainForm::ShowHelp(const std::string& helpFile) { WinHelpA(window_, helpFile.c_str(), HELP_FINDER, 0); }
+void MainForm::ShowHelp(const std::string& helpFile) { OpenHelp(window_, helpFile, ""); }
 void MainForm::StoreWindowBounds() {
   if (window_ == nullptr || destroyed_) return;
   RECT rect{};
@@ -381,6 +382,9 @@ LRESULT MainForm::Receive(UINT message, WPARAM wParam, LPARAM lParam) {
       Dispatch([&] { main_->OnTimer(timer); });
       return 0;
     }
+    case WM_HELP:
+      Dispatch([&] { main_->OnCommand(Command::HelpContents); });
+      return TRUE;
     case WM_COMMAND:
       // The menus (no window), the toolbar and the letter panel's buttons.
       if (lParam == 0 || HIWORD(wParam) == BN_CLICKED) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/form.h"
+#include "platform/help_pages.h"
 #include "platform/on_top_message.h"
 
 namespace tavrix {
@@ -97,6 +98,29 @@ TEST(Form, EnterAndEscapeSkipADisabledButton) {
   EXPECT_EQ(form.PressEnter().kind, FormReply::Kind::Stay);
   EXPECT_EQ(form.PressEscape().kind, FormReply::Kind::Stay);
   EXPECT_FALSE(form.Closed());
+}
+
+// F1 is the Help button's click; without an enabled one it asks for the
+// help's contents. Each keyword's page is named after it.
+TEST(Form, F1OpensTheHelpAtTheFormsKeywordOrItsContents) {
+  OptionsForm form;
+  EXPECT_EQ(form.PressHelp().message, "");
+  Button help{form, "HelpButton", {240, 160, 75, 25}, "&Help", ButtonRole::Help};
+  form.helpKeyword = "Set Options";
+  const FormReply reply = form.PressHelp();
+  EXPECT_EQ(reply.kind, FormReply::Kind::Help);
+  EXPECT_EQ(reply.message, "Set Options");
+  EXPECT_FALSE(form.Closed());
+  help.enabled = false;
+  EXPECT_EQ(form.PressHelp().message, "");
+
+  const std::pair<const char*, const char*> pages[] = {
+      {"Modify Hot Key", "modify-hot-key.html"},           {"SYSTEM Hot Keys", "system-hot-keys.html"},
+      {"Activate/Launch Program", "activate-launch-program.html"}, {" Keys Up Or Down ", "keys-up-or-down.html"},
+      {"", "index.html"},                                  {"//", "index.html"},
+  };
+  for (const auto& [keyword, page] : pages) EXPECT_EQ(HelpPageName(keyword), page) << keyword;
+  EXPECT_EQ(HelpPagePath("C:\\Tavrix\\TAVRIX.HLP", "Delays"), "C:\\Tavrix\\Help\\delays.html");
 }
 
 // --- The menu bar ------------------------------------------------------------
