@@ -76,7 +76,7 @@ constexpr MenuItem kLayout[] = {
     Entry(Menu::Tools, Command::RestoreMouseHooks, "Restore &Mouse Hooks", kBuilt),
 
     Entry(Menu::Help, Command::HelpContents, "&Contents", kBuilt),
-    Entry(Menu::Help, Command::Tutorial, "&Tutorial / User Guide"),
+    Entry(Menu::Help, Command::Tutorial, "&Tutorial / User Guide", kBuilt),
     Separator(Menu::Help),
     Entry(Menu::Help, Command::About, "&About", kBuilt),
 

@@ -17,6 +17,7 @@ namespace {
 
 constexpr const char* kMouseLocatorProgram = "PTRSPOT.EXE";
 constexpr const char* kHelpFile = "TAVRIX.HLP";
+constexpr const char* kTutorialKeyword = "Tutorial / User Guide";
 constexpr Bounds kSmallestEditor{0, 0, 320, 200};
 constexpr const char* kAboutTitle = "About Tavrix";
 constexpr const char* kAboutText = "Tavrix\r\n\r\nKeyboard and mouse macros for Windows.";
@@ -118,7 +119,8 @@ void TMainWin::OnCommand(Command command) {
       case Command::RestoreKeyboardHooks: MenuKeyHooksClick(); break;
       case Command::RestoreMouseHooks: MenuMouseHooksClick(); break;
       case Command::HelpContents:
-      case Command::TrayHelp: env_.host.ShowHelp(env_.programFolder + "\\" + kHelpFile); break;
+      case Command::TrayHelp: env_.host.ShowHelp(env_.programFolder + "\\" + kHelpFile, ""); break;
+      case Command::Tutorial: env_.host.ShowHelp(env_.programFolder + "\\" + kHelpFile, kTutorialKeyword); break;
       case Command::About: env_.ui.ShowMessage(kAboutTitle, kAboutText); break;
       default: break;  // the commands the program does not have yet stay disabled
     }

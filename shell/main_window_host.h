@@ -100,7 +100,8 @@ class MainWindowHost {
   // The recording icon in the system tray while a capture records (tool tip
   // "Macro Is Recording"); its right-click ends the capture.
   virtual void ShowRecordingIcon(bool /*shown*/) {}
-  virtual void ShowHelp(const std::string& helpFile) = 0;
+  // Opens the help file at `keyword` (empty: its contents).
+  virtual void ShowHelp(const std::string& helpFile, const std::string& keyword) = 0;
 
   // Takes the window's size and position into the configuration.
   virtual void StoreWindowBounds() = 0;

@@ -299,7 +299,9 @@ void MainForm::ShowTrayIcon(bool shown) {
   }
 }
 
-void MainForm::ShowHelp(const std::string& helpFile) { OpenHelp(window_, helpFile, ""); }
+void MainForm::ShowHelp(const std::string& helpFile, const std::string& keyword) {
+  OpenHelp(window_, helpFile, keyword);
+}
 void MainForm::StoreWindowBounds() {
   if (window_ == nullptr || destroyed_) return;
   RECT rect{};

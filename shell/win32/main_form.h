@@ -84,7 +84,7 @@ class MainForm : public MainWindowHost {
   void ShowTrayIcon(bool shown) override;
   void SetPopupTrayIcons(const std::vector<PopupTrayIcon>& icons, const std::string& iconsFolder) override;
   void ShowRecordingIcon(bool shown) override;
-  void ShowHelp(const std::string& helpFile) override;
+  void ShowHelp(const std::string& helpFile, const std::string& keyword) override;
   void StoreWindowBounds() override;
   void Close() override;
 

@@ -53,7 +53,7 @@ std::vector<std::string> EveryHelpKeyword() {
   forms.push_back(std::make_unique<TDoSchedule>(record, LocalDateTime{}));
   forms.push_back(std::make_unique<TDoSwapKeys>(world.ui, SwapTables(swaps), false, 1024, 768));
   forms.push_back(std::make_unique<TDoBuildMenu>(record, false, "F1", index, world.ui, nullptr));
-  std::vector<std::string> keywords{"", TSystemKeys::kHelpKeyword};
+  std::vector<std::string> keywords{"", "Tutorial / User Guide", TSystemKeys::kHelpKeyword};
   for (auto& form : forms) {
     const FormReply reply = form->PressHelp();
     EXPECT_EQ(reply.kind, FormReply::Kind::Help) << form->Name();

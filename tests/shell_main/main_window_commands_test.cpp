@@ -176,6 +176,8 @@ TEST_F(CommandTest, ToolsAndHelpCommands) {
   EXPECT_NE(launches[0].find("\\PTRSPOT.EXE"), std::string::npos);
   window->OnCommand(Command::TrayHelp);
   EXPECT_TRUE(host.Saw("ShowHelp " + folder.Path() + "\\TAVRIX.HLP"));
+  window->OnCommand(Command::Tutorial);
+  EXPECT_TRUE(host.Saw("ShowHelp " + folder.Path() + "\\TAVRIX.HLP at Tutorial / User Guide"));
   window->OnCommand(Command::About);
   EXPECT_EQ(LinesStartingWith(Messages(), "message About Tavrix: ").size(), 1u);
 }

@@ -97,7 +97,9 @@ class RecordingHost : public MainWindowHost {
     for (const PopupTrayIcon& icon : icons) line += " " + std::to_string(icon.macro) + ":" + icon.icon + ":" + icon.tooltip;
     Note(line);
   }
-  void ShowHelp(const std::string& file) override { Note("ShowHelp " + file); }
+  void ShowHelp(const std::string& file, const std::string& keyword) override {
+    Note("ShowHelp " + file + (keyword.empty() ? "" : " at " + keyword));
+  }
   void StoreWindowBounds() override { Note("StoreWindowBounds"); }
   bool ChooseFont(FontSettings& font, bool printFont) override { return chooseFont && chooseFont(font, printFont); }
   bool PrintMacroList(const std::string& path, const std::vector<PrintRow>& rows, const FontSettings& font) override {
