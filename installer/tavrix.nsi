@@ -50,13 +50,15 @@ VIAddVersionKey "LegalCopyright" "Copyright (C) ${PUBLISHER}"
 ; waits (at most ten seconds) until its main window is gone.
 !macro CLOSE_TAVRIX
   StrCpy $R1 0
-  FindWindow $R0 "${MAIN_WINDOW_CLASS}" ""
-  ${DoWhile} $R0 <> 0
-  ${AndIf} $R1 < 50
+  ${Do}
+    FindWindow $R0 "${MAIN_WINDOW_CLASS}" ""
+    ${If} $R0 = 0
+    ${OrIf} $R1 >= 50
+      ${ExitDo}
+    ${EndIf}
     SendMessage $R0 ${WM_COMMAND} ${TERMINATE_AND_UNLOAD} 0 /TIMEOUT=2000
     Sleep 200
     IntOp $R1 $R1 + 1
-    FindWindow $R0 "${MAIN_WINDOW_CLASS}" ""
   ${Loop}
 !macroend
 

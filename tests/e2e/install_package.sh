@@ -39,7 +39,7 @@ done
 echo "installed to the default folder with its shortcut and uninstall key"
 
 resources=$(i686-w64-mingw32-windres -i "$folder/TAVRXP.EXE" -O rc 2>&1) || fail "cannot read the resources: $resources"
-grep -qE '^1 ICON' <<<"$resources" || fail "TAVRXP.EXE has no icon group"
+grep -qE '^1 14 ' <<<"$resources" || fail "TAVRXP.EXE has no icon group"
 grep -qF "VALUE \"FileVersion\", \"$version\"" <<<"$resources" || fail "TAVRXP.EXE does not carry version $version"
 grep -qE '^1 24' <<<"$resources" || fail "TAVRXP.EXE has no manifest"
 grep -qF 'Microsoft.Windows.Common-Controls' <<<"$resources" || fail "the manifest asks for no common controls 6"
