@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The installer as a user runs it, in a Wine prefix of its own: a silent
 # install to the default folder; the Start-menu shortcut starts the program;
-# the installed program carries its icon, its version and its manifest; an
+# the installed program carries its icon, its version and its manifest; F1
+# opens its help page; an
 # upgrade over the running program closes it and keeps the user's macro
 # files byte for byte; a silent uninstall removes the program, its help and
 # its shortcut and keeps the macro files.
@@ -49,6 +50,16 @@ wine_timed "$E2E_PROGRAM_SECONDS" start /unix "$shortcut" </dev/null >/dev/null 
 probe wait-window "$MAIN_WINDOW_CLASS" 20000 || fail "the shortcut did not start the program"
 [[ -f $folder/TAVRX.TVX ]] || fail "the program made no TAVRX.TVX in its folder"
 echo "the Start-menu shortcut started the program"
+
+# Without a TAVRIX.HLP, F1 opens the help's contents page with whatever opens
+# web pages on the user's system: Notepad here, which shows the file's name.
+wine_timed 30 reg add 'HKCR\.html' /ve /d tavrix.test.page /f </dev/null >/dev/null
+wine_timed 30 reg add 'HKCR\tavrix.test.page\shell\open\command' /ve /d 'notepad.exe "%1"' /f </dev/null >/dev/null
+keys_to "$MAIN_WINDOW_CLASS" F1
+probe wait-window Notepad 20000 || fail "F1 opened no help page"
+opened=$(probe caption Notepad)
+[[ $opened == index.html* ]] || fail "F1 opened \"$opened\", not the contents page"
+echo "F1 opened the help's contents page"
 
 # The user's files beside the program, and a program file to be replaced.
 cp "$folder/TAVRX.TVX" "$folder/WORK.TVX"
