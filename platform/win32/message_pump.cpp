@@ -30,10 +30,12 @@ bool HandledAsShortcut(MSG& msg) {
   return table != nullptr && TranslateAcceleratorA(root, table, &msg) != 0;
 }
 
-// F1 asks the window in front (a form, or the main window) for its help;
-// the focused control never sees the key.
+// F1 alone asks the window in front (a form, or the main window) for its
+// help; the focused control never sees the key. With Ctrl or Shift it stays
+// a key like any other (a hot key field takes Ctrl+F1).
 bool HandledAsHelpKey(const MSG& msg) {
   if (msg.message != WM_KEYDOWN || msg.wParam != VK_F1 || msg.hwnd == nullptr) return false;
+  if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_SHIFT) < 0) return false;
   HWND root = GetAncestor(msg.hwnd, GA_ROOT);
   if (root == nullptr) return false;
   HELPINFO info{};

@@ -57,7 +57,7 @@ expected_menu='&File
   Restore &Mouse Hooks
 &Help
   &Contents
-  &Tutorial / User Guide [disabled]
+  &Tutorial / User Guide
   -
   &About'
 
