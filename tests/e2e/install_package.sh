@@ -57,7 +57,12 @@ wine_timed 30 reg add 'HKCR\.html' /ve /d tavrix.test.page /f </dev/null >/dev/n
 wine_timed 30 reg add 'HKCR\tavrix.test.page\shell\open\command' /ve /d 'notepad.exe "%1"' /f </dev/null >/dev/null
 keys_to "$MAIN_WINDOW_CLASS" F1
 probe wait-window Notepad 20000 || fail "F1 opened no help page"
-opened=$(probe caption Notepad)
+# Notepad's window shows before its title names the file.
+for ((tries = 0; tries < 100; ++tries)); do
+  opened=$(probe caption Notepad)
+  [[ $opened == index.html* ]] && break
+  sleep 0.1
+done
 [[ $opened == index.html* ]] || fail "F1 opened \"$opened\", not the contents page"
 echo "F1 opened the help's contents page"
 
