@@ -26,7 +26,9 @@ CaptureSession::~CaptureSession() = default;
 
 bool CaptureSession::Recording() const { return env_.file.index().table().CaptureOn() != 0; }
 
-std::string CaptureSession::CaptureFilePath() { return env_.files.Join(env_.folder, kCaptureFileName); }
+std::string CaptureSession::CaptureFilePath() {
+  return env_.files.Join(env_.scratchFolder.empty() ? env_.folder : env_.scratchFolder, kCaptureFileName);
+}
 
 // --- Quick capture ----------------------------------------------------------------
 

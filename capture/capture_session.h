@@ -61,8 +61,11 @@ struct CaptureEnvironment {
   CaptureHost& host;
   // The date and time now, as `LastModified` stores it.
   std::function<double()> now;
-  // The program's directory: the capture and overflow files live there.
+  // The program's directory: the overflow files live there.
   std::string folder;
+  // Where the capture file lives while it records keys: the user's own
+  // folder, out of other users' sight; the program's directory when empty.
+  std::string scratchFolder = {};
 };
 
 class CaptureSession {

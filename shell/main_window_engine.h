@@ -233,12 +233,16 @@ struct TMainWin::Engine final : PlayerHost, TransferListener, ActivationHost, Ne
   CaptureSide captureSide{*this};
   CaptureSession capture{CaptureEnvironment{file, env.ui, SystemCaptureFiles(), captureSide,
                                             [this] { return ToDateTimeValue(env.desktop.Now()); },
-                                            env.programFolder}};
+                                            env.programFolder, env.scratchFolder}};
   int syncCount = 0;  // minutes counted by the synchronisation timer
   std::unique_ptr<IconFiles> icons;  // the Icons folder below the program folder
   std::optional<int> trayClickX;      // where the popup-menu tray icon was clicked
   bool swapsInUse = false;
-  bool swapHookInstalled = false;
+  // The swap and window hooks' handles (0 while not installed), kept here:
+  // the control blocks only mirror them for other copies, and any program
+  // may write there.
+  HookHandle swapHook = 0;
+  HookHandle cbtHook = 0;
   bool closed = false;
 
   std::map<Command, MenuEntryState> menu;
