@@ -25,6 +25,7 @@
 #include "shell/main_window.h"
 #include "shell/type_ahead_search.h"
 #include "store/file_commands.h"
+#include "store/file_version.h"
 #include "store/macro_file.h"
 #include "store/macro_index.h"
 #include "store/date_time.h"
@@ -149,8 +150,8 @@ struct TMainWin::Engine final : PlayerHost, TransferListener, ActivationHost, Ne
   // The configuration keeps the recent files.
   void KeepRecentFiles(const RecentFiles& files);
   void SelectAfterRemove(int n) override;
-  bool TakeFileLock() override { return netLock.TakeFileLock(); }
-  void ReleaseFileLock(bool changed) override { netLock.ReleaseFileLock(changed); }
+  bool TakeFileLock() override;
+  void ReleaseFileLock(bool changed) override;
 
   // --- TransferListener -------------------------------------------------------------
   void SelectMacro(int n) override { env.host.SelectMacro(n); }
@@ -163,6 +164,12 @@ struct TMainWin::Engine final : PlayerHost, TransferListener, ActivationHost, Ne
   // Popup tray icons, macro file, key-swap state, list (selection kept where
   // it can be), activations, menu, scheduler, popup tray icons again.
   void ReloadEverything() override;
+  // Another program (the tavrix tool, a copy without network mode) changed
+  // the macro file or its key-swap file since this copy read or wrote them.
+  bool ChangedOnDisk();
+  // The check timer's look: a change made elsewhere is loaded while nothing
+  // is using the index.
+  void ReloadIfChangedOnDisk();
 
   // --- Popup menus (main_window_popup.cpp) ------------------------------------------
   // "Choose A Macro" for the menu in the record buffer; the macro chosen, 0 none.
@@ -197,8 +204,8 @@ struct TMainWin::Engine final : PlayerHost, TransferListener, ActivationHost, Ne
   // The main window and the system as a capture needs them.
   struct CaptureSide final : CaptureHost {
     explicit CaptureSide(Engine& engine) : e(engine) {}
-    bool TakeFileLock() override { return e.netLock.TakeFileLock(); }
-    void ReleaseFileLock(bool changed) override { e.netLock.ReleaseFileLock(changed); }
+    bool TakeFileLock() override { return e.TakeFileLock(); }
+    void ReleaseFileLock(bool changed) override { e.ReleaseFileLock(changed); }
     bool BrowseMode() override { return e.modes.browse || e.modes.lockedBrowse; }
     std::string TopProgram() override;
     void ShowRecordingIcon(bool shown) override { e.env.host.ShowRecordingIcon(shown); }
@@ -237,6 +244,8 @@ struct TMainWin::Engine final : PlayerHost, TransferListener, ActivationHost, Ne
   int syncCount = 0;  // minutes counted by the synchronisation timer
   std::unique_ptr<IconFiles> icons;  // the Icons folder below the program folder
   std::optional<int> trayClickX;      // where the popup-menu tray icon was clicked
+  FileVersion swapFileVersion{SystemFileAccess()};  // the key-swap file as last loaded or saved
+  int fileHolds = 0;                       // commands holding the right to change the file
   bool swapsInUse = false;
   // The swap and window hooks' handles (0 while not installed), kept here:
   // the control blocks only mirror them for other copies, and any program

@@ -38,6 +38,7 @@ inline constexpr std::uint32_t kNetTimerMs = 30000;
 inline constexpr std::uint32_t kSyncTimerMs = 60000;
 
 inline constexpr const char* kFileInUseText = "Macro File in use by another user.  Please try again later.";
+inline constexpr const char* kNoticeTitle = "Notice";
 inline constexpr const char* kFileChangedText =
     "Macro File has changed by another user.  Changed macro file will be reloaded after clicking \"ok\".";
 
