@@ -51,12 +51,13 @@ constexpr DWORD kLayoutRecheckMs = 20;
 const KeyCharacterMap* frontMap = nullptr;
 DWORD frontAskedAt = 0;
 
-const KeyCharacterMap& readLayout(HKL layout) {
-  const KeyCharacterMap& map = layouts.read(reinterpret_cast<std::uintptr_t>(layout), [layout](std::uint8_t c) {
+void readLayout(HKL layout) {
+  const auto key = reinterpret_cast<std::uintptr_t>(layout);
+  if (layouts.find(key) != nullptr) return;
+  layouts.read(key, [layout](std::uint8_t c) {
     return static_cast<std::int16_t>(VkKeyScanExA(static_cast<CHAR>(c), layout));
   });
-  frontMap = nullptr;  // a read may have taken the place of the front layout
-  return map;
+  frontMap = nullptr;  // the read may have taken the place of the front layout
 }
 
 HKL layoutInFront() {
