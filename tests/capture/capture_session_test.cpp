@@ -267,7 +267,8 @@ TEST_F(CaptureSessionTest, QuickCaptureRefusals) {
   EXPECT_FALSE(session.StartACapture(defaults));
   EXPECT_EQ(Messages(), (Lines{std::string("message Error: ") + kBrowseCaptureText,
                                std::string("message Error: ") + kCaptureInProgressText}));
-  EXPECT_EQ(RecordsOnDisk(path), 5u);
+  EXPECT_EQ(RecordsOnDisk(path), 4u);  // the capture running reaches the file only at its end
+  EXPECT_EQ(index.Count(), 5);
 }
 
 TEST_F(CaptureSessionTest, QuickCaptureWith500MacrosAppendsNothing) {
@@ -433,7 +434,7 @@ TEST_F(CaptureSessionTest, ACaptureWhoseSaveFailsLeavesTheFileAsItWas) {
     Stream("typed");
     EXPECT_FALSE(session.Saved());
     EXPECT_EQ(ReadFileText(path), before + "torn");
-    EXPECT_EQ(index.Count(), quick ? 4 : 5);
+    EXPECT_EQ(index.Count(), 5);  // no quick capture macro left in the index either
   }
 }
 

@@ -115,9 +115,11 @@ TEST(MacroFileRecords, SaveInPlaceAppendReadAndDelete) {
   ASSERT_TRUE(rig.file.DeleteRecord(5));
   ASSERT_EQ(RecordsOnDisk(path), 4u);
   EXPECT_EQ(RecordOnDisk(path, 4).NickName(), "d");
-  EXPECT_FALSE(rig.file.DeleteRecord(9));
+  EXPECT_FALSE(rig.file.DeleteRecord(9));  // gone meanwhile: said so
   EXPECT_EQ(RecordsOnDisk(path), 4u);
-  EXPECT_TRUE(rig.Messages().empty());
+  EXPECT_EQ(rig.Messages(), std::vector<std::string>{"message Error: Macro 9 was changed, moved or removed by another "
+                                                     "program since it was chosen, so nothing was removed.  Please try "
+                                                     "again."});
 }
 
 TEST(MacroFileRecords, SaveFailsWithTheMessageWhenTheFileIsGone) {

@@ -180,7 +180,7 @@ TEST_F(SharingCopies, AReleaseThatCannotBeWrittenStillReachesTheOtherCopies) {
   std::filesystem::remove(lockPath);
   for (const double lockTime : {LockRecord::Decode(std::span(reinterpret_cast<const std::uint8_t*>(held.data()), held.size())).lockTime,
                                 std::numeric_limits<double>::quiet_NaN()}) {
-    const auto bytes = LockRecord{1, kLockHeld, lockTime}.Encode();
+    const auto bytes = LockRecord{b.lock.KnownCount(), kLockHeld, lockTime}.Encode();
     std::ofstream(lockPath, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     b.host.events.clear();
     b.At(12, 0, 10);
