@@ -1,6 +1,6 @@
-// Any bytes as the recording the hook library streams during a quick
-// capture: the capture ends, its macro is saved after the macros that were
-// there (which stay byte for byte), and its text is the recording without
+// Any bytes as the recording the hook library streams during a recapture
+// of macro 5: the capture ends, the macro is saved in its place (every
+// other macro stays byte for byte), and its text is the recording without
 // its zero bytes, or, past 5000 characters, names the overflow file that
 // holds it.
 #include <cstddef>
@@ -63,36 +63,58 @@ class Host : public tavrix::CaptureHost {};
 
 tavrix::LocalDateTime FixedNow() { return {2026, 12, 7, 12, 0, 0, 0}; }
 
+// The four system activations and macro 5 on F9, made once.
+std::string MacroFileBytes() {
+  tavrix::MemoryFileAccess access;
+  tavrix::SimTrace trace;
+  tavrix::SimUi ui(trace);
+  tavrix::RecordingHookLibrary hooks;
+  tavrix::MacroIndex index;
+  tavrix::MacroFile file(index, hooks, ui, FixedNow, access);
+  file.LoadFile(kPath);
+  tavrix::MacroRecord record;
+  record.SetNickName("recaptured");
+  record.SetActivation(296);
+  record.SetScope(tavrix::kScopeGlobal);
+  record.SetActive(1);
+  index.SetCount(5);
+  file.SaveRecord(-1, record);
+  return *access.Find(kPath);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static const std::string before = MacroFileBytes();
   static tavrix::MemoryFileAccess access;
   access.Clear();
+  access.Put(kPath, before);
   tavrix::SimTrace trace;
   trace.SetEnabled(false);
   tavrix::SimUi ui(trace);
   tavrix::RecordingHookLibrary hooks;
   tavrix::MacroIndex index;
   tavrix::MacroFile file(index, hooks, ui, FixedNow, access);
-  file.LoadFile(kPath);  // a new file: the four system activations
-  const std::string before = *access.Find(kPath);
+  file.LoadFile(kPath);
 
   MemoryCaptureFiles captureFiles;
   Host host;
   tavrix::CaptureSession session(
       tavrix::CaptureEnvironment{file, ui, captureFiles, host, [] { return 46363.5; }, "C:\\TAVRIX"});
   tavrix::CaptureSettings settings;
-  settings.prompt = false;
   settings.time = false;
-  ui.AnswerFormAlways("TCapComplete", [](tavrix::Form& form) { form.PressCloseBox(); });
-  Check(session.StartACapture(settings));
+  ui.AnswerFormAlways("TCaptureKeys", [&ui](tavrix::Form& form) {
+    ui.Click(form, static_cast<tavrix::TCaptureKeys&>(form).startButton);
+  });
+  Check(session.DoCapture(5, settings));
   const std::uint32_t n = index.table().CaptureMacro();
   for (std::size_t k = 0; k < size; ++k) session.OnCaptureChar(n, data[k]);
   session.OnCaptureComplete(n);
 
   Check(!session.Recording() && session.Saved());
   const std::string after = *access.Find(kPath);
-  Check(after.size() == before.size() + tavrix::kMacroRecordSize && after.compare(0, before.size(), before) == 0);
+  const std::size_t fifth = 4 * tavrix::kMacroRecordSize;
+  Check(after.size() == before.size() && after.compare(0, fifth, before, 0, fifth) == 0);
   tavrix::MacroRecord record;
   Check(file.ReadRecord(session.LastNumber(), record));
   std::string recorded;

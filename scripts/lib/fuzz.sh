@@ -33,10 +33,18 @@ seed_fuzz_corpus() {
   return 0
 }
 
-# The options every run of target NAME takes.
+# The options every run of target NAME takes. The longest input is what the
+# target needs: two macro records and a cut-off one for the record loader
+# and the key-swap target (whose file may be a macro file), just past a
+# macro text's 5000 characters for the capture stream and the macro text,
+# a settings file several times the program's own for the configuration.
 fuzz_options() {
-  local name=$1
-  echo "-max_len=12000 -rss_limit_mb=1024"
+  local name=$1 length=12000
+  case $name in
+    capture_stream|macro_text) length=6000 ;;
+    configuration) length=4096 ;;
+  esac
+  echo "-max_len=$length -rss_limit_mb=1024"
   [[ -f $TAVRIX_ROOT/fuzz/$name.dict ]] && echo "-dict=$TAVRIX_ROOT/fuzz/$name.dict"
   return 0
 }
