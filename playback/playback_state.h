@@ -35,10 +35,8 @@ struct PlaybackState {
   RepeatBuffer repeatBuffer;
   WindowId targetWindow = 0;
   std::string launchTitle;  // at most 30 characters
-  int screenWidth = 0;
+  int screenWidth = 0;  // the extents absolute mouse moves are scaled by
   int screenHeight = 0;
-  double scaleX = 0.0;  // 65535 / screen width
-  double scaleY = 0.0;  // 65535 / screen height
   // The macro being played, for the pause box.
   std::string nickname;
   std::uint16_t activation = 0;

@@ -340,8 +340,6 @@ void Player::PostVKey(std::uint8_t key, bool up) {
 void Player::GetSystemSize() {
   state_.screenWidth = desktop_.ScreenWidth();
   state_.screenHeight = desktop_.ScreenHeight();
-  state_.scaleX = state_.screenWidth > 0 ? 65535.0 / state_.screenWidth : 0.0;
-  state_.scaleY = state_.screenHeight > 0 ? 65535.0 / state_.screenHeight : 0.0;
 }
 
 NestedPlayback::NestedPlayback(Player& player) : player_(player) {

@@ -31,12 +31,16 @@ ButtonFlags FlagsOf(MouseButtonId button) {
   return kLeft;
 }
 
-// A position in the 0..65535 units of an absolute move. A tiny screen makes
-// the scale large, so a far position (<MMS:99999,99999> on a screen 1 pixel
-// wide) can pass the 32-bit range: it stops at the range's end, which lies
-// past the screen's edge as the position does.
-std::int32_t Scaled(int pixels, double scale) {
-  const double units = std::trunc(static_cast<double>(pixels) * scale);
+// A position in the 0..65535 units of an absolute move. The system maps
+// units back to pixels as units x extent / 65536, rounded down, so the
+// smallest unit count of pixel p, p x 65536 / extent rounded up, lands on p
+// itself (65535 / extent, cut down, lands one pixel short). A tiny screen
+// makes the scale large, so a far position (<MMS:99999,99999> on a screen 1
+// pixel wide) can pass the 32-bit range: it stops at the range's end, which
+// lies past the screen's edge as the position does.
+std::int32_t Scaled(int pixels, int extent) {
+  if (extent <= 0) return 0;
+  const double units = std::ceil(static_cast<double>(pixels) * 65536.0 / extent);
   if (!(units >= static_cast<double>(std::numeric_limits<std::int32_t>::min()))) {
     return units > 0 ? std::numeric_limits<std::int32_t>::max() : std::numeric_limits<std::int32_t>::min();
   }
@@ -87,15 +91,15 @@ void Player::MovePointer(const MacroElement& element) {
     }
     case ElementKind::MoveInWindow: {
       const Rect rect = desktop_.WindowRect(desktop_.ForegroundWindow());
-      const std::int32_t x = Scaled(element.number + rect.left, state_.scaleX);
-      const std::int32_t y = Scaled(element.number2 + rect.top, state_.scaleY);
+      const std::int32_t x = Scaled(element.number + rect.left, state_.screenWidth);
+      const std::int32_t y = Scaled(element.number2 + rect.top, state_.screenHeight);
       WaitMouseDelay();
       desktop_.SendMouse(mouse_flags::Move | mouse_flags::Absolute, x, y, 0);
       return;
     }
     default: {
-      const std::int32_t x = Scaled(element.number, state_.scaleX);
-      const std::int32_t y = Scaled(element.number2, state_.scaleY);
+      const std::int32_t x = Scaled(element.number, state_.screenWidth);
+      const std::int32_t y = Scaled(element.number2, state_.screenHeight);
       WaitMouseDelay();
       desktop_.SendMouse(mouse_flags::Move | mouse_flags::Absolute, x, y, 0);
       return;

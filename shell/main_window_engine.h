@@ -26,6 +26,7 @@
 #include "shell/main_window.h"
 #include "shell/type_ahead_search.h"
 #include "store/file_commands.h"
+#include "store/file_version.h"
 #include "store/macro_file.h"
 #include "store/macro_index.h"
 #include "store/date_time.h"
@@ -151,8 +152,8 @@ struct TMainWin::Engine final : PlayerHost, TransferListener, ActivationHost, Ne
   // The configuration keeps the recent files.
   void KeepRecentFiles(const RecentFiles& files);
   void SelectAfterRemove(int n) override;
-  bool TakeFileLock() override { return netLock.TakeFileLock(); }
-  void ReleaseFileLock(bool changed) override { netLock.ReleaseFileLock(changed); }
+  bool TakeFileLock() override;
+  void ReleaseFileLock(bool changed) override;
 
   // --- TransferListener -------------------------------------------------------------
   void SelectMacro(int n) override { env.host.SelectMacro(n); }
@@ -165,6 +166,12 @@ struct TMainWin::Engine final : PlayerHost, TransferListener, ActivationHost, Ne
   // Popup tray icons, macro file, key-swap state, list (selection kept where
   // it can be), activations, menu, scheduler, popup tray icons again.
   void ReloadEverything() override;
+  // Another program (the tavrix tool, a copy without network mode) changed
+  // the macro file or its key-swap file since this copy read or wrote them.
+  bool ChangedOnDisk();
+  // The check timer's look: a change made elsewhere is loaded while nothing
+  // is using the index.
+  void ReloadIfChangedOnDisk();
 
   // --- Popup menus (main_window_popup.cpp) ------------------------------------------
   // "Choose A Macro" for the menu in the record buffer; the macro chosen, 0 none.
@@ -199,8 +206,8 @@ struct TMainWin::Engine final : PlayerHost, TransferListener, ActivationHost, Ne
   // The main window and the system as a capture needs them.
   struct CaptureSide final : CaptureHost {
     explicit CaptureSide(Engine& engine) : e(engine) {}
-    bool TakeFileLock() override { return e.netLock.TakeFileLock(); }
-    void ReleaseFileLock(bool changed) override { e.netLock.ReleaseFileLock(changed); }
+    bool TakeFileLock() override { return e.TakeFileLock(); }
+    void ReleaseFileLock(bool changed) override { e.ReleaseFileLock(changed); }
     bool BrowseMode() override { return e.modes.browse || e.modes.lockedBrowse; }
     std::string TopProgram() override;
     void ShowRecordingIcon(bool shown) override { e.env.host.ShowRecordingIcon(shown); }
@@ -239,6 +246,8 @@ struct TMainWin::Engine final : PlayerHost, TransferListener, ActivationHost, Ne
   int syncCount = 0;  // minutes counted by the synchronisation timer
   std::unique_ptr<IconFiles> icons;  // the Icons folder below the program folder
   std::optional<int> trayClickX;      // where the popup-menu tray icon was clicked
+  FileVersion swapFileVersion{SystemFileAccess()};  // the key-swap file as last loaded or saved
+  int fileHolds = 0;                       // commands holding the right to change the file
   bool swapsInUse = false;
   bool swapHookInstalled = false;
   bool closed = false;

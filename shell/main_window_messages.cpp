@@ -94,7 +94,9 @@ void TMainWin::RunTimer(MainTimer timer) {
       break;
     case MainTimer::Scheduler: e.CheckTimedMacros(); break;
     case MainTimer::HookWatch:
-      // Watching the hooks is the Windows side's and the hook library's job.
+      // Watching the hooks is the Windows side's and the hook library's job;
+      // the macro file is ours.
+      e.ReloadIfChangedOnDisk();
       break;
     case MainTimer::Net:
       e.netLock.NetTimerTick();

@@ -5,6 +5,7 @@
 #include "shell/main_window.h"
 #include "shell/main_window_engine.h"
 #include "shell/network_considerations.h"
+#include "store/key_swap_file.h"
 #include "store/set_hot_keys.h"
 
 namespace tavrix {
@@ -35,13 +36,28 @@ void TMainWin::Engine::SyncTimerTick() {
   ReloadEverything();
 }
 
+namespace {
+
+// The row to select after a reload: the macro that was selected, wherever
+// another program moved it, else the one now at its number.
+int SameMacroAfterReload(const MacroIndex& index, int selected, std::uint16_t activation, const std::string& nickName) {
+  for (int n = 1; n <= index.Count(); ++n)
+    if (index.table().Activation(n) == activation && index.NickName(n) == nickName) return n;
+  return selected <= index.Count() ? selected : index.Count();
+}
+
+}  // namespace
+
 void TMainWin::Engine::ReloadEverything() {
   const int selected = env.host.SelectedMacro();
+  const bool known = selected > 0 && selected <= index.Count();
+  const std::uint16_t activation = known ? index.table().Activation(selected) : 0;
+  const std::string nickName = known ? index.NickName(selected) : std::string();
   RemovePopupTrayIcons();
   file.Reload();
   fileCommands.RebuildKeySwapState();
   RefillMacroList();
-  if (selected > 0) env.host.SelectMacro(selected <= index.Count() ? selected : index.Count());
+  if (selected > 0) env.host.SelectMacro(SameMacroAfterReload(index, selected, activation, nickName));
   SetHotKeys(index.table(), env.hooks);
   RefreshMenu();
   RearmScheduler();
@@ -49,9 +65,39 @@ void TMainWin::Engine::ReloadEverything() {
 }
 
 bool TMainWin::Engine::ReloadIfNetworkFileChanged() {
-  if (!netLock.ChangedSinceLoad()) return false;
+  const bool changedByCopy = netLock.ChangedSinceLoad();
+  if (!changedByCopy && !ChangedOnDisk()) return false;
   ReloadEverything();
   return true;
+}
+
+bool TMainWin::Engine::ChangedOnDisk() {
+  return file.ChangedOnDisk() || swapFileVersion.Differs(SwapFileName(file.Path()));
+}
+
+void TMainWin::Engine::ReloadIfChangedOnDisk() {
+  if (fileHolds > 0 || player.Playing() || dispatcher.Capturing() || eventDepth > 1) return;
+  if (ChangedOnDisk()) ReloadEverything();
+}
+
+// A command that would change a file changed elsewhere works on the fresh
+// one: as after another copy's change, the user is told, everything is
+// reloaded and the command repeated by the user. A command inside another
+// shares the outer one's check.
+bool TMainWin::Engine::TakeFileLock() {
+  if (fileHolds == 0 && !netLock.Holding() && ChangedOnDisk()) {
+    env.ui.ShowMessage(kNoticeTitle, kFileChangedText);
+    ReloadEverything();
+    return false;
+  }
+  if (!netLock.TakeFileLock()) return false;
+  ++fileHolds;
+  return true;
+}
+
+void TMainWin::Engine::ReleaseFileLock(bool changed) {
+  --fileHolds;
+  netLock.ReleaseFileLock(changed);
 }
 
 void TMainWin::Engine::NetworkOptions() {

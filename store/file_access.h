@@ -32,6 +32,20 @@ class LockedFile {
 };
 
 enum class PathKind { Missing, RegularFile, Other };
+// What tells one version of a file from another without reading it: which
+// file it is (a replacement is another file), its size and the time it was
+// last written. The system keeps that time in steps of a few milliseconds,
+// so a stamp written within the last two seconds is `recent`: another write
+// may still follow in the same step and leave the stamp as it is.
+struct FileStamp {
+  std::uint64_t identity = 0;
+  std::uint64_t size = 0;
+  std::int64_t writeTime = 0;
+  bool recent = false;
+  bool operator==(const FileStamp& other) const {
+    return identity == other.identity && size == other.size && writeTime == other.writeTime;
+  }
+};
 
 enum class LockedOpen {
   Read,            // an existing file, for reading; others may read at the same time
@@ -62,6 +76,9 @@ class FileAccess {
   // both as they were.
   virtual bool Replace(const std::string& from, const std::string& to) = 0;
   virtual void Remove(const std::string& path) = 0;
+  // The stamp of the file at `path` now; nothing when it is missing or
+  // cannot be looked at (or this access cannot tell).
+  virtual std::optional<FileStamp> StampOf(const std::string& /*path*/) { return std::nullopt; }
 };
 
 // The operating system's file access.

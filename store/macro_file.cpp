@@ -104,8 +104,15 @@ bool MacroFile::StillWholeRecords(std::uint64_t size) {
 std::unique_ptr<LockedFile> MacroFile::OpenForChange() {
   std::unique_ptr<LockedFile> file = access_.Open(path_, LockedOpen::Change);
   if (!file) ui_.ShowMessage(kErrorTitle, kSaveFailed);
+  if (file) NoteChangesBeforeOurs(*file);
   return file;
 }
+
+void MacroFile::NoteChangesBeforeOurs(LockedFile& file) {
+  if (version_.Differs(path_, &file)) changedBehindUs_ = true;
+}
+
+bool MacroFile::ChangedOnDisk() { return changedBehindUs_ || version_.Differs(path_); }
 
 bool MacroFile::SaveRecord(int n, const MacroRecord& record) {
   if (!CheckCanChange()) return false;
@@ -166,6 +173,7 @@ bool MacroFile::SaveRecordIn(LockedFile& file, int n, const MacroRecord& record)
     ui_.ShowMessage(kErrorTitle, kSaveFailed);
     return false;
   }
+  version_.Remember(path_, &file);
   index_.TakeRecord(n, record);
   hooks_.TvxUpItem(index_.table().bytes(), static_cast<std::uint16_t>(n));
   lastSaved_ = n;
@@ -182,6 +190,7 @@ bool MacroFile::Append(LockedFile& file, std::uint64_t size, const MacroRecord& 
     ui_.ShowMessage(kErrorTitle, kSaveFailed);
     return false;
   }
+  version_.Remember(path_, &file);
   const int n = static_cast<int>(size / kRecord) + 1;
   lastSaved_ = n;
   if (n == index_.Count()) {
@@ -213,6 +222,7 @@ bool MacroFile::SetActiveOnDisk(int n, std::uint8_t value) {
     ui_.ShowMessage(kErrorTitle, kSaveFailed);
     return false;
   }
+  version_.Remember(path_, file.get());
   return true;
 }
 
@@ -265,6 +275,7 @@ bool MacroFile::DeleteRecord(int n, const MacroRecord* expected) {
     ui_.ShowMessage(kErrorTitle, kNotRemoved);
     return false;
   }
+  version_.Forget();  // the caller reloads it
   return true;
 }
 
@@ -275,6 +286,8 @@ bool MacroFile::Load(const std::string& path, Mode mode) {
   path_ = path;
   state_ = MacroFileState::Ready;
   index_.Clear();
+  changedBehindUs_ = false;
+  version_.Forget();
 
   const bool missing = access_.Kind(path_) == PathKind::Missing;
   if (missing && mode == Mode::ReadOnly) return false;
@@ -299,6 +312,7 @@ bool MacroFile::Load(const std::string& path, Mode mode) {
   if (!file && !missing && mode == Mode::Program) file = access_.Open(path_, LockedOpen::Read);
   const std::optional<std::uint64_t> size = file ? file->Size() : std::nullopt;
   if (!size) {
+    version_.Remember(path_, file.get());  // looked at again only once something changes it
     hooks_.TvxUpNumKeys(index_.table().bytes());
     if (missing && access_.Kind(path_) == PathKind::Missing) {
       ui_.ShowMessage(kErrorTitle, kNewFileFailed);
@@ -312,6 +326,7 @@ bool MacroFile::Load(const std::string& path, Mode mode) {
   ReadRecordsIntoIndex(*file, *size, mode);
   hooks_.TvxUpNumKeys(index_.table().bytes());
   CheckSystemActivations(file.get(), mode);
+  version_.Remember(path_, file.get());
   return state_ == MacroFileState::Ready;
 }
 

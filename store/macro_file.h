@@ -27,6 +27,7 @@
 #include "platform/desktop.h"
 #include "platform/ui.h"
 #include "store/file_access.h"
+#include "store/file_version.h"
 #include "store/hook_library.h"
 #include "store/macro_index.h"
 #include "store/macro_record.h"
@@ -98,6 +99,10 @@ class MacroFile {
 
   // Whether changes are allowed; shows why not when they are refused.
   bool CheckCanChange();
+  // Whether another program has changed the file since this copy last
+  // loaded it: the index may no longer match it. A change this copy writes
+  // after another program's never hides the other one.
+  bool ChangedOnDisk();
 
   // Where a load puts the bytes of a cut-off last record: the macro file's
   // name followed by ".CUT" ("C:\TAVRX.TVX" gives "C:\TAVRX.TVX.CUT").
@@ -119,6 +124,9 @@ class MacroFile {
   bool SaveRecordIn(LockedFile& file, int n, const MacroRecord& record);
   void MarkDamaged();
   bool StillWholeRecords(std::uint64_t size);
+  // Called with the file's lock held before a change: whether the file is
+  // still as this copy left it.
+  void NoteChangesBeforeOurs(LockedFile& file);
 
   MacroIndex& index_;
   HookLibrary& hooks_;
@@ -128,6 +136,8 @@ class MacroFile {
   std::string path_;
   MacroFileState state_ = MacroFileState::Ready;
   int lastSaved_ = 0;
+  FileVersion version_{access_};  // the file as this copy last loaded or wrote it
+  bool changedBehindUs_ = false;    // another program wrote before one of our changes
 };
 
 }  // namespace tavrix

@@ -12,7 +12,6 @@ namespace tavrix {
 namespace {
 
 constexpr const char* kErrorTitle = "Error";
-constexpr const char* kNoticeTitle = "Notice";
 
 std::int64_t MillisecondsSinceEpoch(const LocalDateTime& t) {
   using namespace std::chrono;

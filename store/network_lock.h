@@ -44,6 +44,7 @@ inline constexpr int kStaleWaitSeconds = 75;
 inline constexpr const char* kWaitingText =
     "Macro File in use by another user.  Waiting up to 75 seconds for it to be given back or for its holder to be "
     "found gone.";
+inline constexpr const char* kNoticeTitle = "Notice";
 inline constexpr const char* kFileChangedText =
     "Macro File has changed by another user.  Changed macro file will be reloaded after clicking \"ok\".";
 

@@ -41,9 +41,9 @@ expect "play launch times out" "launch wordpad.exe " \
   "$(play --text '<LAUNCHNO:01WordPad<LAUNCH:wordpad.exe>a' | grep -v '^wait ')"
 expect "play waits 30 s in all" "30000" \
   "$(play --text '<LAUNCHNO:01WordPad<LAUNCH:wordpad.exe>a' | awk '/^wait /{s+=$2} END{print s}')"
-expect "play screen size scales the mouse" "mouse 32769 32767 32767 0" \
+expect "play screen size scales the mouse" "mouse 32769 32768 32768 0" \
   "$(play --screen 800x600 --text '<MMS:00400,00300>')"
-expect "play default screen" "mouse 32769 25599 25599 0" "$(play --text '<MMS:00400,00300>')"
+expect "play default screen" "mouse 32769 25600 25600 0" "$(play --text '<MMS:00400,00300>')"
 expect "play bad --screen" "1" "$("$tavrix" play --screen 0x600 --text a > /dev/null 2>&1; echo $?)"
 expect "play dangling --hidden" "1" "$("$tavrix" play --text a --hidden > /dev/null 2>&1; echo $?)"
 expect "play date and time" "$(printf 'key %s\n' '48 down' '48 up' '53 down' '53 up')" \

@@ -1,4 +1,6 @@
 // Mouse, clipboard, text files and the commands handed to the executor.
+#include <algorithm>
+
 #include "tests/playback/player_fixture.h"
 
 namespace tavrix {
@@ -24,9 +26,29 @@ TEST_F(PlayerMouse, WheelNotchesAreOneEvent) {
   EXPECT_EQ(Play("<WFW:003><WBW:002>"), (Lines{"mouse 2048 0 0 360", "mouse 2048 0 0 -240"}));
 }
 
-TEST_F(PlayerMouse, ScreenMovesScaleTo65535) {
+TEST_F(PlayerMouse, ScreenMovesScaleTo65536) {
   EXPECT_EQ(Play("<MMS:00000,00000><MMS:00512,00384><MMS:01024,00768>"),
-            (Lines{"mouse 32769 0 0 0", "mouse 32769 32767 32767 0", "mouse 32769 65535 65535 0"}));
+            (Lines{"mouse 32769 0 0 0", "mouse 32769 32768 32768 0", "mouse 32769 65536 65536 0"}));
+}
+
+// The system maps units back as units x extent / 65536, rounded down: every
+// pixel of a row must come back as itself, whatever the screen's width.
+TEST_F(PlayerMouse, EveryPixelOfARowMapsBackToItself) {
+  for (const int width : {640, 800, 1024, 1366, 1920, 2560, 3840}) {
+    desktop.SetScreenSize(width, 768);
+    for (int first = 0; first < width; first += 256) {  // a macro text holds 5000 characters
+      const int last = std::min(width, first + 256);
+      std::string text;
+      for (int x = first; x < last; ++x) text += "<MMS:" + std::to_string(100000 + x).substr(1) + ",00100>";
+      desktop.Trace().Clear();
+      const Lines moves = Play(text);
+      ASSERT_EQ(moves.size(), static_cast<std::size_t>(last - first));
+      for (int x = first; x < last; ++x) {
+        const std::int64_t units = std::stoll(moves[static_cast<std::size_t>(x - first)].substr(12));
+        ASSERT_EQ(units * width / 65536, x) << "width " << width;
+      }
+    }
+  }
 }
 
 struct FarMove {
@@ -41,8 +63,8 @@ TEST_F(PlayerMouse, FarMovesOnTinyScreensStopAtTheRangesEnd) {
   desktop.AddWindow("Front", "", Rect{-99999, -99999, 10, 10});
   const FarMove cases[] = {
       {1, 1, "<MMS:99999,99999>", {"mouse 32769 2147483647 2147483647 0"}},
-      {3, 2, "<MMS:99999,00001>", {"mouse 32769 2147483647 32767 0"}},
-      {4, 4, "<MMS:99999,99999>", {"mouse 32769 1638358616 1638358616 0"}},
+      {3, 2, "<MMS:99999,00001>", {"mouse 32769 2147483647 32768 0"}},
+      {4, 4, "<MMS:99999,99999>", {"mouse 32769 1638383616 1638383616 0"}},
       {1, 1, "<MMW:00000,00001>", {"mouse 32769 -2147483648 -2147483648 0"}},
   };
   for (const FarMove& c : cases) {
@@ -54,13 +76,13 @@ TEST_F(PlayerMouse, FarMovesOnTinyScreensStopAtTheRangesEnd) {
 
 TEST_F(PlayerMouse, TheScreenSizeIsReadAtTheStartOfEachPlayback) {
   desktop.SetScreenSize(800, 600);
-  EXPECT_EQ(Play("<MMS:00400,00300>"), (Lines{"mouse 32769 32767 32767 0"}));
+  EXPECT_EQ(Play("<MMS:00400,00300>"), (Lines{"mouse 32769 32768 32768 0"}));
 }
 
 TEST_F(PlayerMouse, WindowMovesAreRelativeToTheForegroundWindow) {
   desktop.AddWindow("Front", "", Rect{100, 50, 500, 400});
   EXPECT_EQ(Play("<MMW:00000,00000><MMW:00010,00020>"),
-            (Lines{"mouse 32769 6399 4266 0", "mouse 32769 7039 5973 0"}));
+            (Lines{"mouse 32769 6400 4267 0", "mouse 32769 7040 5974 0"}));
 }
 
 TEST_F(PlayerMouse, MovesWaitTheMouseDelayFirst) {

@@ -177,6 +177,7 @@ inline MacroRecord StartUpMacro(const std::string& nick, const std::string& text
 // Hot key codes used below.
 inline constexpr std::uint16_t kCtrlA = 0;
 inline constexpr std::uint16_t kCtrlB = 1;
+inline constexpr std::uint16_t kCtrlC = 2;
 inline constexpr std::uint16_t kF1 = 288;
 inline constexpr std::uint16_t kAltQ = 64;  // "Alt+Q"
 // The system activations a fresh file gets use codes the tests leave alone;

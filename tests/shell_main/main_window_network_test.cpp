@@ -2,11 +2,14 @@
 // lock and macro file over the same folder) changes the shared file while
 // this one runs; "Network Considerations"; the synchronisation timer; the
 // commands that move macros.
+#include <array>
 #include <filesystem>
 
+#include "base/key_swap_alphabet.h"
 #include "editing/script_editor.h"
 #include "main_window_fixture.h"
 #include "shell/network_considerations.h"
+#include "store/key_swap_file.h"
 #include "store/macro_transfer.h"
 #include "store/network_lock.h"
 #include "tests/support/scratch_folder.h"
@@ -14,11 +17,12 @@
 namespace tavrix::testing {
 namespace {
 
-// The other copy: its own boxes, index, file and lock on the same macro file.
+// The other copy: its own boxes, index, file and lock on the same macro file
+// (without network mode, another program such as the tavrix tool).
 struct OtherCopy : test_support::SimWorld {
-  explicit OtherCopy(const std::string& path) {
-    lock.SetEnabled(true);
-    lock.Prepare(path);
+  explicit OtherCopy(const std::string& path, bool networked = true) {
+    lock.SetEnabled(networked);
+    if (networked) lock.Prepare(path);
     file.LoadFile(path);
   }
   // Changes macro n's text under the lock, as its editors do.
@@ -187,6 +191,67 @@ TEST_F(NetworkWindowTest, WithoutNetworkModeNoLockFileIsMade) {
   window->OnCommand(Command::CopyMacro);
   EXPECT_EQ(test_support::RecordsOnDisk(macroPath), 6u);
   EXPECT_FALSE(std::filesystem::exists(folder.File("TAVRX.MAS")));
+}
+
+// Without network mode another program changes the file: the running copy
+// never acts on its old index.
+class OtherProgramTest : public MainWindowTest {
+ protected:
+  void StartWithThree() {
+    ASSERT_TRUE(Start(WithSystemEntries(
+        {Macro("hello", kCtrlA, "hello there"), Macro("jump", kCtrlB, "jump"), Macro("kline", kCtrlC, "kline")})));
+    other = std::make_unique<OtherCopy>(macroPath, false);
+    desktop.Trace().Clear();
+    host.lines.clear();
+  }
+  std::unique_ptr<OtherCopy> other;
+};
+
+TEST_F(OtherProgramTest, AHotKeyAfterAnotherProgramRemovedAMacroPlaysItsOwnMacro) {
+  StartWithThree();
+  ASSERT_TRUE(other->file.DeleteRecord(5));
+  window->OnActivation(kCtrlB, 0);
+  EXPECT_EQ(TypedLetters(Trace()), "jump");
+}
+
+TEST_F(OtherProgramTest, ACommandOnAMovedRowReloadsFirstAndNeverWritesAnotherMacro) {
+  StartWithThree();
+  host.selected = 6;  // "jump"
+  ASSERT_TRUE(other->file.DeleteRecord(5));
+  window->OnCommand(Command::ScriptingEditor);  // no editor is answered: it must not open
+  EXPECT_EQ(Messages().back(),
+            "message Notice: Macro File has changed by another user.  Changed macro file will be reloaded after "
+            "clicking \"ok\".");
+  EXPECT_EQ(host.selected, 5);  // the same macro, at its new number
+  ui.AnswerForm(TDoScripting::kName, [](Form& form) {
+    auto& editor = static_cast<TDoScripting&>(form);
+    editor.nickName.text = "renamed";
+    editor.Click(editor.okButton);
+  });
+  window->OnCommand(Command::ScriptingEditor);
+  EXPECT_EQ(test_support::RecordOnDisk(macroPath, 5).NickName(), "renamed");
+  EXPECT_EQ(test_support::RecordOnDisk(macroPath, 6).NickName(), "kline");
+}
+
+TEST_F(OtherProgramTest, TheCheckTimerLoadsChangesToTheMacroAndKeySwapFiles) {
+  StartWithThree();
+  window->OnTimer(MainTimer::HookWatch);
+  EXPECT_FALSE(host.Saw("RefillList"));  // nothing changed
+  // A change of the same size at once after the load: the stamp alone may
+  // not tell it.
+  other->ChangeText(7, "kjump");
+  window->OnTimer(MainTimer::HookWatch);
+  EXPECT_TRUE(host.Saw("RefillList"));
+  window->OnActivation(kCtrlC, 0);
+  EXPECT_EQ(TypedLetters(Trace()), "kjump");
+
+  std::array<std::uint8_t, kSwapTablesSize> tables{};
+  InitSwapKeys(tables);
+  tables[SwapPosition('a')] = 'b';
+  ASSERT_TRUE(SaveSwapKeys(SwapFileName(macroPath), tables));
+  const std::size_t hooksBefore = hooks.CountOf("TvxHookSwap");
+  window->OnTimer(MainTimer::HookWatch);
+  EXPECT_EQ(hooks.CountOf("TvxHookSwap"), hooksBefore + 1);
 }
 
 }  // namespace

@@ -180,6 +180,17 @@ class PosixFileAccess : public FileAccess {
   }
 
   void Remove(const std::string& path) override { ::unlink(path.c_str()); }
+
+  std::optional<FileStamp> StampOf(const std::string& path) override {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+    struct timespec now {};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return FileStamp{static_cast<std::uint64_t>(st.st_ino) ^ (static_cast<std::uint64_t>(st.st_dev) << 40),
+                     static_cast<std::uint64_t>(st.st_size),
+                     static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+                     now.tv_sec - st.st_mtim.tv_sec < 3};
+  }
 };
 
 }  // namespace

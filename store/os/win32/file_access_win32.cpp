@@ -202,6 +202,21 @@ class Win32FileAccess : public FileAccess {
   }
 
   void Remove(const std::string& path) override { DeleteFileA(path.c_str()); }
+
+  // Without opening the file, so that a look never makes a replace fail. A
+  // replacement is a file written later, so its write time tells it apart.
+  std::optional<FileStamp> StampOf(const std::string& path) override {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+    const auto join = [](DWORD high, DWORD low) { return (static_cast<std::uint64_t>(high) << 32) | low; };
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    const std::uint64_t written = join(data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime);
+    constexpr std::uint64_t kTwoSeconds = 20000000;  // in the 100 ns steps of a FILETIME
+    return FileStamp{join(data.ftCreationTime.dwHighDateTime, data.ftCreationTime.dwLowDateTime),
+                     join(data.nFileSizeHigh, data.nFileSizeLow), static_cast<std::int64_t>(written),
+                     join(now.dwHighDateTime, now.dwLowDateTime) - written < kTwoSeconds};
+  }
 };
 
 }  // namespace
