@@ -140,8 +140,11 @@ SwapHookChange MenuRemapClick(const RemapRequest& request) {
   request.ui.RunForm(remapper);
   if (!remapper.changed) return SwapHookChange::Unchanged;
   hold.Changed();
-  SaveSwapKeys(request.swapPath, request.block.SwapTables());
-  return FollowSwapsInUse(request.hooks, request.block, request.swapHook);
+  const SwapSaveResult saved = SaveSwapKeys(request.swapPath, request.block.SwapTables());
+  const SwapHookChange change = FollowSwapsInUse(request.hooks, request.block, request.swapHook);
+  // The new tables work now either way; the user must know they will not last.
+  if (saved != SwapSaveResult::Saved) request.ui.ShowMessage("Error", SwapSaveMessage(saved, request.swapPath));
+  return change;
 }
 
 }  // namespace tavrix

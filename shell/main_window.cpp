@@ -315,7 +315,7 @@ void TMainWin::FormClose() {
   e.closed = true;
   e.RemoveInstalledHooks();
   e.KeepRecentFiles(e.fileCommands.recentFiles());
-  env_.configuration.Save(env_.profile);
+  e.SaveConfiguration();
 }
 
 void TMainWin::OnEndSession() {

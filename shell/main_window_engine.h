@@ -21,6 +21,7 @@
 #include "playback/desktop_playback_commands.h"
 #include "playback/player.h"
 #include "playback/player_host.h"
+#include "shell/config/configuration_saving.h"
 #include "shell/macro_list_order.h"
 #include "shell/main_window.h"
 #include "shell/type_ahead_search.h"
@@ -83,7 +84,8 @@ struct TMainWin::Engine final : PlayerHost, TransferListener, ActivationHost, Ne
   void SetEntry(Command command, bool enabled, bool checked, const std::string& caption, const char* builtCaption);
   bool Enabled(Command command) const;
   void ShowTrayMode();
-  void SaveConfiguration() { env.configuration.Save(env.profile); }
+  void SaveConfiguration() { configurationSaving.Save(env.configuration, env.profile, env.ui); }
+  ConfigurationSaving configurationSaving;
 
   // --- The commands that need more than one call ---------------------------------
   void AfterFileCommand();
