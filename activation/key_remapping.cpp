@@ -97,6 +97,7 @@ FormReply TDoSwapKeys::GridDoubleClick(Grid& grid, SwapTableSpan table) {
   // One byte store: a swap hook already installed uses it from the next key.
   tables_[position] = *select.chosen;
   changed = true;
+  if (tablesChanged) tablesChanged();
   Refresh();
   return FormReply::Stay();
 }
@@ -113,19 +114,20 @@ const char* SwapHookChangeText(SwapHookChange change) {
   return "hook unchanged";
 }
 
-SwapHookChange FollowSwapsInUse(HookLibrary& hooks, KeySwapControlBlock& block, bool& installed) {
+SwapHookChange FollowSwapsInUse(HookLibrary& hooks, KeySwapControlBlock& block, HookHandle& swapHook) {
+  hooks.TvxUpSwapKeys(block.SwapTables());
   const bool inUse = SwapsInUse(block.SwapTables());
-  if (inUse == installed) return SwapHookChange::Unchanged;
+  if (inUse == (swapHook != 0)) return SwapHookChange::Unchanged;
   if (!inUse) {
-    if (block.SwapHook() != 0) hooks.TvxUnHook(block.SwapHook());
+    hooks.TvxUnHook(swapHook);
+    swapHook = 0;
     block.SetSwapHook(0);
-    installed = false;
     return SwapHookChange::Removed;
   }
   const HookHandle hook = hooks.TvxHookSwap();
   if (hook == 0) return SwapHookChange::NotInstalled;
+  swapHook = hook;
   block.SetSwapHook(hook);
-  installed = true;
   return SwapHookChange::Installed;
 }
 
@@ -134,11 +136,15 @@ SwapHookChange MenuRemapClick(const RemapRequest& request) {
   if (!hold.Taken()) return SwapHookChange::Unchanged;
   TDoSwapKeys remapper(request.ui, request.block.SwapTables(), request.browse, request.screenWidth,
                        request.screenHeight);
+  remapper.tablesChanged = [&request] { request.hooks.TvxUpSwapKeys(request.block.SwapTables()); };
   request.ui.RunForm(remapper);
   if (!remapper.changed) return SwapHookChange::Unchanged;
   hold.Changed();
-  SaveSwapKeys(request.swapPath, request.block.SwapTables());
-  return FollowSwapsInUse(request.hooks, request.block, request.hookInstalled);
+  const SwapSaveResult saved = SaveSwapKeys(request.swapPath, request.block.SwapTables());
+  const SwapHookChange change = FollowSwapsInUse(request.hooks, request.block, request.swapHook);
+  // The new tables work now either way; the user must know they will not last.
+  if (saved != SwapSaveResult::Saved) request.ui.ShowMessage("Error", SwapSaveMessage(saved, request.swapPath));
+  return change;
 }
 
 }  // namespace tavrix

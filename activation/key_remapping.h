@@ -84,6 +84,8 @@ class TDoSwapKeys : public Form {
 
   // Set when a double click stored a character.
   bool changed = false;
+  // Called after each character stored, so that the swap hook applies it at once.
+  std::function<void()> tablesChanged;
 
   Label upperLabel{*this, "UpperLabel", {8, 8, kGridWidth, 16}, "Upper Case"};
   Label lowerLabel{*this, "LowerLabel", {kLowerLeft, 8, kGridWidth, 16}, "Lower Case"};
@@ -115,10 +117,12 @@ class TDoSwapKeys : public Form {
 enum class SwapHookChange { Unchanged, Installed, Removed, NotInstalled };
 const char* SwapHookChangeText(SwapHookChange change);
 
-// The swap hook follows the tables: installed while any character is
-// remapped (its handle at offset 4 of the control block), removed when none
-// is. `installed` is the main window's record of it.
-SwapHookChange FollowSwapsInUse(HookLibrary& hooks, KeySwapControlBlock& block, bool& installed);
+// The swap hook follows the tables, which the library takes first: installed
+// while any character is remapped, removed when none is. `swapHook` is the
+// caller's own record of its handle (0 while none is installed); offset 4 of
+// the control block only mirrors it for other copies, since any program may
+// write there.
+SwapHookChange FollowSwapsInUse(HookLibrary& hooks, KeySwapControlBlock& block, HookHandle& swapHook);
 
 // "&Remap": under the file-in-use check, the remapper; when it changed a
 // table, the key-swap file `swapPath` is saved (silently not, when it cannot
@@ -128,7 +132,7 @@ struct RemapRequest {
   FileLockHolder& lock;
   HookLibrary& hooks;
   KeySwapControlBlock& block;
-  bool& hookInstalled;
+  HookHandle& swapHook;
   std::string swapPath;
   bool browse = false;
   int screenWidth = 1024;

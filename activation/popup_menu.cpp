@@ -4,6 +4,7 @@
 
 #include "base/ascii_text.h"
 #include "base/hot_key_table.h"
+#include "playback/scope_resolution.h"
 
 namespace tavrix {
 namespace {
@@ -206,11 +207,9 @@ MacroRecord BuildTopWindowMenu(const MacroIndex& index, const std::string& title
   for (int n = 1; n <= index.Count() && static_cast<int>(list.size()) < kMaxPopupEntries; ++n) {
     const std::int16_t scope = index.table().Scope(n);
     if (scope != kScopeWindow && scope != kScopeProgram) continue;
-    // An empty scope name names no window and no program.
     const std::string name = ToUpperAscii(CutText(index.table().ScopeName(n), kTableScopeNameCapacity));
-    if (name.empty()) continue;
-    const std::string& within = scope == kScopeWindow ? upperTitle : upperProgram;
-    if (within.find(name) != std::string::npos) list.push_back(static_cast<std::uint16_t>(n));
+    if (ScopeNameMatches(scope == kScopeWindow ? upperTitle : upperProgram, name))
+      list.push_back(static_cast<std::uint16_t>(n));
   }
   MacroRecord menu;
   menu.SetScope(kScopePopupMenu);

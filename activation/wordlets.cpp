@@ -9,6 +9,7 @@
 #include "platform/desktop.h"
 #include "platform/ui.h"
 #include "playback/player.h"
+#include "playback/scope_resolution.h"
 #include "store/macro_record.h"
 
 namespace tavrix {
@@ -111,11 +112,11 @@ int PickWordletMacro(const std::vector<int>& matches, const SharedMacroTable& ta
   const std::string program = ToUpperAscii(frontProgram);
   if (!title.empty()) {
     for (int n : matches)
-      if (table.Scope(n) == kScopeWindow && Contains(title, ToUpperAscii(table.ScopeName(n)))) return n;
+      if (table.Scope(n) == kScopeWindow && ScopeNameMatches(title, ToUpperAscii(table.ScopeName(n)))) return n;
   }
   if (!program.empty()) {
     for (int n : matches)
-      if (table.Scope(n) == kScopeProgram && Contains(program, ToUpperAscii(table.ScopeName(n)))) return n;
+      if (table.Scope(n) == kScopeProgram && ScopeNameMatches(program, ToUpperAscii(table.ScopeName(n)))) return n;
   }
   for (int n : matches)
     if (table.Scope(n) == kScopeGlobal) return n;
@@ -132,6 +133,10 @@ WordletPlayer::WordletPlayer(Desktop& desktop, Ui& ui, Player& player, Activatio
 
 void WordletPlayer::OnCharacter(std::uint32_t state, std::uint8_t character, const WordletOptions& options) {
   if (index_.Count() == 0) return;
+  // What the user types on while a Wordlet erases itself or any macro plays
+  // never matches: the abbreviation would fire again, nested, and its
+  // backspaces erase the user's own text.
+  if (erasing_ || player_.Playing()) return;
   const WordletMatcher::Step step = matcher_.Feed(state, character, options);
   if (state != kWordletReset) player_.State().capsLockToggled = matcher_.CapsLockOn();
   if (step == WordletMatcher::Step::None) return;
@@ -170,17 +175,22 @@ int WordletPlayer::TestIt(const WordletOptions& options) {
 
   const int backspaces = WordletBackspaces(index_.Wordlet(macro).size(), options);
   if (onPlay) onPlay(macro, backspaces);
+  matcher_.Clear();
   // Each backspace gets through before the next, and all of them before the
   // macro's own input.
-  for (int i = 0; i < backspaces; ++i) {
-    desktop_.SendKey(kBackspaceKey, false);
-    desktop_.SendKey(kBackspaceKey, true);
-    desktop_.ProcessMessages();
+  {
+    struct Erasing {
+      explicit Erasing(bool& flag) : flag_(flag) { flag_ = true; }
+      ~Erasing() { flag_ = false; }
+      bool& flag_;
+    } erasing(erasing_);
+    for (int i = 0; i < backspaces; ++i) {
+      desktop_.SendKey(kBackspaceKey, false);
+      desktop_.SendKey(kBackspaceKey, true);
+      desktop_.ProcessMessages();
+    }
+    desktop_.Wait(kWordletEraseWaitMs);
   }
-  desktop_.Wait(kWordletEraseWaitMs);
-  // Emptied before the macro plays too: what the user types meanwhile must
-  // not find the same abbreviation again.
-  matcher_.Clear();
   player_.State().targetWindow = desktop_.ForegroundWindow();
   dispatcher_.RunMacro(macro);
   matcher_.Clear();

@@ -101,6 +101,7 @@ class WordletPlayer {
   ActivationDispatcher& dispatcher_;
   const MacroIndex& index_;
   WordletMatcher matcher_;
+  bool erasing_ = false;  // the backspaces of a Wordlet are being sent
 };
 
 }  // namespace tavrix

@@ -39,6 +39,7 @@ class SilentHookLibrary : public HookLibrary {
   void TvxUpProgs(TableBytes) override {}
   void TvxUpKeyHook(TableBytes) override {}
   void TvxUpMouseHook(TableBytes) override {}
+  void TvxUpSwapKeys(SwapTableBytes) override {}
 };
 
 std::string WriteFullFile() {

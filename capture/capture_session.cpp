@@ -26,7 +26,9 @@ CaptureSession::~CaptureSession() = default;
 
 bool CaptureSession::Recording() const { return env_.file.index().table().CaptureOn() != 0; }
 
-std::string CaptureSession::CaptureFilePath() { return env_.files.Join(env_.folder, kCaptureFileName); }
+std::string CaptureSession::CaptureFilePath() {
+  return env_.files.Join(env_.scratchFolder.empty() ? env_.folder : env_.scratchFolder, kCaptureFileName);
+}
 
 // --- Quick capture ----------------------------------------------------------------
 
@@ -52,10 +54,19 @@ bool CaptureSession::StartACapture(const CaptureSettings& defaults) {
   // file as it was.
   if (!CreateCaptureFile()) return false;
 
+  if (!env_.file.CheckCanChange()) {
+    writer_.reset();
+    env_.files.Remove(CaptureFilePath());
+    return false;
+  }
+
+  // The new macro stands in the index while it records, but reaches the file
+  // only with its recording: a capture that fails or never ends leaves no
+  // empty "Capture" macro behind.
   finished_ = false;
-  const int oldCount = index.Count();
-  index.SetCount(oldCount + 1);
-  hooks.TvxUpNumKeys(table.bytes());
+  saved_ = false;
+  const int n = index.Count() + 1;
+  index.SetCount(n);
   record_ = MacroRecord();
   record_.SetActive(1);
   record_.SetNickName(kQuickNickName);
@@ -65,17 +76,9 @@ bool CaptureSession::StartACapture(const CaptureSettings& defaults) {
   record_.SetWordletText(kQuickWordlet);
   record_.SetActivation(kWordletActivation);
   record_.SetLastModified(env_.now());
-  if (!env_.file.SaveRecord(-1, record_)) {
-    if (index.Count() != oldCount) {
-      index.SetCount(oldCount);
-      hooks.TvxUpNumKeys(table.bytes());
-    }
-    writer_.reset();
-    env_.files.Remove(CaptureFilePath());
-    finished_ = true;
-    return false;
-  }
-  const int n = env_.file.LastSavedNumber();
+  index.TakeRecord(n, record_);
+  hooks.TvxUpNumKeys(table.bytes());
+  hooks.TvxUpItem(table.bytes(), static_cast<std::uint16_t>(n));
   env_.host.RefreshList(n);
   hold_ = std::move(hold);
   current_ = n;
@@ -133,13 +136,15 @@ bool CaptureSession::DoCapture(int selected, const CaptureSettings& defaults) {
   }
   dialog.nickName.text = record.NickName();
   hold_ = std::move(hold);
+  read_ = record;
   const bool started = ShowCaptureDialog(dialog, record, defaults);
   if (!started) {
     hold_.reset();  // given back unchanged
     return false;
   }
-  // The new nickname and scope are on file before the recording arrives.
-  env_.file.SaveRecord(selected, record);
+  // The new nickname and scope wait for the recording and are saved with it.
+  record_ = record;
+  recapture_ = true;
   env_.host.RefreshList(selected);
   return true;
 }
@@ -180,6 +185,8 @@ bool CaptureSession::ShowCaptureDialog(TCaptureKeys& dialog, MacroRecord& record
   speed_ = options.speed;
   finished_ = false;
   const int n = dialog.macroNumber;
+  saved_ = false;
+  recapture_ = false;
   if (!dialog.existingMacro) {
     index.SetCount(index.Count() + 1);
     env_.file.hooks().TvxUpNumKeys(table.bytes());
@@ -290,12 +297,10 @@ void CaptureSession::AbandonAfterFileError() {
   writer_.reset();
   const std::string path = CaptureFilePath();
   env_.files.Remove(path);
-  if (quick_ && current_ >= 1 && env_.file.DeleteRecord(current_)) {
-    env_.file.Reload();
-    if (hold_) hold_->Changed();
-  }
+  if (quick_) ForgetQuickMacro();
   hold_.reset();
   quick_ = false;
+  recapture_ = false;
   env_.ui.ShowMessage(kErrorTitle, FileErrorText(path));
   env_.host.ShowMainWindow();
   env_.host.RefreshList(0);
@@ -318,18 +323,19 @@ void CaptureSession::OnCaptureComplete(std::uint32_t macro) {
   env_.file.hooks().TvxUpCaptureOn(table.bytes());
 
   current_ = static_cast<int>(macro);
-  MacroRecord record;
-  if (!env_.file.ReadRecord(current_, record)) {
+  MacroRecord record = record_;
+  if (!quick_ && !recapture_ && !env_.file.ReadRecord(current_, record)) {
     writer_.reset();
     hold_.reset();
-    quick_ = false;
     env_.ui.ShowMessage(kErrorTitle, "The captured macro could not be read from the macro file.");
     return;
   }
   record.SetLastModified(env_.now());
   if (!MoveRecordingInto(record)) {
+    if (quick_) ForgetQuickMacro();
     hold_.reset();
     quick_ = false;
+    recapture_ = false;
     env_.ui.ShowMessage(kErrorTitle, FileErrorText(CaptureFilePath()));
     env_.host.ShowMainWindow();
     return;
@@ -372,6 +378,15 @@ bool CaptureSession::MoveRecordingInto(MacroRecord& record) {
   return true;
 }
 
+// The quick capture's macro leaves the index again; it never reached the file.
+void CaptureSession::ForgetQuickMacro() {
+  MacroIndex& index = env_.file.index();
+  if (current_ != index.Count()) return;
+  index.TakeRecord(current_, MacroRecord{});
+  index.SetCount(current_ - 1);
+  env_.file.hooks().TvxUpNumKeys(index.table().bytes());
+}
+
 void CaptureSession::Finish(int n, MacroRecord& record) {
   SharedMacroTable& table = env_.file.index().table();
   if (quick_) {
@@ -384,7 +399,19 @@ void CaptureSession::Finish(int n, MacroRecord& record) {
     record.SetScopeName(topProgram_);
     record.SetTopMostOnly(1);
   }
-  const bool saved = env_.file.SaveRecord(n, record);
+  bool saved = false;
+  if (quick_) {
+    saved = env_.file.SaveRecord(-1, record);
+    if (saved) n = env_.file.LastSavedNumber();
+    else ForgetQuickMacro();
+  } else if (recapture_) {
+    saved = env_.file.SaveRecordOver(n, read_, record);
+  } else {
+    saved = env_.file.SaveRecord(n, record);
+  }
+  saved_ = saved;
+  lastNumber_ = n;
+  recapture_ = false;
   SetHotKeys(table, env_.file.hooks());
   env_.host.HotKeysChanged();
   env_.host.BringMainToFront();

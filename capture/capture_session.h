@@ -61,8 +61,11 @@ struct CaptureEnvironment {
   CaptureHost& host;
   // The date and time now, as `LastModified` stores it.
   std::function<double()> now;
-  // The program's directory: the capture and overflow files live there.
+  // The program's directory: the overflow files live there.
   std::string folder;
+  // Where the capture file lives while it records keys: the user's own
+  // folder, out of other users' sight; the program's directory when empty.
+  std::string scratchFolder = {};
 };
 
 class CaptureSession {
@@ -90,6 +93,10 @@ class CaptureSession {
   void EndCapture1Click();
 
   bool Recording() const;
+  // Whether the last capture that ended reached the macro file.
+  bool Saved() const { return saved_; }
+  // The number it was saved at.
+  int LastNumber() const { return lastNumber_; }
   bool QuickCapture() const { return quick_; }
   // The overflow file the last end used, or empty.
   const std::string& OverflowFile() const { return overflow_; }
@@ -105,9 +112,14 @@ class CaptureSession {
   void AbandonAfterFileError();
   bool MoveRecordingInto(MacroRecord& record);
   void Finish(int n, MacroRecord& record);
+  void ForgetQuickMacro();
 
   CaptureEnvironment env_;
-  MacroRecord record_;
+  MacroRecord record_;  // the macro a quick capture or a recapture saves at its end
+  MacroRecord read_;    // a recaptured macro as read from the file
+  bool recapture_ = false;
+  bool saved_ = false;
+  int lastNumber_ = 0;
   std::unique_ptr<CaptureFileWriter> writer_;
   std::unique_ptr<SyncFileHold> hold_;
   bool quick_ = false;

@@ -66,8 +66,15 @@ FormReply TSystemKeys::OkButtonClick() {
     if (numbers_[k] == 0 || pending_[k] == start_[k]) continue;
     MacroRecord record;
     if (!file_.ReadRecord(numbers_[k], record)) continue;
+    // The numbers were found when the dialog opened; another program may
+    // have renumbered the file since, and then this is some other macro.
+    const int digit = static_cast<int>(k + 1);
+    if (record.Scope() != kScopeSystem || SystemActivationDigit(record.ScopeName()) != digit)
+      return FormReply::Refuse("Error", "The macro file was changed by another program.  Please open this dialog again.",
+                               Field(digit));
+    const MacroRecord read = record;
     record.SetActivation(static_cast<std::uint16_t>(pending_[k]));
-    if (!file_.SaveRecord(numbers_[k], record)) return FormReply::Stay();
+    if (!file_.SaveRecordOver(numbers_[k], read, record)) return FormReply::Stay();
     start_[k] = pending_[k];
     changed = true;
   }

@@ -4,44 +4,23 @@
 // ever moved or changed by a load: the program may only add records at the
 // end (the missing system activations) and move a cut-off last record into
 // its side file, and a saved record reads back byte for byte.
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "platform/sim/sim_trace.h"
 #include "platform/sim/sim_ui.h"
 #include "store/macro_file.h"
 #include "store/macro_index.h"
+#include "store/memory_file_access.h"
 #include "store/recording_hook_library.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-const fs::path& ScratchFile() {
-  static const fs::path path = [] {
-    const fs::path folder = fs::temp_directory_path() / ("tavrix-record-fuzz-" + std::to_string(getpid()));
-    fs::create_directories(folder);
-    return folder / "FUZZ.TVX";
-  }();
-  return path;
-}
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteAll(const fs::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
+// The files live in memory: no disk, no fsync per input.
+constexpr const char* kPath = "FUZZ.TVX";
 
 void Check(bool condition) {
   if (!condition) std::abort();
@@ -66,8 +45,13 @@ tavrix::LocalDateTime FixedNow() { return {2026, 12, 7, 12, 0, 0, 0}; }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string original(reinterpret_cast<const char*>(data), size);
-  const fs::path& path = ScratchFile();
-  WriteAll(path, original);
+  static tavrix::MemoryFileAccess files;
+  files.Clear();
+  files.Put(kPath, original);
+  const auto bytesOf = [](const std::string& path) {
+    const std::string* bytes = files.Find(path);
+    return bytes ? *bytes : std::string();
+  };
   const std::size_t wholeRecords = std::min<std::size_t>(size / tavrix::kMacroRecordSize, tavrix::kMaxMacros);
   const std::size_t kept = wholeRecords * tavrix::kMacroRecordSize;
 
@@ -76,24 +60,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   tavrix::SimUi ui(trace);
   tavrix::RecordingHookLibrary hooks;
   tavrix::MacroIndex index;
-  tavrix::MacroFile file(index, hooks, ui, FixedNow);
+  tavrix::MacroFile file(index, hooks, ui, FixedNow, files);
 
   // A viewer's load never changes a byte.
-  file.LoadReadOnly(path.string());
+  file.LoadReadOnly(kPath);
   Check(index.Count() >= 0 && index.Count() <= tavrix::kMaxMacros);
   DumpEverything(file);
-  Check(ReadAll(path) == original);
+  Check(bytesOf(kPath) == original);
 
   // The program's load keeps every whole record where it was, and the bytes
   // of a cut-off last record in the side file.
-  const fs::path side = tavrix::MacroFile::CutOffTailFile(path.string());
-  fs::remove(side);
-  file.LoadFile(path.string());
+  const std::string side = tavrix::MacroFile::CutOffTailFile(kPath);
+  file.LoadFile(kPath);
   DumpEverything(file);
-  const std::string afterLoad = ReadAll(path);
+  const std::string afterLoad = bytesOf(kPath);
   Check(afterLoad.size() >= kept && afterLoad.compare(0, kept, original, 0, kept) == 0);
-  if (fs::exists(side)) Check(ReadAll(side) == original.substr(kept));
-  fs::remove(side);
+  if (files.Find(side)) Check(bytesOf(side) == original.substr(kept));
 
   // A record saved in place reads back as it was written.
   if (file.State() == tavrix::MacroFileState::Ready && index.Count() >= 1) {

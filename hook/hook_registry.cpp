@@ -1,20 +1,20 @@
 #include "hook/hook_registry.h"
 
+#include <algorithm>
+
 namespace tavrix::hook {
 
 std::uintptr_t HookRegistry::issue(HookKind kind, std::uintptr_t systemHandle) {
-  // Skip tokens still registered (after a wrap-around, or a handle added as
-  // its own token).
-  while (nextToken_ == 0 || hooks_.count(nextToken_) != 0) nextToken_ += 4;
-  const std::uintptr_t token = nextToken_;
-  nextToken_ += 4;
-  hooks_.emplace(token, Entry{kind, systemHandle});
+  // Multiples of 4, as handles are; never 0 nor one still registered.
+  std::uintptr_t token = 0;
+  while (token == 0 || hooks_.count(token) != 0) token = static_cast<std::uintptr_t>(draw_() & ~3u);
+  hooks_.emplace(token, Entry{kind, systemHandle, ++installs_});
   return token;
 }
 
 bool HookRegistry::add(std::uintptr_t handle, HookKind kind) {
   if (handle == 0) return false;
-  return hooks_.emplace(handle, Entry{kind, handle}).second;
+  return hooks_.emplace(handle, Entry{kind, handle, ++installs_}).second;
 }
 
 std::optional<HookKind> HookRegistry::remove(std::uintptr_t token) {
@@ -44,10 +44,13 @@ bool HookRegistry::replaceSystemHandle(std::uintptr_t token, std::uintptr_t syst
 }
 
 std::vector<std::uintptr_t> HookRegistry::inputHookTokens() const {
-  std::vector<std::uintptr_t> tokens;
+  std::vector<std::pair<std::uint64_t, std::uintptr_t>> inOrder;
   for (const auto& [token, entry] : hooks_) {
-    if (entry.kind != HookKind::Foreground) tokens.push_back(token);
+    if (entry.kind != HookKind::Foreground) inOrder.emplace_back(entry.installed, token);
   }
+  std::sort(inOrder.begin(), inOrder.end());
+  std::vector<std::uintptr_t> tokens;
+  for (const auto& [installed, token] : inOrder) tokens.push_back(token);
   return tokens;
 }
 

@@ -1,13 +1,15 @@
 // Which hooks the library has installed. The program holds a token for each
 // hook; behind the token is the system's handle of the moment, which changes
 // when the library installs a lost hook again, while the token the program
-// keeps stays valid for TvxUnHook.
+// keeps stays valid for TvxUnHook. Tokens are drawn at random, so that no
+// other program can guess one from the last.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <random>
 #include <vector>
 
 namespace tavrix::hook {
@@ -16,8 +18,11 @@ enum class HookKind { Keyboard, Mouse, Swap, Foreground };
 
 class HookRegistry {
  public:
-  // Registers a hook under a new token, never 0 and never one in use; tokens
-  // grow with every hook, so their order is the order of installation.
+  // `seed` starts the token draw; the library takes it from the system's
+  // random source.
+  explicit HookRegistry(std::uint32_t seed = std::random_device{}()) : draw_(seed) {}
+
+  // Registers a hook under a new random token, never 0 and never one in use.
   std::uintptr_t issue(HookKind kind, std::uintptr_t systemHandle);
 
   // Registers `handle` as its own token. False when the handle is 0 or
@@ -48,10 +53,11 @@ class HookRegistry {
   struct Entry {
     HookKind kind;
     std::uintptr_t systemHandle;
+    std::uint64_t installed;  // the order of installation
   };
   std::map<std::uintptr_t, Entry> hooks_;
-  // Well away from small numbers and from the handles Windows gives out.
-  std::uintptr_t nextToken_ = 0x54560004;
+  std::mt19937 draw_;
+  std::uint64_t installs_ = 0;
 };
 
 }  // namespace tavrix::hook

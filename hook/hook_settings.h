@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "base/hot_key_table.h"
+#include "base/key_swap_alphabet.h"
 #include "hook/key_character_map.h"
 #include "hook/capture_options.h"
 
@@ -20,9 +21,11 @@ struct HookSettings {
   bool mouseSwapped = false;
   bool hasWordlets = false;  // typed characters are reported for Wordlets
   std::array<std::uint8_t, kHotKeyCount> hotKeyUsed{};
-  // Key swap: the 93 bytes of the key-swap tables while the swap hook is
-  // installed (null otherwise), read live, and the layout of the window in
-  // front.
+  // Key swap: the library's own copy of the 93 bytes of the key-swap tables,
+  // as last published; the tables the swap stage applies (that copy while
+  // the swap hook is installed, null otherwise); and the layout of the
+  // window in front.
+  std::array<std::uint8_t, kSwapAlphabetSize> keySwap{};
   const std::uint8_t* swapTables = nullptr;
   const KeyCharacterMap* layout = nullptr;
 

@@ -33,8 +33,8 @@ int MacroForFrontWindow(const SharedMacroTable& table, Desktop& desktop, int cod
     if (!Bound(table, n, code)) continue;
     const std::string scopeName = UpperCaseText(table.ScopeName(n));
     const std::int16_t scope = table.Scope(n);
-    if ((scope == kScopeWindow && Contains(frontTitle, scopeName)) ||
-        (scope == kScopeProgram && Contains(frontProgram, scopeName))) {
+    if ((scope == kScopeWindow && ScopeNameMatches(frontTitle, scopeName)) ||
+        (scope == kScopeProgram && ScopeNameMatches(frontProgram, scopeName))) {
       targetWindow = front;
       return n;
     }
@@ -52,6 +52,10 @@ bool ProgramIsRunning(const SharedMacroTable& table, const std::string& upperNam
 
 }  // namespace
 
+bool ScopeNameMatches(const std::string& within, const std::string& scopeName) {
+  return !scopeName.empty() && Contains(within, scopeName);
+}
+
 int GetMacro(const SharedMacroTable& table, Desktop& desktop, int code, WindowId& targetWindow) {
   if (const int front = MacroForFrontWindow(table, desktop, code, targetWindow); front != 0) return front;
 
@@ -66,7 +70,7 @@ int GetMacro(const SharedMacroTable& table, Desktop& desktop, int code, WindowId
       globalCandidate = n;
       continue;
     }
-    if (table.TopMostOnly(n) != 0) continue;
+    if (table.TopMostOnly(n) != 0 || table.ScopeName(n).empty()) continue;
     if (scope == kScopeWindow) {
       if (ActivateIt(desktop, table.ScopeName(n), targetWindow)) return n;
     } else if (scope == kScopeProgram) {

@@ -1,12 +1,10 @@
 #include "shell/macro_output.h"
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
 
 #include "activation/scheduler.h"
 #include "base/hot_key_table.h"
+#include "store/file_access.h"
 
 namespace tavrix {
 namespace {
@@ -38,16 +36,6 @@ std::string ScopeLine(const MacroRecord& record) {
     case kScopeProgram: return "Program: " + record.ScopeName() + where;
     default: return "Scope: ";
   }
-}
-
-// A name beside `path` that no file has yet.
-std::string PartFileName(const std::string& path) {
-  for (int k = 0; k < 1000; ++k) {
-    const std::string candidate = path + ".tv" + std::to_string(k);
-    std::error_code error;
-    if (!std::filesystem::exists(candidate, error) && !error) return candidate;
-  }
-  return {};
 }
 
 }  // namespace
@@ -87,32 +75,16 @@ std::string MacroOutputText(const MacroRecord& record, const OutputItems& items)
 
 bool WriteMacroOutput(const MacroFile& file, const std::vector<int>& rowMap, const OutputItems& items,
                       const std::string& path) {
-  const std::string part = PartFileName(path);
-  if (part.empty()) return false;
-  bool written = false;
-  {
-    std::ofstream out(part, std::ios::binary | std::ios::trunc);
-    if (out) {
-      written = true;
-      MacroRecord record;
-      for (const int n : rowMap) {
-        if (!file.ReadRecord(n, record)) {
-          written = false;
-          break;
-        }
-        out << MacroOutputText(record, items);
-      }
-      out.flush();
-      written = written && static_cast<bool>(out);
-    }
+  std::string text;
+  MacroRecord record;
+  for (const int n : rowMap) {
+    if (!file.ReadRecord(n, record)) return false;
+    text += MacroOutputText(record, items);
   }
-  std::error_code error;
-  if (written) {
-    std::filesystem::rename(part, path, error);
-    if (!error) return true;
-  }
-  std::filesystem::remove(part, error);
-  return false;
+  // Written beside under one fixed name and then put in place: a failure
+  // leaves the old file, and what a crash leaves beside is overwritten by
+  // the next output instead of piling up.
+  return ReplaceWholeFile(SystemFileAccess(), path, text);
 }
 
 TDoOutput::TDoOutput() : Form("TDoOutput", "Output Macro Information", 282, 145) {

@@ -121,8 +121,8 @@ HookHandle TMainWin::Engine::Checked(HookHandle hook, const char* hookName, bool
 bool TMainWin::Engine::InstallKeySwapHook() {
   const HookHandle hook = Checked(env.hooks.TvxHookSwap(), "key swap", true);
   if (hook == 0) return false;
+  swapHook = hook;
   keySwap.SetSwapHook(hook);
-  swapHookInstalled = true;
   return true;
 }
 
@@ -164,6 +164,7 @@ bool TMainWin::Engine::InstallHooksAndPublish() {
   keySwap.SetMainWindow(mainWindow);
   keySwap.SetReserved103(0);
   fileCommands.RebuildKeySwapState();  // reports a key-swap file it cannot create
+  env.hooks.TvxUpSwapKeys(keySwap.SwapTables());
   swapsInUse = SwapsInUse(keySwap.SwapTables());
   if (swapsInUse && !InstallKeySwapHook()) return false;
 
@@ -173,6 +174,7 @@ bool TMainWin::Engine::InstallHooksAndPublish() {
     RemoveInstalledHooks();
     return false;
   }
+  cbtHook = cbt;
   windowBlock.SetCbtHook(cbt);
   windowBlock.SetIsNT(env.isNT ? 1 : 0);
 
@@ -204,10 +206,11 @@ void TMainWin::Engine::RemoveInstalledHooks() {
   table.SetKeyboardHook(0);
   if (table.MouseHook() != 0) env.hooks.TvxUnHook(table.MouseHook());
   table.SetMouseHook(0);
-  if (swapHookInstalled && keySwap.SwapHook() != 0) env.hooks.TvxUnHook(keySwap.SwapHook());
-  swapHookInstalled = false;
+  if (swapHook != 0) env.hooks.TvxUnHook(swapHook);
+  swapHook = 0;
   keySwap.SetSwapHook(0);
-  if (windowBlock.CbtHook() != 0) env.hooks.TvxUnHook(windowBlock.CbtHook());
+  if (cbtHook != 0) env.hooks.TvxUnHook(cbtHook);
+  cbtHook = 0;
   windowBlock.SetCbtHook(0);
 }
 
@@ -312,7 +315,7 @@ void TMainWin::FormClose() {
   e.closed = true;
   e.RemoveInstalledHooks();
   e.KeepRecentFiles(e.fileCommands.recentFiles());
-  env_.configuration.Save(env_.profile);
+  e.SaveConfiguration();
 }
 
 void TMainWin::OnEndSession() {

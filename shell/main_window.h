@@ -55,6 +55,8 @@ class TMainWin {
     // The file system as the command dialogs check paths; none: every path
     // is missing.
     FileChecks* files = nullptr;
+    // The user's own folder, for the capture file; none: the program folder.
+    std::string scratchFolder = {};
   };
 
   explicit TMainWin(Environment environment);

@@ -21,6 +21,7 @@
 #include "playback/desktop_playback_commands.h"
 #include "playback/player.h"
 #include "playback/player_host.h"
+#include "shell/config/configuration_saving.h"
 #include "shell/macro_list_order.h"
 #include "shell/main_window.h"
 #include "shell/type_ahead_search.h"
@@ -83,7 +84,8 @@ struct TMainWin::Engine final : PlayerHost, TransferListener, ActivationHost, Ne
   void SetEntry(Command command, bool enabled, bool checked, const std::string& caption, const char* builtCaption);
   bool Enabled(Command command) const;
   void ShowTrayMode();
-  void SaveConfiguration() { env.configuration.Save(env.profile); }
+  void SaveConfiguration() { configurationSaving.Save(env.configuration, env.profile, env.ui); }
+  ConfigurationSaving configurationSaving;
 
   // --- The commands that need more than one call ---------------------------------
   void AfterFileCommand();
@@ -240,14 +242,18 @@ struct TMainWin::Engine final : PlayerHost, TransferListener, ActivationHost, Ne
   CaptureSide captureSide{*this};
   CaptureSession capture{CaptureEnvironment{file, env.ui, SystemCaptureFiles(), captureSide,
                                             [this] { return ToDateTimeValue(env.desktop.Now()); },
-                                            env.programFolder}};
+                                            env.programFolder, env.scratchFolder}};
   int syncCount = 0;  // minutes counted by the synchronisation timer
   std::unique_ptr<IconFiles> icons;  // the Icons folder below the program folder
   std::optional<int> trayClickX;      // where the popup-menu tray icon was clicked
   FileVersion swapFileVersion{SystemFileAccess()};  // the key-swap file as last loaded or saved
   int fileHolds = 0;                       // commands holding the right to change the file
   bool swapsInUse = false;
-  bool swapHookInstalled = false;
+  // The swap and window hooks' handles (0 while not installed), kept here:
+  // the control blocks only mirror them for other copies, and any program
+  // may write there.
+  HookHandle swapHook = 0;
+  HookHandle cbtHook = 0;
   bool closed = false;
 
   std::map<Command, MenuEntryState> menu;

@@ -147,10 +147,9 @@ void TMainWin::MenuKeyHooksClick() {
   env_.hooks.TvxUpKeyHook(table.bytes());
   if (e.swapsInUse) {
     // Two swap hooks would swap every key twice, so the old one goes first.
-    if (e.swapHookInstalled && e.keySwap.SwapHook() != 0) env_.hooks.TvxUnHook(e.keySwap.SwapHook());
-    const HookHandle swap = e.Checked(env_.hooks.TvxHookSwap(), "key swap", false);
-    e.keySwap.SetSwapHook(swap);
-    e.swapHookInstalled = swap != 0;
+    if (e.swapHook != 0) env_.hooks.TvxUnHook(e.swapHook);
+    e.swapHook = e.Checked(env_.hooks.TvxHookSwap(), "key swap", false);
+    e.keySwap.SetSwapHook(e.swapHook);
   }
 }
 

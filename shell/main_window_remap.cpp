@@ -12,7 +12,7 @@ namespace tavrix {
 
 void TMainWin::Engine::RemapClick() {
   const SwapHookChange change = MenuRemapClick(RemapRequest{
-      env.ui, *this, env.hooks, keySwap, swapHookInstalled, SwapFileName(file.Path()), modes.browse,
+      env.ui, *this, env.hooks, keySwap, swapHook, SwapFileName(file.Path()), modes.browse,
       env.desktop.ScreenWidth(), env.desktop.ScreenHeight()});
   if (change == SwapHookChange::NotInstalled) Checked(0, "key swap", false);
   swapsInUse = SwapsInUse(keySwap.SwapTables());
@@ -30,7 +30,7 @@ void TMainWin::Engine::KeySwapStateChanged() {
   swapFileVersion.Remember(SwapFileName(file.Path()));
   swapsInUse = SwapsInUse(keySwap.SwapTables());
   if (index.table().KeyboardHook() == 0) return;
-  if (FollowSwapsInUse(env.hooks, keySwap, swapHookInstalled) == SwapHookChange::NotInstalled)
+  if (FollowSwapsInUse(env.hooks, keySwap, swapHook) == SwapHookChange::NotInstalled)
     Checked(0, "key swap", false);
 }
 

@@ -31,6 +31,7 @@ class LockedFile {
   virtual void PrepareForReplace() {}
 };
 
+enum class PathKind { Missing, RegularFile, Other };
 // What tells one version of a file from another without reading it: which
 // file it is (a replacement is another file), its size and the time it was
 // last written. The system keeps that time in steps of a few milliseconds,
@@ -58,12 +59,21 @@ class FileAccess {
   // Opens `path` and waits (bounded) for its lock. Nothing when the file is
   // missing (Read, Change), cannot be opened or created, or the lock does
   // not come. `created` tells whether this call made the file.
+  // Anything that is not a regular file (a folder, a pipe, a device) is
+  // refused without waiting on it.
   virtual std::unique_ptr<LockedFile> Open(const std::string& path, LockedOpen how, bool* created = nullptr) = 0;
+  virtual PathKind Kind(const std::string& path) = 0;
+  // Exactly `size` bytes at `offset` of a regular file, without waiting for
+  // its lock (a reader never waits on a change: a change either rewrites
+  // records in place or replaces the file whole).
+  virtual bool ReadPart(const std::string& path, std::uint64_t offset, void* data, std::size_t size) = 0;
   // Creates or empties `path`, writes `bytes` and flushes them to the disk.
   virtual bool WriteWholeFile(const std::string& path, const std::string& bytes) = 0;
   // Puts `from` in the place of `to` in one step: afterwards `to` holds
-  // either all of its old bytes or all of the new ones. False leaves both as
-  // they were.
+  // either all of its old bytes or all of the new ones, and keeps the
+  // permissions (mode and owner, or attributes and security) it had, so a
+  // file shared between users stays writable for all of them. False leaves
+  // both as they were.
   virtual bool Replace(const std::string& from, const std::string& to) = 0;
   virtual void Remove(const std::string& path) = 0;
   // The stamp of the file at `path` now; nothing when it is missing or
@@ -73,5 +83,16 @@ class FileAccess {
 
 // The operating system's file access.
 FileAccess& SystemFileAccess();
+
+// The whole of a regular file; nothing when it is missing, is no regular
+// file or cannot be read.
+std::optional<std::string> ReadWholeFile(FileAccess& access, const std::string& path);
+// Writes `bytes` beside `path` (ReplacementFile), flushes them and replaces
+// `path` by it: a failure or a crash at any moment leaves either the old
+// file whole or the new one. False (the old file untouched, nothing left
+// beside it) when any step failed.
+bool ReplaceWholeFile(FileAccess& access, const std::string& path, const std::string& bytes);
+// The file a replacement is written to before it takes `path`'s place.
+std::string ReplacementFile(const std::string& path);
 
 }  // namespace tavrix

@@ -67,7 +67,12 @@ bool MacroFileCommands::DoClear(int selected) {
   }
   SyncFileHold hold(listener_);
   if (!hold.Taken()) return false;
-  if (!file_.CheckCanChange() || !AskRemove(selected)) return false;
+  if (!file_.CheckCanChange()) return false;
+  // The macro as it is now: only this one is removed, even when another
+  // program renumbers the file while the user answers.
+  MacroRecord chosen;
+  const bool read = file_.ReadRecord(selected, chosen);
+  if (!AskRemove(selected)) return false;
 
   // A popup menu that lists the macro loses it; the record delete renumbers
   // every list in the same step as it moves the records down.
@@ -87,7 +92,7 @@ bool MacroFileCommands::DoClear(int selected) {
   const bool wasTimed = index.table().Activation(selected) == kTimedActivation;
   const bool wasPopup = index.table().Scope(selected) == kScopePopupMenu;
   if (wasPopup) listener_.RemovePopupTrayIcons();
-  if (!file_.DeleteRecord(selected)) {
+  if (!file_.DeleteRecord(selected, read ? &chosen : nullptr)) {
     // The file and the index are as they were; so are the tray icons.
     if (wasPopup) listener_.BuildPopupTrayIcons();
     return false;

@@ -13,6 +13,8 @@ namespace tavrix {
 
 // The program's master copy of the table, as the publishing calls receive it.
 using TableBytes = std::span<const std::uint8_t, kSharedMacroTableSize>;
+// The 93 bytes of the key-swap tables.
+using SwapTableBytes = std::span<const std::uint8_t, KeySwapControlBlock::kSwapTablesSize>;
 
 class HookLibrary {
  public:
@@ -39,6 +41,9 @@ class HookLibrary {
   virtual void TvxUpProgs(TableBytes table) = 0;                // ProgramCount, Programs
   virtual void TvxUpKeyHook(TableBytes table) = 0;              // KeyboardHook
   virtual void TvxUpMouseHook(TableBytes table) = 0;            // MouseHook
+  // The key-swap tables, into the library's own copy (the swap hook never
+  // reads the named block, which other programs may write).
+  virtual void TvxUpSwapKeys(SwapTableBytes tables) = 0;
 };
 
 }  // namespace tavrix

@@ -2,12 +2,10 @@
 
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
 
 #include "base/ascii_text.h"
 #include "base/key_swap_alphabet.h"
+#include "store/macro_record.h"
 
 namespace tavrix {
 namespace {
@@ -28,25 +26,35 @@ std::string SwapFileName(const std::string& macroPath) {
 
 void InitSwapKeys(SwapTables tables) { std::copy(kAlphabet.begin(), kAlphabet.end(), tables.begin()); }
 
-bool LoadSwapKeys(const std::string& path, SwapTables tables) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  char bytes[kSwapTablesSize + 1];
-  in.read(bytes, kSwapTablesSize + 1);
-  if (in.gcount() != static_cast<std::streamsize>(kSwapTablesSize)) return false;
-  std::copy(bytes, bytes + kSwapTablesSize, tables.begin());
+bool LoadSwapKeys(const std::string& path, SwapTables tables, FileAccess& access) {
+  const std::optional<std::string> bytes = ReadWholeFile(access, path);
+  if (!bytes || bytes->size() != kSwapTablesSize) return false;
+  std::copy(bytes->begin(), bytes->end(), tables.begin());
   return true;
 }
 
-bool SaveSwapKeys(const std::string& path, ConstSwapTables tables) {
-  // Only a key-swap file is ever overwritten, never a file of another kind
-  // that happens to have its name.
-  std::error_code error;
-  if (std::filesystem::exists(path, error) && std::filesystem::file_size(path, error) != kSwapTablesSize) return false;
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  out.write(reinterpret_cast<const char*>(tables.data()), kSwapTablesSize);
-  return static_cast<bool>(out.flush());
+SwapSaveResult SaveSwapKeys(const std::string& path, ConstSwapTables tables, FileAccess& access) {
+  if (access.Kind(path) != PathKind::Missing) {
+    const std::unique_ptr<LockedFile> existing = access.Open(path, LockedOpen::Read);
+    const std::optional<std::uint64_t> size = existing ? existing->Size() : std::nullopt;
+    if (!size) return SwapSaveResult::NotSaved;
+    if (*size > 0 && *size % kMacroRecordSize == 0) return SwapSaveResult::MacroFileThere;
+  }
+  const std::string bytes(reinterpret_cast<const char*>(tables.data()), kSwapTablesSize);
+  return ReplaceWholeFile(access, path, bytes) ? SwapSaveResult::Saved : SwapSaveResult::NotSaved;
+}
+
+std::string SwapSaveMessage(SwapSaveResult result, const std::string& path) {
+  switch (result) {
+    case SwapSaveResult::Saved: break;
+    case SwapSaveResult::NotSaved:
+      return "The key-swap file \"" + path +
+             "\" could not be saved.  The remapped keys last only until another macro file is loaded or Tavrix ends.";
+    case SwapSaveResult::MacroFileThere:
+      return "\"" + path +
+             "\" holds macros, so the remapped keys were not saved in it.  Rename that file to keep the remapped keys.";
+  }
+  return {};
 }
 
 bool SwapsInUse(ConstSwapTables tables) {
@@ -55,19 +63,18 @@ bool SwapsInUse(ConstSwapTables tables) {
   return false;
 }
 
-SwapFileResult GetSwapFile(const std::string& macroPath, SwapTables tables) {
+SwapFileResult GetSwapFile(const std::string& macroPath, SwapTables tables, FileAccess& access) {
   const std::string path = SwapFileName(macroPath);
-  std::error_code error;
-  const auto status = std::filesystem::status(path, error);
-  if (status.type() != std::filesystem::file_type::not_found) {
+  if (access.Kind(path) != PathKind::Missing) {
     // An existing file that is not exactly the 93 bytes is left as it is
-    // (it may be a macro file of that name).
-    if (LoadSwapKeys(path, tables)) return SwapFileResult::Loaded;
+    // here (it may be a macro file of that name); a remap replaces it.
+    if (LoadSwapKeys(path, tables, access)) return SwapFileResult::Loaded;
     InitSwapKeys(tables);
     return SwapFileResult::Unusable;
   }
   InitSwapKeys(tables);
-  return SaveSwapKeys(path, tables) ? SwapFileResult::Created : SwapFileResult::NotCreated;
+  return SaveSwapKeys(path, tables, access) == SwapSaveResult::Saved ? SwapFileResult::Created
+                                                                       : SwapFileResult::NotCreated;
 }
 
 std::string SwapFileNotCreatedMessage(const std::string& macroPath) {

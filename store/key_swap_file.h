@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "store/file_access.h"
+
 namespace tavrix {
 
 inline constexpr std::size_t kSwapTablesSize = 93;
@@ -25,10 +27,19 @@ std::string SwapFileName(const std::string& macroPath);
 void InitSwapKeys(SwapTables tables);
 // Reads the file when it holds exactly 93 bytes; false (tables unchanged)
 // when it cannot be opened or has any other size.
-bool LoadSwapKeys(const std::string& path, SwapTables tables);
-// Creates or overwrites the file with the 93 bytes; false when it cannot, or
-// when the file exists with another size (then it is left as it is).
-bool SaveSwapKeys(const std::string& path, ConstSwapTables tables);
+bool LoadSwapKeys(const std::string& path, SwapTables tables, FileAccess& access = SystemFileAccess());
+enum class SwapSaveResult {
+  Saved,
+  NotSaved,        // the disk refused it; the file is as it was
+  MacroFileThere,  // a file of whole macro records has that name: left alone
+};
+// Writes the 93 bytes beside the file and replaces it with them, so a
+// failure or a crash leaves the old tables or the new ones, never an empty
+// or torn file. A file of any other size (torn, say) is replaced too, except
+// one of whole 5165-byte macro records: that is a macro file, never touched.
+SwapSaveResult SaveSwapKeys(const std::string& path, ConstSwapTables tables, FileAccess& access = SystemFileAccess());
+// What the user is told when the tables were not saved; empty when they were.
+std::string SwapSaveMessage(SwapSaveResult result, const std::string& path);
 // Whether any character produces something other than itself.
 bool SwapsInUse(ConstSwapTables tables);
 enum class SwapFileResult {
@@ -40,7 +51,7 @@ enum class SwapFileResult {
 // The key-swap state of a macro file: its key-swap file is loaded; a missing
 // one is created with unchanged tables. The tables never keep what they held
 // before: anything that does not load gives the unchanged tables.
-SwapFileResult GetSwapFile(const std::string& macroPath, SwapTables tables);
+SwapFileResult GetSwapFile(const std::string& macroPath, SwapTables tables, FileAccess& access = SystemFileAccess());
 // What the user is told when the key-swap file of a macro file could not be
 // created.
 std::string SwapFileNotCreatedMessage(const std::string& macroPath);

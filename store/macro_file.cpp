@@ -3,16 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <filesystem>
-#include <fstream>
 #include <stdexcept>
-#include <system_error>
 #include <vector>
 
 #include "store/date_time.h"
 
 namespace tavrix {
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -64,7 +60,7 @@ const SystemActivation& SystemActivationFor(int digit) {
 }
 
 std::string MacroFile::CutOffTailFile(const std::string& macroPath) { return macroPath + ".CUT"; }
-std::string MacroFile::ReplacementFile(const std::string& macroPath) { return macroPath + ".NEW"; }
+std::string MacroFile::ReplacementFile(const std::string& macroPath) { return tavrix::ReplacementFile(macroPath); }
 
 MacroFile::MacroFile(MacroIndex& index, HookLibrary& hooks, Ui& ui, Clock now, FileAccess& access)
     : index_(index), hooks_(hooks), ui_(ui), now_(std::move(now)), access_(access) {}
@@ -89,12 +85,8 @@ void MacroFile::MarkDamaged() { state_ = MacroFileState::Damaged; }
 
 bool MacroFile::ReadRecord(int n, MacroRecord& buffer) const {
   if (n < 1 || n > kMaxMacros) return false;
-  std::ifstream in(path_, std::ios::binary);
-  if (!in) return false;
   MacroRecord::Bytes bytes;
-  in.seekg(static_cast<std::streamoff>((n - 1) * kRecord));
-  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(kRecord));
-  if (in.gcount() != static_cast<std::streamsize>(kRecord)) return false;
+  if (!access_.ReadPart(path_, static_cast<std::uint64_t>(n - 1) * kRecord, bytes.data(), kRecord)) return false;
   buffer.bytes() = bytes;
   return true;
 }
@@ -126,6 +118,27 @@ bool MacroFile::SaveRecord(int n, const MacroRecord& record) {
   if (!CheckCanChange()) return false;
   const std::unique_ptr<LockedFile> file = OpenForChange();
   return file && SaveRecordIn(*file, n, record);
+}
+
+// Under the lock, record n must still be the one the caller read: another
+// copy may have removed a record before it (everything after moves down) or
+// changed this one since. Saving then would overwrite a neighbour.
+bool MacroFile::SaveRecordOver(int n, const MacroRecord& read, const MacroRecord& record) {
+  if (!CheckCanChange()) return false;
+  const std::unique_ptr<LockedFile> file = OpenForChange();
+  if (!file) return false;
+  const std::optional<std::uint64_t> size = file->Size();
+  MacroRecord onDisk;
+  const bool same = size && n >= 1 && static_cast<std::uint64_t>(n) * kRecord <= *size &&
+                    file->ReadAt(static_cast<std::uint64_t>(n - 1) * kRecord, onDisk.bytes().data(), kRecord) &&
+                    onDisk.bytes() == read.bytes();
+  if (!same) {
+    ui_.ShowMessage(kErrorTitle, "Macro " + std::to_string(n) +
+                                     " was changed or moved by another program since it was read, so nothing was "
+                                     "saved.  Please try again.");
+    return false;
+  }
+  return SaveRecordIn(*file, n, record);
 }
 
 bool MacroFile::SaveRecordIn(LockedFile& file, int n, const MacroRecord& record) {
@@ -213,7 +226,7 @@ bool MacroFile::SetActiveOnDisk(int n, std::uint8_t value) {
   return true;
 }
 
-bool MacroFile::DeleteRecord(int n) {
+bool MacroFile::DeleteRecord(int n, const MacroRecord* expected) {
   if (!CheckCanChange()) return false;
   const std::unique_ptr<LockedFile> file = OpenForChange();
   if (!file) return false;
@@ -221,10 +234,17 @@ bool MacroFile::DeleteRecord(int n) {
   if (!size) return false;
   if (!StillWholeRecords(*size)) return false;
   const std::uint64_t records = *size / kRecord;
-  if (n < 1 || static_cast<std::uint64_t>(n) > records) return false;
   std::string bytes(static_cast<std::size_t>(*size), '\0');
   if (!file->ReadAt(0, bytes.data(), bytes.size())) {
     ui_.ShowMessage(kErrorTitle, kNotRemoved);
+    return false;
+  }
+  // Another program may have removed or changed records since the caller
+  // chose macro n: then n names another macro, which must stay.
+  if (n < 1 || static_cast<std::uint64_t>(n) > records || (expected && RecordAt(bytes, n).bytes() != expected->bytes())) {
+    ui_.ShowMessage(kErrorTitle, "Macro " + std::to_string(n) +
+                                     " was changed, moved or removed by another program since it was chosen, so "
+                                     "nothing was removed.  Please try again.");
     return false;
   }
 
@@ -269,9 +289,7 @@ bool MacroFile::Load(const std::string& path, Mode mode) {
   changedBehindUs_ = false;
   version_.Forget();
 
-  std::error_code error;
-  const fs::file_status status = fs::status(path_, error);
-  const bool missing = status.type() == fs::file_type::not_found;
+  const bool missing = access_.Kind(path_) == PathKind::Missing;
   if (missing && mode == Mode::ReadOnly) return false;
   if (missing && IsKeySwapFileName(path_)) {
     // That name belongs to the key-swap file of the macro file beside it.
@@ -296,7 +314,7 @@ bool MacroFile::Load(const std::string& path, Mode mode) {
   if (!size) {
     version_.Remember(path_, file.get());  // looked at again only once something changes it
     hooks_.TvxUpNumKeys(index_.table().bytes());
-    if (missing && !fs::exists(path_, error)) {
+    if (missing && access_.Kind(path_) == PathKind::Missing) {
       ui_.ShowMessage(kErrorTitle, kNewFileFailed);
       return false;
     }
@@ -359,11 +377,9 @@ bool MacroFile::MoveCutOffTail(LockedFile& file, std::uint64_t size) {
   if (!file.ReadAt(whole, tail.data(), tail.size())) return false;
   const std::string side = CutOffTailFile(path_);
   {
-    std::ofstream out(side, std::ios::binary | std::ios::app);
-    if (!out) return false;
-    out.write(tail.data(), static_cast<std::streamsize>(tail.size()));
-    out.flush();
-    if (!out) return false;
+    const std::unique_ptr<LockedFile> out = access_.Open(side, LockedOpen::ChangeOrCreate);
+    const std::optional<std::uint64_t> end = out ? out->Size() : std::nullopt;
+    if (!end || !out->WriteAt(*end, tail.data(), tail.size()) || !out->Flush()) return false;
   }
   if (!file.Truncate(whole) || !file.Flush()) return false;
   ui_.ShowMessage(kWarningTitle, "The macro file " + Quoted(path_) + " ended in a cut-off macro of " +

@@ -57,6 +57,7 @@ class MacroFile {
   MacroIndex& index() { return index_; }
   const MacroIndex& index() const { return index_; }
   HookLibrary& hooks() { return hooks_; }
+  FileAccess& access() { return access_; }
   const std::string& Path() const { return path_; }
   MacroFileState State() const { return state_; }
 
@@ -70,6 +71,10 @@ class MacroFile {
   // index is read again from the file. False when refused or failed (an
   // append is then cut back); the user has been told why.
   bool SaveRecord(int n, const MacroRecord& record);
+  // Saves `record` at n only when n still holds `read` byte for byte (the
+  // record the caller read before its dialog); otherwise the user is told
+  // and nothing changes.
+  bool SaveRecordOver(int n, const MacroRecord& read, const MacroRecord& record);
   // The macro number the last successful SaveRecord wrote.
   int LastSavedNumber() const { return lastSaved_; }
   // Rewrites only the active flag of record n; nothing when the file is
@@ -79,8 +84,10 @@ class MacroFile {
   // popup-menu list loses n and has its later numbers lowered. The new file
   // is written beside the macro file and replaces it in one step; on failure
   // the file and the index are exactly as they were and the user is told.
-  // The caller reloads the file after a success.
-  bool DeleteRecord(int n);
+  // The caller reloads the file after a success. With `expected`, n must
+  // still hold that record byte for byte (else the user is told, and nothing
+  // changes).
+  bool DeleteRecord(int n, const MacroRecord* expected = nullptr);
   // Makes `path` the file, rebuilds the index from it (creating a missing
   // file) and adds any missing system activation.
   void LoadFile(const std::string& path);

@@ -37,12 +37,8 @@ void MacroIndex::TakeRecord(int n, const MacroRecord& record) {
 
 void MacroIndex::Clear() {
   table_.SetMacroCount(0);
+  table_.ClearEntries();
   for (int n = 1; n <= kMaxMacros; ++n) {
-    table_.SetScope(n, 0);
-    table_.SetScopeName(n, "");
-    table_.SetActive(n, 0);
-    table_.SetActivation(n, 0);
-    table_.SetTopMostOnly(n, 0);
     nickNames_[static_cast<std::size_t>(n)].clear();
     wordlets_[static_cast<std::size_t>(n)].clear();
   }

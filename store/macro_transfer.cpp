@@ -98,12 +98,11 @@ std::optional<std::vector<ImportEntry>> ReadImportFile(const std::string& path, 
     ui.ShowMessage(kErrorTitle, "Improper file type selected.  Please choose a different file.");
     return std::nullopt;
   }
-  std::ifstream in(path, std::ios::binary);
-  std::string bytes;
-  if (in) bytes.assign(std::istreambuf_iterator<char>(in), {});
+  const std::optional<std::string> read = ReadWholeFile(SystemFileAccess(), path);
+  const std::string bytes = read.value_or(std::string());
   // A file that is not whole records (or holds more than a macro file may)
   // is not imported at all: a part of a record is no macro.
-  if (!in || bytes.size() % kMacroRecordSize != 0 || bytes.size() / kMacroRecordSize > kMaxMacros) {
+  if (!read || bytes.size() % kMacroRecordSize != 0 || bytes.size() / kMacroRecordSize > kMaxMacros) {
     ui.ShowMessage(kErrorTitle, "Unable to open import file.");
     return std::nullopt;
   }
@@ -254,7 +253,9 @@ bool TransferCommands::ExportTo(const std::string& out, const std::vector<int>& 
     bytes.append(reinterpret_cast<const char*>(record.bytes().data()), kMacroRecordSize);
   }
   // Never over the macro file itself: that would lose every macro not exported.
-  if (SameFile(out, file_.Path()) || !SystemFileAccess().WriteWholeFile(out, bytes)) {
+  // Written beside and then put in place: a write that fails leaves an
+  // existing file of that name as it was, never a torn one.
+  if (SameFile(out, file_.Path()) || !ReplaceWholeFile(file_.access(), out, bytes)) {
     ui_.ShowMessage(kErrorTitle, "Unable to create export file.");
     return false;
   }
@@ -264,13 +265,14 @@ bool TransferCommands::ExportTo(const std::string& out, const std::vector<int>& 
 
 bool TransferCommands::DoImport() {
   imported_.clear();
+  incomplete_ = false;
   SyncFileHold hold(listener_);
   if (!hold.Taken()) return false;
   if (!file_.CheckCanChange()) return false;
   // The lock is given back marking a change, also when nothing came in.
   hold.Changed();
   TMyImport form(*this);
-  return ui_.RunForm(form) == ModalResult::Ok;
+  return ui_.RunForm(form) == ModalResult::Ok && !incomplete_;
 }
 
 bool TransferCommands::ImportSelected(const std::vector<ImportEntry>& entries, std::vector<bool>& selected) {
@@ -305,6 +307,8 @@ bool TransferCommands::ImportSelected(const std::vector<ImportEntry>& entries, s
       !ui_.AskYesNo(kWarningTitle, "One or macro were flagged to be excluded from the import.  Continue import anyway?"))
     return false;
 
+  int toImport = 0;
+  for (std::size_t k = 0; k < entries.size(); ++k) toImport += selected[k] && index.Count() + toImport < kMaxMacros;
   for (std::size_t k = 0; k < entries.size() && index.Count() < kMaxMacros; ++k) {
     if (!selected[k]) continue;
     const int count = index.Count();
@@ -317,6 +321,12 @@ bool TransferCommands::ImportSelected(const std::vector<ImportEntry>& entries, s
     }
     imported_.push_back(file_.LastSavedNumber());
   }
+  // A save that failed half-way: what came in stays, and the user learns
+  // how much that was.
+  incomplete_ = static_cast<int>(imported_.size()) < toImport;
+  if (incomplete_)
+    ui_.ShowMessage(kErrorTitle, "Only " + std::to_string(imported_.size()) + " of the " + std::to_string(toImport) +
+                                     " macros selected were imported.");
   listener_.RefillMacroList();
   SetHotKeys(index.table(), file_.hooks());
   return !imported_.empty();
@@ -353,6 +363,12 @@ bool TransferCommands::CopyOrMoveMacro(CopyOrMove what, int selected) {
     ui_.ShowMessage(kErrorTitle, kNoHotKeySelected);
     return false;
   }
+  const MacroRecord read = record;
+  // The program offers no copy of a system activation (there is one of each).
+  if (copy && record.Scope() == kScopeSystem) {
+    ui_.ShowMessage(kErrorTitle, "A SYSTEM macro cannot be copied.");
+    return false;
+  }
   if (!copy && record.Scope() == kScopeSystem) {
     if (!listener_.OpenSystemKeys(SystemActivationDigit(record.ScopeName()))) return false;
     listener_.RefillMacroList();
@@ -382,7 +398,7 @@ bool TransferCommands::CopyOrMoveMacro(CopyOrMove what, int selected) {
     index.SetCount(count + 1);
     file_.hooks().TvxUpNumKeys(index.table().bytes());
   }
-  if (!file_.SaveRecord(copy ? -1 : selected, record)) {
+  if (!(copy ? file_.SaveRecord(-1, record) : file_.SaveRecordOver(selected, read, record))) {
     if (copy) {
       index.SetCount(count);
       file_.hooks().TvxUpNumKeys(index.table().bytes());
@@ -411,6 +427,7 @@ bool TransferCommands::RenameSystemHotKey(int n, std::uint16_t code) {
     ui_.ShowMessage(kErrorTitle, kNoHotKeySelected);
     return false;
   }
+  const MacroRecord read = record;
   if (InGlobalUse(index, code)) {
     ui_.ShowMessage(kErrorTitle, "The hot key \"" + HotKeyName(code) +
                                      "\" is already in use by a macro.  If you wish to use this hot key combination, "
@@ -418,7 +435,7 @@ bool TransferCommands::RenameSystemHotKey(int n, std::uint16_t code) {
     return false;
   }
   record.SetActivation(code);
-  if (!file_.SaveRecord(n, record)) return false;
+  if (!file_.SaveRecordOver(n, read, record)) return false;
   lastNumber_ = n;
   listener_.RefillMacroList();
   SetHotKeys(index.table(), file_.hooks());

@@ -126,6 +126,7 @@ class TransferCommands {
 
   bool DoExport();
   // Imports through the dialog; the numbers the macros got in ImportedNumbers().
+  // False also when only some of the chosen macros could be saved.
   bool DoImport();
   bool DoCopy(int selected);
   bool DoMove(int selected);
@@ -155,6 +156,7 @@ class TransferCommands {
   TransferListener& listener_;
   std::function<LocalDateTime()> today_;
   std::vector<int> imported_;
+  bool incomplete_ = false;
   int lastNumber_ = 0;
 };
 

@@ -1,5 +1,6 @@
 #include "store/network_lock.h"
 
+#include <bit>
 #include <charconv>
 #include <chrono>
 
@@ -17,6 +18,15 @@ std::int64_t MillisecondsSinceEpoch(const LocalDateTime& t) {
   const year_month_day date{year{t.year}, month{static_cast<unsigned>(t.month)}, day{static_cast<unsigned>(t.day)}};
   const std::int64_t days = sys_days{date}.time_since_epoch().count();
   return ((days * 24 + t.hour) * 60 + t.minute) * 60000LL + t.second * 1000LL + t.millisecond;
+}
+
+// Lock times are compared bit for bit: a damaged time may be NaN, which no
+// comparison of values would ever find equal to itself.
+bool SameTime(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
+
+// One change more; a count at its largest wraps round instead of overflowing.
+std::int32_t CountedOnce(std::int32_t count) {
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(count) + 1u);
 }
 
 }  // namespace
@@ -125,7 +135,7 @@ bool NetworkLock::Fail() {
 // whole minute of this copy's clock, days included. A clock set back starts
 // the minute again instead of making the lock look older.
 bool NetworkLock::Stale(double lockTime, const LocalDateTime& now) {
-  if (!seenTime_ || *seenTime_ != lockTime) {
+  if (!seenTime_ || !SameTime(*seenTime_, lockTime)) {
     seenTime_ = lockTime;
     firstSeen_ = now;
     return false;
@@ -141,23 +151,41 @@ bool NetworkLock::Stale(double lockTime, const LocalDateTime& now) {
 bool NetworkLock::FileInUse() {
   lastCheck_ = FileCheck::NotInUse;
   if (!enabled_) return false;
-  std::unique_ptr<LockedFile> file = Open();
-  if (!file) return Fail();
-  std::optional<LockRecord> record = ReadOpen(*file);
-  if (!record) return Fail();
-  const LocalDateTime now = now_();
-
+  std::unique_ptr<LockedFile> file;
+  std::optional<LockRecord> record;
+  LocalDateTime now;
   bool tookOver = false;
-  if (record->lockState == kLockHeld) {
-    if (!Stale(record->lockTime, now)) {
-      file.reset();  // the OS lock is not held while the user reads
+  // With a pause to wait by (the tavrix tool), a held lock is watched until
+  // it is given back or has stood still long enough to be taken over; the
+  // program asks the user to try again instead.
+  for (int waited = 0;; ++waited) {
+    file = Open();
+    if (!file) return Fail();
+    record = ReadOpen(*file);
+    if (!record) return Fail();
+    now = now_();
+    if (record->lockState != kLockHeld) break;
+    if (Stale(record->lockTime, now)) {
+      tookOver = true;
+      break;
+    }
+    file.reset();  // the OS lock is not held while the user reads or we wait
+    if (!pause_ || waited >= kStaleWaitSeconds) {
       lastCheck_ = FileCheck::InUse;
       ui_.ShowMessage(kErrorTitle, kFileInUseText);
       return true;
     }
-    tookOver = true;
+    if (waited == 0) ui_.ShowMessage(kNoticeTitle, kWaitingText);
+    pause_();
   }
-  // Also after a take-over: the gone holder may have changed the file.
+  // A holder that is gone may have changed the file without counting it
+  // (its release never came): the take-over counts a change, so every other
+  // copy reads the file again, and this one reads it before it goes on.
+  if (tookOver && record->changeCount == knownCount_) {
+    record->changeCount = CountedOnce(record->changeCount);
+    knownCount_ = record->changeCount;
+    host_.ReloadEverything();
+  }
   if (record->changeCount != knownCount_) {
     if (tookOver) {
       record->lockState = kLockFree;
@@ -171,9 +199,14 @@ bool NetworkLock::FileInUse() {
     return true;
   }
 
+  const LockRecord free = *record;
   record->lockState = kLockHeld;
   record->lockTime = ToDateTimeValue(now);
-  if (!Write(*file, *record)) return Fail();
+  if (!Write(*file, *record)) {
+    // A write cut short must not leave the lock held by nobody.
+    Write(*file, free);
+    return Fail();
+  }
   ownLockTime_ = record->lockTime;
   holding_ = true;
   host_.StartNetTimer();
@@ -186,23 +219,31 @@ void NetworkLock::ReleaseSyncFile(bool changed) {
   host_.StopNetTimer();
   const std::unique_ptr<LockedFile> file = Open();
   std::optional<LockRecord> record = file ? ReadOpen(*file) : std::nullopt;
-  if (!record) {
-    Fail();
-    return;
+  if (record) {
+    if (changed) record->changeCount = CountedOnce(record->changeCount);
+    // A copy that took the lock over from us (our heartbeat stopped for a
+    // minute) keeps it; our change is still counted.
+    if (record->lockState != kLockHeld || SameTime(record->lockTime, ownLockTime_)) record->lockState = kLockFree;
+    if (Write(*file, *record)) {
+      knownCount_ = record->changeCount;
+      return;
+    }
   }
-  record->changeCount += changed ? 1 : 0;
-  knownCount_ = record->changeCount;
-  // A copy that took the lock over from us (our heartbeat stopped for a
-  // minute) keeps it; our change is still counted.
-  if (record->lockState != kLockHeld || record->lockTime == ownLockTime_) record->lockState = kLockFree;
-  if (!Write(*file, *record)) Fail();
+  // The lock stays marked as ours and its time stands still: after a
+  // minute another copy takes it over and, as after any take-over, reads
+  // the macro file again, so our change still reaches everyone.
+  lastCheck_ = FileCheck::Failed;
+  ui_.ShowMessage(kErrorTitle, std::string(changed ? "The macro file was changed" : "The macro file was not changed") +
+                                   ", but the lock file \"" + path_ +
+                                   "\" could not be written to give the lock back.  Other copies of Tavrix take it "
+                                   "over after a minute and then read the macro file again.");
 }
 
 void NetworkLock::NetTimerTick() {
   if (!enabled_ || !holding_) return;
   const std::unique_ptr<LockedFile> file = Open();
   std::optional<LockRecord> record = file ? ReadOpen(*file) : std::nullopt;
-  if (!record || record->lockState != kLockHeld || record->lockTime != ownLockTime_) return;
+  if (!record || record->lockState != kLockHeld || !SameTime(record->lockTime, ownLockTime_)) return;
   record->lockTime = ToDateTimeValue(now_());
   if (Write(*file, *record)) ownLockTime_ = record->lockTime;
 }

@@ -38,6 +38,12 @@ inline constexpr std::uint32_t kNetTimerMs = 30000;
 inline constexpr std::uint32_t kSyncTimerMs = 60000;
 
 inline constexpr const char* kFileInUseText = "Macro File in use by another user.  Please try again later.";
+// How long a copy that may wait (the tavrix tool) watches a held lock: the
+// stale period and a heartbeat more.
+inline constexpr int kStaleWaitSeconds = 75;
+inline constexpr const char* kWaitingText =
+    "Macro File in use by another user.  Waiting up to 75 seconds for it to be given back or for its holder to be "
+    "found gone.";
 inline constexpr const char* kNoticeTitle = "Notice";
 inline constexpr const char* kFileChangedText =
     "Macro File has changed by another user.  Changed macro file will be reloaded after clicking \"ok\".";
@@ -149,6 +155,10 @@ class NetworkLock : public FileLockHolder {
   // Whether another copy changed the macro file since this copy last read it.
   bool ChangedSinceLoad();
   bool Holding() const { return holding_; }
+  // Lets FileInUse wait for a held lock instead of refusing at once:
+  // `pause` waits about a second, and is called at most kStaleWaitSeconds
+  // times per check.
+  void SetStaleWait(std::function<void()> pause) { pause_ = std::move(pause); }
 
   int KnownCount() const { return knownCount_; }
   void SetKnownCount(int count) { knownCount_ = count; }
@@ -199,6 +209,7 @@ class NetworkLock : public FileLockHolder {
   int nestedHolds_ = 0;
   bool nestedChange_ = false;
   FileCheck lastCheck_ = FileCheck::NotInUse;
+  std::function<void()> pause_;
 };
 
 }  // namespace tavrix

@@ -100,4 +100,9 @@ void RecordingHookLibrary::TvxUpMouseHook(TableBytes table) {
   Take(table, hook::PublishCall::MouseHook);
 }
 
+void RecordingHookLibrary::TvxUpSwapKeys(SwapTableBytes tables) {
+  Record("TvxUpSwapKeys");
+  state_.publishSwapTables(tables.data());
+}
+
 }  // namespace tavrix

@@ -43,6 +43,7 @@ class RecordingHookLibrary : public HookLibrary {
   void TvxUpProgs(TableBytes table) override;
   void TvxUpKeyHook(TableBytes table) override;
   void TvxUpMouseHook(TableBytes table) override;
+  void TvxUpSwapKeys(SwapTableBytes tables) override;
 
   const std::vector<Call>& calls() const { return calls_; }
   void ClearCalls() { calls_.clear(); }

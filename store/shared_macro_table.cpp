@@ -121,6 +121,17 @@ void SharedMacroTable::SetActivation(int n, std::uint16_t code) {
 std::uint8_t SharedMacroTable::TopMostOnly(int n) const { return bytes_[Element(kTopMostOnlyBase, 1, n)]; }
 void SharedMacroTable::SetTopMostOnly(int n, std::uint8_t flag) { bytes_[Element(kTopMostOnlyBase, 1, n)] = flag; }
 
+void SharedMacroTable::ClearEntries() {
+  const auto clear = [this](std::size_t base, std::size_t size) {
+    std::fill_n(bytes_.begin() + static_cast<std::ptrdiff_t>(base + size), size * kMaxMacros, std::uint8_t{0});
+  };
+  clear(kScopeBase, 2);
+  clear(kScopeNameBase, 21);
+  clear(kActiveBase, 1);
+  clear(kActivationBase, 2);
+  clear(kTopMostOnlyBase, 1);
+}
+
 std::int32_t SharedMacroTable::MacroCount() const { return bytes::ReadI32(bytes_, kMacroCount); }
 void SharedMacroTable::SetMacroCount(std::int32_t count) { bytes::WriteI32(bytes_, kMacroCount, count); }
 std::uint8_t SharedMacroTable::Reserved14296() const { return bytes_[kReserved14296]; }

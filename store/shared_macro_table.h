@@ -118,6 +118,8 @@ class SharedMacroTable {
   void SetActivation(int n, std::uint16_t code);
   std::uint8_t TopMostOnly(int n) const;
   void SetTopMostOnly(int n, std::uint8_t flag);
+  // Entries 1..500 all empty (scope, name, active flag, activation, top-most flag).
+  void ClearEntries();
 
   std::int32_t MacroCount() const;
   void SetMacroCount(std::int32_t count);

@@ -56,8 +56,9 @@ class NoFileChecks : public FileChecks {
 // macro and presses "&Update".
 class PrintedHandOver : public AddMacroTools {
  public:
-  PrintedHandOver(std::ostream& out, Ui& ui, std::optional<DirectEntry> direct, std::string scopeName)
-      : out_(out), ui_(ui), direct_(std::move(direct)), scopeName_(std::move(scopeName)) {}
+  PrintedHandOver(std::ostream& out, Ui& ui, std::optional<DirectEntry> direct, std::string scopeName,
+                  LocalDateTime now)
+      : out_(out), ui_(ui), direct_(std::move(direct)), scopeName_(std::move(scopeName)), now_(now) {}
   AddToolResult HandOver(const AddHandOver& h, MacroRecord& record) override {
     out_ << "macro=" << h.macroNumber << "\n" << "tool=" << ToolName(h.tool) << "\n" << "Activation=" << h.activation << "\n";
     if (h.activation == kWordletActivation) out_ << "WordletText=" << h.wordletText << "\n";
@@ -65,6 +66,7 @@ class PrintedHandOver : public AddMacroTools {
     if (h.tool == AddTool::Script || h.tool == AddTool::Direct) out_ << "type=" << h.type << "\n";
     if (h.tool != AddTool::Direct || !direct_) return {};
     SimDesktop desktop;
+    desktop.SetClock(now_);  // the date the new macro and its schedule start from
     NoFileChecks files;
     TModHotKeys form(ui_, desktop, files, record);
     form.editingExisting = false;
@@ -83,6 +85,7 @@ class PrintedHandOver : public AddMacroTools {
   Ui& ui_;
   std::optional<DirectEntry> direct_;
   std::string scopeName_;
+  LocalDateTime now_;
 };
 
 // "global", "window:TITLE" or "program:NAME": the radio (1, 2, 3) and the title or name.
@@ -146,7 +149,7 @@ int RunAddDialog(const Arguments& args, std::ostream& out, std::ostream& err) {
     return Usage(err, kAddUsage, "--nickname, --scope and the text go with --direct");
   std::optional<DirectEntry> direct;
   if (text) direct = DirectEntry{nickName, scope ? scope->first : 1, *text};
-  PrintedHandOver tools(out, session.ui, direct, scope ? scope->second : std::string());
+  PrintedHandOver tools(out, session.ui, direct, scope ? scope->second : std::string(), session.Now());
   AddMacroCommand command(session.file, session.ui, session.listener, tools);
   bool buttonMissing = false;
   session.ui.AnswerForms([&](Form& form) {

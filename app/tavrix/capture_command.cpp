@@ -161,8 +161,9 @@ std::optional<std::string> ReadWhole(const std::string& path) {
 
 // Feeds the events of `text` through the hook library's pipeline; what it
 // posts to the program goes to the session. The simulated screen is
-// 1024x768.
-std::optional<std::string> PlayEvents(const std::string& text, RecordingHookLibrary& library, CaptureSession& session,
+// 1024x768. Without a session it only reads them: a capture starts only on
+// input that reads whole, so a bad line never changes a macro.
+std::optional<std::string> PlayEvents(const std::string& text, RecordingHookLibrary& library, CaptureSession* session,
                                       ToolCaptureHost& host) {
   hook::HookPipeline pipeline;
   std::int32_t x = 0, y = 0;
@@ -174,12 +175,12 @@ std::optional<std::string> PlayEvents(const std::string& text, RecordingHookLibr
   int number = 0;
   const auto deliver = [&](const hook::HookOutcome& outcome) {
     for (const hook::HookPost& post : outcome.posts) {
-      if (post.window != kToolWindow) continue;
-      if (post.message == kMsgCaptureChar) session.OnCaptureChar(post.wParam, static_cast<std::uint8_t>(post.lParam));
-      if (post.message == kMsgCaptureComplete) session.OnCaptureComplete(post.wParam);
+      if (post.window != kToolWindow || session == nullptr) continue;
+      if (post.message == kMsgCaptureChar) session->OnCaptureChar(post.wParam, static_cast<std::uint8_t>(post.lParam));
+      if (post.message == kMsgCaptureComplete) session->OnCaptureComplete(post.wParam);
     }
   };
-  while (std::getline(lines, line) && session.Recording()) {
+  while (std::getline(lines, line) && (session == nullptr || session->Recording())) {
     ++number;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     std::istringstream in(line);
@@ -238,7 +239,7 @@ std::optional<std::string> PlayEvents(const std::string& text, RecordingHookLibr
       host.topProgram = titleAndProgram.substr(eq + 1);
       continue;
     } else if (word == "end") {
-      session.EndCapture1Click();
+      if (session != nullptr) session->EndCapture1Click();
       break;
     } else {
       return bad();
@@ -251,7 +252,7 @@ std::optional<std::string> PlayEvents(const std::string& text, RecordingHookLibr
     event.frontTop = front.frontTop;
     event.frontWidth = front.frontWidth;
     event.frontHeight = front.frontHeight;
-    deliver(pipeline.decide(event, library.libraryState().hookSettings()));
+    if (session != nullptr) deliver(pipeline.decide(event, library.libraryState().hookSettings()));
   }
   return std::nullopt;
 }
@@ -276,14 +277,20 @@ int RunCapture(const Arguments& args, std::ostream& out, std::ostream& err) {
     return 1;
   }
 
+  RecordingHookLibrary library;
   ConsoleUi ui(err);
   ui.AnswerYes(r.yes);
-  RecordingHookLibrary library;
   MacroIndex index;
   MacroFile file(index, library, ui, [] { return LocalNow(); });
   NetworkLockHost lockHost;
   NetworkLock lock(ui, [] { return LocalNow(); }, lockHost);
   ToolCaptureHost host(lock);
+  if (r.events) {
+    if (const auto problem = PlayEvents(*source, library, nullptr, host)) {
+      err << "tavrix: " << *problem << "\n";
+      return 1;
+    }
+  }
   file.LoadFile(r.file);
   if (file.State() != MacroFileState::Ready) return 1;
   SharedMacroTable& table = index.table();
@@ -309,14 +316,14 @@ int RunCapture(const Arguments& args, std::ostream& out, std::ostream& err) {
     for (const char c : *source) session.OnCaptureChar(static_cast<std::uint32_t>(n), static_cast<std::uint8_t>(c));
     session.OnCaptureComplete(static_cast<std::uint32_t>(n));
   } else {
-    if (const auto problem = PlayEvents(*source, library, session, host)) {
-      err << "tavrix: " << *problem << "\n";
-      session.EndCapture1Click();
-      return 1;
-    }
+    PlayEvents(*source, library, &session, host);
     if (session.Recording()) session.EndCapture1Click();
   }
-  out << n << "\n";
+  if (!session.Saved()) {
+    err << "tavrix: the capture was not saved\n";
+    return 1;
+  }
+  out << session.LastNumber() << "\n";
   return 0;
 }
 

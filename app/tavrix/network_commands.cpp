@@ -1,7 +1,9 @@
 // Network mode on the command line: the options every changing command
 // accepts, and tavrix lock, which shows the lock file's record.
 #include <charconv>
+#include <chrono>
 #include <cstdio>
+#include <thread>
 #include <ostream>
 #include <string>
 
@@ -23,8 +25,9 @@ std::optional<LocalDateTime> ParseLocalTime(const std::string& text) {
 
 bool TakeNetworkOption(const Arguments& args, std::size_t& i, NetworkOptions& options, std::string& problem) {
   const std::string& option = args[i];
-  if (option == "--network") {
+  if (option == "--network" || option == "--wait") {
     options.on = true;
+    options.wait = options.wait || option == "--wait";
     return true;
   }
   if (option != "--known" && option != "--now" && option != "--seen") return false;
@@ -63,6 +66,7 @@ bool StoreSession::StartNetwork(const NetworkOptions& options, const std::string
   if (!lock.Prepare(macroFile)) return false;
   if (options.known) lock.SetKnownCount(*options.known);
   if (options.seenTime) lock.SetSeen(*options.seenTime, options.firstSeen);
+  if (options.wait) lock.SetStaleWait([] { std::this_thread::sleep_for(std::chrono::seconds(1)); });
   return true;
 }
 

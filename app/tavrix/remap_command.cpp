@@ -72,8 +72,8 @@ int RunRemap(const Arguments& args, std::ostream& out, std::ostream& err) {
   KeySwapControlBlock block(blockBytes);
   if (GetSwapFile(path, block.SwapTables()) == SwapFileResult::NotCreated)
     session.ui.ShowMessage("Error", SwapFileNotCreatedMessage(path));
-  bool hookInstalled = false;
-  FollowSwapsInUse(session.hooks, block, hookInstalled);
+  HookHandle swapHook = 0;
+  FollowSwapsInUse(session.hooks, block, swapHook);
 
   session.ui.AnswerForms([&remaps](Form& form) {
     if (auto* select = dynamic_cast<TDoSwapSpecial*>(&form)) {
@@ -91,7 +91,7 @@ int RunRemap(const Arguments& args, std::ostream& out, std::ostream& err) {
     form.Clicked(remapper->okButton);
   });
   const SwapHookChange change = MenuRemapClick(
-      RemapRequest{session.ui, session.listener, session.hooks, block, hookInstalled, SwapFileName(path), false, 1024, 768});
+      RemapRequest{session.ui, session.listener, session.hooks, block, swapHook, SwapFileName(path), false, 1024, 768});
   out << SwapHookChangeText(change) << "\n";
   return session.ui.ErrorCount() == 0 ? 0 : 1;
 }

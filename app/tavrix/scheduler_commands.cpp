@@ -29,7 +29,11 @@ int RunSched(const Arguments& args, std::ostream& out, std::ostream& err) {
     return 1;
   }
   StoreSession session(err);
-  session.file.LoadFile(args[0]);
+  // A viewer: the file is read as it is, never repaired or completed.
+  if (!session.file.LoadReadOnly(args[0])) {
+    err << "tavrix sched: cannot read \"" << args[0] << "\"\n";
+    return 1;
+  }
   int n = 0;
   try {
     n = std::stoi(args[1]);
@@ -65,7 +69,10 @@ int RunDue(const Arguments& args, std::ostream& out, std::ostream& err) {
     return 1;
   }
   StoreSession session(err);
-  session.file.LoadFile(args[0]);
+  if (!session.file.LoadReadOnly(args[0])) {
+    err << "tavrix due: cannot read \"" << args[0] << "\"\n";
+    return 1;
+  }
   Scheduler scheduler;
   scheduler.CheckAndSetTime(session.file, *built);
   scheduler.SetPreviousCheck(*prev);

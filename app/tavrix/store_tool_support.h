@@ -96,13 +96,14 @@ std::optional<LocalDateTime> ParseLocalTime(const std::string& text);
 // --network [--known N] [--now TIME] [--seen V@TIME]
 struct NetworkOptions {
   bool on = false;
+  bool wait = false;  // watch a held lock until it is free or stale (at most 75 s)
   std::optional<int> known;
   std::optional<LocalDateTime> now;
   std::optional<double> seenTime;
   LocalDateTime firstSeen;
 };
 inline constexpr const char* kNetworkUsage =
-    "[--network [--known N] [--now \"YYYY-MM-DD HH:MM:SS\"] [--seen \"V@YYYY-MM-DD HH:MM:SS\"]]";
+    "[--network [--wait] [--known N] [--now \"YYYY-MM-DD HH:MM:SS\"] [--seen \"V@YYYY-MM-DD HH:MM:SS\"]]";
 
 // When args[i] is one of the network options, takes it (and its value) and
 // returns true; `problem` is set when its value is not usable.

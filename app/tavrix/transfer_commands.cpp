@@ -90,10 +90,9 @@ constexpr const char* kImportUsage =
 // Macro numbers of FROM that may be selected: the non-SYSTEM ones; nothing
 // when FROM cannot be read as whole records (the dialog reports that).
 std::optional<std::set<int>> Importable(const std::string& from) {
-  std::ifstream in(from, std::ios::binary);
-  if (!in) return std::nullopt;
-  const std::string bytes(std::istreambuf_iterator<char>(in), {});
-  if (bytes.size() % kMacroRecordSize != 0) return std::nullopt;
+  const std::optional<std::string> read = ReadWholeFile(SystemFileAccess(), from);
+  if (!read || read->size() % kMacroRecordSize != 0) return std::nullopt;
+  const std::string& bytes = *read;
   std::set<int> numbers;
   for (std::size_t k = 0; k < bytes.size() / kMacroRecordSize; ++k) {
     MacroRecord record;
@@ -156,9 +155,8 @@ int RunImport(const Arguments& args, std::ostream& out, std::ostream& err) {
     session.ui.Click(dialog, dialog.okButton);
   });
   const bool done = session.transfer.DoImport();
-  if (!done) return session.ExitCode(false);
   for (const int n : session.transfer.ImportedNumbers()) out << n << "\n";
-  return 0;
+  return session.ExitCode(done);
 }
 
 // --- copy and rename ----------------------------------------------------------------

@@ -1,4 +1,4 @@
-// The 18 exports. Hook calls go to the hook thread; publishing calls copy
+// The exports. Hook calls go to the hook thread; publishing calls copy
 // their fields into the library's table copy.
 #include "hook/win32/tvxhook.h"
 
@@ -48,5 +48,6 @@ void __stdcall TvxUpProg(const BYTE* table) { publish(PublishCall::Prog, table);
 void __stdcall TvxUpProgs(const BYTE* table) { publish(PublishCall::Progs, table); }
 void __stdcall TvxUpKeyHook(const BYTE* table) { publish(PublishCall::KeyHook, table); }
 void __stdcall TvxUpMouseHook(const BYTE* table) { publish(PublishCall::MouseHook, table); }
+void __stdcall TvxUpSwapKeys(const BYTE* tables) { libraryState().publishSwapTables(tables); }
 
 }  // extern "C"

@@ -4,6 +4,7 @@
 
 #include "hook/hook_pipeline.h"
 #include "hook/key_character_map.h"
+#include "hook/layout_cache.h"
 #include "hook/hot_key_lookup.h"
 #include "base/private_messages.h"
 #include "base/virtual_keys.h"
@@ -22,37 +23,41 @@ DWORD lastKey = 0;
 
 bool isMarked(ULONG_PTR extraInfo) { return extraInfo == kSyntheticInputMarker; }
 
-// --- Key swap ---------------------------------------------------------------------
-
-// The program's key-swap control block; its tables start at offset 8.
-constexpr wchar_t kKeySwapBlockName[] = L"TVTT1KGR";
-constexpr std::size_t kKeySwapTablesOffset = 8;
-const std::uint8_t* keySwapBlock = nullptr;
 bool swapOn = false;
 
-// The layouts met so far, each built once; the oldest gives way to a new one.
-struct LayoutEntry {
-  HKL layout = nullptr;
-  KeyCharacterMap map;
+// What the procedures leave for after the hook, in order. Full, it drops the
+// newest: better a lost replacement key than a hook that waits.
+struct Deferred {
+  enum class Kind { MenuBlocker, ReplacementKey, TypeCharacter, ReadLayout } kind;
+  std::uintptr_t value = 0;
+  bool up = false;
 };
-std::array<LayoutEntry, 6> layouts;
-std::size_t nextLayout = 0;
+std::array<Deferred, 64> deferred;
+std::size_t deferredFirst = 0;
+std::size_t deferredCount = 0;
+
+void defer(const Deferred& work) {
+  if (deferredCount == deferred.size() || threadWindow == nullptr) return;
+  deferred[(deferredFirst + deferredCount++) % deferred.size()] = work;
+  PostMessageW(threadWindow, kDeferredWorkRequest, 0, 0);
+}
+
+// --- Keyboard layouts ---------------------------------------------------------------
+
+LayoutCache layouts;
 // The layout of the window in front, asked again only after a pause in
 // typing (under Wine every such question is a round trip to the server).
 constexpr DWORD kLayoutRecheckMs = 20;
 const KeyCharacterMap* frontMap = nullptr;
 DWORD frontAskedAt = 0;
 
-const KeyCharacterMap& mapOf(HKL layout) {
-  for (const LayoutEntry& entry : layouts)
-    if (entry.layout == layout) return entry.map;
-  LayoutEntry& entry = layouts[nextLayout];
-  nextLayout = (nextLayout + 1) % layouts.size();
-  entry.layout = layout;
-  entry.map = KeyCharacterMap::build([layout](std::uint8_t c) {
+void readLayout(HKL layout) {
+  const auto key = reinterpret_cast<std::uintptr_t>(layout);
+  if (layouts.find(key) != nullptr) return;
+  layouts.read(key, [layout](std::uint8_t c) {
     return static_cast<std::int16_t>(VkKeyScanExA(static_cast<CHAR>(c), layout));
   });
-  return entry.map;
+  frontMap = nullptr;  // the read may have taken the place of the front layout
 }
 
 HKL layoutInFront() {
@@ -61,17 +66,16 @@ HKL layoutInFront() {
   return GetKeyboardLayout(thread);
 }
 
+// On the hook path: a layout not read yet is read after the hook returns,
+// and this key goes without its character.
 const KeyCharacterMap* frontLayout(DWORD now) {
   if (frontMap == nullptr || now - frontAskedAt >= kLayoutRecheckMs) {
-    frontMap = &mapOf(layoutInFront());
+    const HKL layout = layoutInFront();
+    frontMap = layouts.find(reinterpret_cast<std::uintptr_t>(layout));
     frontAskedAt = now;
+    if (frontMap == nullptr) defer({Deferred::Kind::ReadLayout, reinterpret_cast<std::uintptr_t>(layout)});
   }
   return frontMap;
-}
-
-// The tables while the swap hook is installed; null otherwise.
-const std::uint8_t* swapTables() {
-  return swapOn && keySwapBlock != nullptr ? keySwapBlock + kKeySwapTablesOffset : nullptr;
 }
 
 // The window with the keyboard focus in the program in front: the macro's
@@ -95,17 +99,15 @@ bool carryOut(const HookOutcome& outcome) {
     PostMessageW(reinterpret_cast<HWND>(static_cast<UINT_PTR>(post.window)), post.message,
                  static_cast<WPARAM>(post.wParam), lParam);
   }
-  if (outcome.sendMenuBlocker && threadWindow != nullptr) {
-    PostMessageW(threadWindow, kMenuBlockerRequest, 0, 0);
-  }
+  if (outcome.sendMenuBlocker) defer({Deferred::Kind::MenuBlocker});
   if (outcome.verdict == HookVerdict::Replace) {
     // The system gets the replacement instead, sent as the library's own
     // input so that no stage decides it a second time.
     const InputEvent& key = outcome.replacement;
-    if (key.character != 0 && threadWindow != nullptr) {
-      PostMessageW(threadWindow, kTypeCharacterRequest, key.character, 0);
-    } else if (key.isKey() && threadWindow != nullptr) {
-      PostMessageW(threadWindow, kReplacementKeyRequest, key.vk, key.up ? 1 : 0);
+    if (key.character != 0) {
+      defer({Deferred::Kind::TypeCharacter, key.character});
+    } else if (key.isKey()) {
+      defer({Deferred::Kind::ReplacementKey, key.vk, key.up});
     }
     return true;
   }
@@ -152,10 +154,9 @@ LRESULT CALLBACK keyboardHookProc(int code, WPARAM wParam, LPARAM lParam) {
     event.time = info->time;
     HookSettings settings = libraryState().hookSettings();
     if (!event.marked) {
-      const std::uint8_t* tables = swapTables();
-      settings.swapTables = tables;
+      settings.swapTables = swapOn ? settings.keySwap.data() : nullptr;
       // Both the swap and the Wordlets read the character a key types.
-      if (tables != nullptr || settings.hasWordlets) settings.layout = frontLayout(lastKey);
+      if (swapOn || settings.hasWordlets) settings.layout = frontLayout(lastKey);
     }
     if (carryOut(pipeline.decide(event, settings))) return 1;
   }
@@ -218,34 +219,13 @@ void resyncKeyState(bool capsLock) {
 DWORD lastEventSeen() { return lastEvent; }
 DWORD lastKeySeen() { return lastKey; }
 
-void sendReplacementKey(WPARAM vk, LPARAM up) {
-  keybd_event(static_cast<BYTE>(vk), 0, up != 0 ? KEYEVENTF_KEYUP : 0, kSyntheticInputMarker);
+namespace {
+
+void sendReplacementKey(std::uintptr_t vk, bool up) {
+  keybd_event(static_cast<BYTE>(vk), 0, up ? KEYEVENTF_KEYUP : 0, kSyntheticInputMarker);
 }
 
-void setSwapActive(bool on) {
-  if (on && keySwapBlock == nullptr) {
-    // The program's block stays mapped for the library's whole life: the
-    // tables are read in place, so every change applies at the next key.
-    const HANDLE mapping = OpenFileMappingW(FILE_MAP_READ, FALSE, kKeySwapBlockName);
-    if (mapping != nullptr) {
-      keySwapBlock = static_cast<const std::uint8_t*>(MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0));
-      CloseHandle(mapping);
-    }
-  }
-  swapOn = on;
-  if (on) readInstalledLayouts();
-}
-
-void readInstalledLayouts() {
-  // Every layout the user may switch to is ready before the first key (one
-  // loaded later is read at its first key).
-  HKL installed[8] = {};
-  const int count = GetKeyboardLayoutList(8, installed);
-  for (int k = 0; k < count && k < static_cast<int>(layouts.size()); ++k) mapOf(installed[k]);
-  frontLayout(GetTickCount());
-}
-
-void typeCharacter(WPARAM character) {
+void typeCharacter(std::uintptr_t character) {
   const CHAR ansi = static_cast<CHAR>(character);
   WCHAR wide = 0;
   if (MultiByteToWideChar(CP_ACP, 0, &ansi, 1, &wide, 1) != 1) return;
@@ -264,5 +244,36 @@ void sendMenuBlocker() {
   keybd_event(static_cast<BYTE>(vk::kUnassigned), 0, 0, kSyntheticInputMarker);
   keybd_event(static_cast<BYTE>(vk::kUnassigned), 0, KEYEVENTF_KEYUP, kSyntheticInputMarker);
 }
+
+}  // namespace
+
+void runDeferredWork() {
+  while (deferredCount > 0) {
+    const Deferred work = deferred[deferredFirst];
+    deferredFirst = (deferredFirst + 1) % deferred.size();
+    --deferredCount;
+    switch (work.kind) {
+      case Deferred::Kind::MenuBlocker: sendMenuBlocker(); break;
+      case Deferred::Kind::ReplacementKey: sendReplacementKey(work.value, work.up); break;
+      case Deferred::Kind::TypeCharacter: typeCharacter(work.value); break;
+      case Deferred::Kind::ReadLayout: readLayout(reinterpret_cast<HKL>(work.value)); break;
+    }
+  }
+}
+
+void setSwapActive(bool on) {
+  swapOn = on;
+  if (on) readInstalledLayouts();
+}
+
+void readInstalledLayouts() {
+  // Every layout the user may switch to is ready before the first key.
+  HKL installed[LayoutCache::kPlaces] = {};
+  const int count = GetKeyboardLayoutList(LayoutCache::kPlaces, installed);
+  for (int k = 0; k < count; ++k) readLayout(installed[k]);
+  readFrontLayout();
+}
+
+void readFrontLayout() { readLayout(layoutInFront()); }
 
 }  // namespace tavrix::hook

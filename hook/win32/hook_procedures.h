@@ -29,28 +29,20 @@ void resyncKeyState(bool capsLock);
 DWORD lastEventSeen();
 DWORD lastKeySeen();
 
-// Posted to the thread window by a procedure: press and release the unassigned
-// key, marked as the program's own, outside the hook.
-inline constexpr UINT kMenuBlockerRequest = WM_APP + 4;
-void sendMenuBlocker();
-
-// Posted to the thread window by a procedure whose pipeline replaced a key:
-// wParam the virtual key, lParam 1 for a release. Sent marked, outside the
-// hook.
-inline constexpr UINT kReplacementKeyRequest = WM_APP + 6;
-void sendReplacementKey(WPARAM vk, LPARAM up);
+// What the procedures leave for after the hook (keys to send marked as the
+// library's own, layouts to read) waits in the hook thread's own queue; the
+// procedure posts this message to the thread window, which then runs it.
+// Another program posting it only makes the thread look at that queue.
+inline constexpr UINT kDeferredWorkRequest = WM_APP + 4;
+void runDeferredWork();
 
 // Key swap: while a swap hook is installed the keyboard procedure applies the
-// program's key-swap tables (read in place from its control block).
+// library's copy of the key-swap tables.
 void setSwapActive(bool on);
-// Reads the character tables of every installed keyboard layout (the swap
-// and the Wordlets read typed characters with them); on the hook thread,
-// before the keys come.
+// Reads the character tables of every installed keyboard layout and of the
+// window in front (the swap and the Wordlets read typed characters with
+// them); on the hook thread, outside the hooks.
 void readInstalledLayouts();
-// Posted to the thread window when a remapped key types another character:
-// wParam the character (in the system's ANSI code page). Typed marked,
-// outside the hook.
-inline constexpr UINT kTypeCharacterRequest = WM_APP + 7;
-void typeCharacter(WPARAM character);
+void readFrontLayout();
 
 }  // namespace tavrix::hook

@@ -1,5 +1,9 @@
 #include "hook/win32/hook_thread.h"
 
+#include <atomic>
+
+#include <wincrypt.h>
+
 #include "hook/hook_watchdog.h"
 #include "hook/win32/foreground_watch.h"
 #include "hook/win32/hook_procedures.h"
@@ -11,13 +15,23 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"TvxHookThread";
 
-// Requests the calling threads send to the hook thread's window.
-constexpr UINT kInstallRequest = WM_APP + 1;     // wParam: HookKind; result: token
-constexpr UINT kRemoveRequest = WM_APP + 2;      // wParam: token; result: 1 removed
-constexpr UINT kStopIfIdleRequest = WM_APP + 3;  // result: 1 when the thread ends
-#ifdef TAVRIX_HOOK_DIAGNOSTICS
-constexpr UINT kDropHooksRequest = WM_APP + 5;   // result: system hooks dropped
-#endif
+// The requests of the program's threads, each left in `mailbox` for the
+// hook thread; kRequestWaiting tells it to look.
+enum Request {
+  kInstallRequest,     // argument: HookKind; answer: token
+  kRemoveRequest,      // argument: token; answer: 1 removed
+  kStopIfIdleRequest,  // answer: 1 when the thread ends
+  kDropHooksRequest,   // diagnostics: answer: system hooks dropped
+};
+constexpr UINT kRequestWaiting = WM_APP + 1;
+
+struct Mailbox {
+  int request = 0;
+  std::uintptr_t argument = 0;
+  LRESULT answer = 0;
+  std::atomic<bool> waiting{false};
+};
+Mailbox mailbox;
 
 // The poll that watches over the input hooks.
 constexpr UINT_PTR kInputHookPollTimer = 2;
@@ -30,9 +44,29 @@ bool classRegistered = false;
 
 // Lives on the hook thread's stack for the thread's whole run.
 struct ThreadContext {
+  explicit ThreadContext(std::uint32_t seed) : registry(seed) {}
   HookRegistry registry;
   HookWatchdog watchdog;
+  bool stopping = false;
 };
+
+// The running thread's context, set by the thread itself once its window is
+// made and cleared when it stops. Never taken from a message: any program
+// may send the window a WM_NCCREATE with a pointer of its choosing.
+ThreadContext* running = nullptr;
+
+// A seed for the hook tokens from the system's random source.
+std::uint32_t randomSeed() {
+  std::uint32_t seed = 0;
+  HCRYPTPROV provider = 0;
+  if (CryptAcquireContextW(&provider, nullptr, nullptr, PROV_RSA_FULL, CRYPT_VERIFYCONTEXT | CRYPT_SILENT)) {
+    CryptGenRandom(provider, sizeof seed, reinterpret_cast<BYTE*>(&seed));
+    CryptReleaseContext(provider, 0);
+  }
+  LARGE_INTEGER counter{};
+  QueryPerformanceCounter(&counter);
+  return seed ^ static_cast<std::uint32_t>(counter.QuadPart) ^ GetCurrentProcessId();
+}
 
 bool isInputHook(HookKind kind) { return kind != HookKind::Foreground; }
 
@@ -49,6 +83,7 @@ std::uintptr_t installOnThread(HWND window, ThreadContext& context, HookKind kin
   if (kind == HookKind::Keyboard) readInstalledLayouts();
   if (!hasInputHooks(context.registry)) {
     resyncKeyState(true);
+    readFrontLayout();
     context.watchdog.restarted(GetTickCount());
     SetTimer(window, kInputHookPollTimer, kInputHookPollMs, nullptr);
   }
@@ -103,6 +138,7 @@ bool watchdogApplies(const HookRegistry& registry) {
 }
 
 void pollInputHooks(ThreadContext& context) {
+  readFrontLayout();  // ready before the keys typed in the window now in front
   const DWORD now = GetTickCount();
   if (now - lastKeySeen() >= kKeyStateSettledMs) resyncKeyState(false);
   if (!watchdogApplies(context.registry)) return;
@@ -117,43 +153,56 @@ void pollInputHooks(ThreadContext& context) {
   resyncKeyState(true);
 }
 
-LRESULT CALLBACK threadWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* context = reinterpret_cast<ThreadContext*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  switch (message) {
-    case WM_NCCREATE: {
-      const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-      SetWindowLongPtrW(window, GWLP_USERDATA,
-                        reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-      break;
-    }
+LRESULT carryOut(HWND window, ThreadContext& context, int request, std::uintptr_t argument) {
+  switch (request) {
     case kInstallRequest:
-      return static_cast<LRESULT>(
-          installOnThread(window, *context, static_cast<HookKind>(wParam)));
+      return static_cast<LRESULT>(installOnThread(window, context, static_cast<HookKind>(argument)));
     case kRemoveRequest:
-      return removeOnThread(window, *context, static_cast<std::uintptr_t>(wParam)) ? 1 : 0;
+      return removeOnThread(window, context, argument) ? 1 : 0;
     case kStopIfIdleRequest:
-      if (!context->registry.empty()) return 0;
+      if (!context.registry.empty()) return 0;
+      context.stopping = true;
+      running = nullptr;
       DestroyWindow(window);
+      PostQuitMessage(0);
       return 1;
 #ifdef TAVRIX_HOOK_DIAGNOSTICS
     case kDropHooksRequest:
-      return dropInputHooks(context->registry);
+      return dropInputHooks(context.registry);
 #endif
-    case kMenuBlockerRequest:
-      sendMenuBlocker();
+  }
+  return 0;
+}
+
+// Whoever sent the message, only a request this process left in the
+// mailbox is carried out.
+void answerMailbox(HWND window) {
+  if (running == nullptr || !mailbox.waiting.load(std::memory_order_acquire)) return;
+  mailbox.answer = carryOut(window, *running, mailbox.request, mailbox.argument);
+  mailbox.waiting.store(false, std::memory_order_release);
+}
+
+LRESULT CALLBACK threadWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_NCCREATE:
+    case WM_CREATE:
+      // Only while the thread makes its window; later ones come from outside.
+      if (running != nullptr) return 0;
+      break;
+    case kRequestWaiting:
+      answerMailbox(window);
       return 0;
-    case kReplacementKeyRequest:
-      sendReplacementKey(wParam, lParam);
-      return 0;
-    case kTypeCharacterRequest:
-      typeCharacter(wParam);
+    case kDeferredWorkRequest:
+      runDeferredWork();
       return 0;
     case WM_TIMER:
+      if (running == nullptr) return 0;
       if (wParam == kForegroundPollTimer) pollForeground();
-      if (wParam == kInputHookPollTimer) pollInputHooks(*context);
+      if (wParam == kInputHookPollTimer) pollInputHooks(*running);
       return 0;
+    case WM_CLOSE:
     case WM_DESTROY:
-      PostQuitMessage(0);
+      // The thread ends only when it has no hooks left (kStopIfIdleRequest).
       return 0;
   }
   return DefWindowProcW(window, message, wParam, lParam);
@@ -163,20 +212,29 @@ struct StartInfo {
   HANDLE ready;
   HWND window;
   HMODULE pin;
+  std::uint32_t seed;
 };
 
 DWORD WINAPI threadMain(void* parameter) {
   auto* start = static_cast<StartInfo*>(parameter);
   const HMODULE pin = start->pin;
-  ThreadContext context;
+  ThreadContext context(start->seed);
   const HWND window = CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                      nullptr, libraryModule(), &context);
-  if (window != nullptr) startProcedures(window);
+                                      nullptr, libraryModule(), nullptr);
+  if (window != nullptr) {
+    startProcedures(window);
+    running = &context;
+  }
   start->window = window;
   SetEvent(start->ready);  // `start` belongs to the caller from here on
-  if (window != nullptr) {
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
+  MSG message;
+  while (window != nullptr && !context.stopping) {
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got == -1) break;
+    // A quit message from anyone else does not end the thread (its hooks
+    // would go with it), nor does a timer message with a procedure to call.
+    if (got == 0 || (message.message == WM_TIMER && message.lParam != 0)) continue;
+    DispatchMessageW(&message);
   }
   // Drops the reference that kept the library loaded while the thread ran.
   FreeLibraryAndExitThread(pin, 0);
@@ -208,13 +266,14 @@ void HookThread::releaseClass() {
 
 HWND HookThread::startThread() {
   if (!registerClass()) return nullptr;
-  StartInfo start{CreateEventW(nullptr, TRUE, FALSE, nullptr), nullptr, nullptr};
+  StartInfo start{CreateEventW(nullptr, TRUE, FALSE, nullptr), nullptr, nullptr, randomSeed()};
   if (start.ready == nullptr) return nullptr;
   // The thread keeps the library loaded while it runs, even if the program
   // frees it early; otherwise its code could vanish under it.
   GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS,
                      reinterpret_cast<LPCWSTR>(&threadMain), &start.pin);
-  const HANDLE thread = CreateThread(nullptr, 0, threadMain, &start, 0, nullptr);
+  DWORD threadId = 0;
+  const HANDLE thread = CreateThread(nullptr, 0, threadMain, &start, 0, &threadId);
   if (thread == nullptr) {
     if (start.pin != nullptr) FreeLibrary(start.pin);
     CloseHandle(start.ready);
@@ -226,37 +285,53 @@ HWND HookThread::startThread() {
   WaitForSingleObject(start.ready, INFINITE);
   CloseHandle(start.ready);
   CloseHandle(thread);
+  threadId_ = threadId;
   return start.window;
 }
 
-void HookThread::stopIfIdle(HWND window) {
-  if (SendMessageW(window, kStopIfIdleRequest, 0, 0) != 0) window_ = nullptr;
+bool HookThread::threadAlive() const {
+  return window_ != nullptr && GetWindowThreadProcessId(window_, nullptr) == threadId_;
+}
+
+LRESULT HookThread::ask(int request, std::uintptr_t argument) {
+  mailbox.request = request;
+  mailbox.argument = argument;
+  mailbox.answer = 0;
+  mailbox.waiting.store(true, std::memory_order_release);
+  SendMessageW(window_, kRequestWaiting, 0, 0);
+  // Still waiting: the thread is gone and nobody answered.
+  if (mailbox.waiting.exchange(false, std::memory_order_acq_rel)) return 0;
+  return mailbox.answer;
+}
+
+void HookThread::stopIfIdle() {
+  if (ask(kStopIfIdleRequest) != 0) window_ = nullptr;
 }
 
 std::uintptr_t HookThread::install(HookKind kind) {
   std::lock_guard guard(lifecycle_);
-  if (window_ == nullptr) window_ = startThread();
+  // A thread whose window is gone, for whatever reason, holds no hooks that
+  // work: start another.
+  if (!threadAlive()) window_ = startThread();
   if (window_ == nullptr) return 0;
-  const auto handle = static_cast<std::uintptr_t>(
-      SendMessageW(window_, kInstallRequest, static_cast<WPARAM>(kind), 0));
-  if (handle == 0) stopIfIdle(window_);
+  const auto handle = static_cast<std::uintptr_t>(ask(kInstallRequest, static_cast<std::uintptr_t>(kind)));
+  if (handle == 0) stopIfIdle();
   return handle;
 }
 
 #ifdef TAVRIX_HOOK_DIAGNOSTICS
 int HookThread::dropInputHooks() {
   std::lock_guard guard(lifecycle_);
-  if (window_ == nullptr) return 0;
-  return static_cast<int>(SendMessageW(window_, kDropHooksRequest, 0, 0));
+  if (!threadAlive()) return 0;
+  return static_cast<int>(ask(kDropHooksRequest));
 }
 #endif
 
 bool HookThread::remove(std::uintptr_t handle) {
   std::lock_guard guard(lifecycle_);
-  if (window_ == nullptr || handle == 0) return false;
-  const bool removed =
-      SendMessageW(window_, kRemoveRequest, static_cast<WPARAM>(handle), 0) != 0;
-  stopIfIdle(window_);
+  if (!threadAlive() || handle == 0) return false;
+  const bool removed = ask(kRemoveRequest, handle) != 0;
+  stopIfIdle();
   return removed;
 }
 

@@ -4,6 +4,11 @@
 // with the first hook and ends when the last one is removed. Should the
 // system drop the input hooks anyway, its poll notices input they missed and
 // installs them again behind the same tokens.
+//
+// The thread's window can be found and sent messages by any program on the
+// desktop, so a message never carries a request itself: the asking thread
+// leaves the request in this process's memory and the message only tells
+// the hook thread to look there.
 #pragma once
 
 #include <cstdint>
@@ -37,10 +42,15 @@ class HookThread {
 
  private:
   HWND startThread();
-  void stopIfIdle(HWND window);
+  // True while the thread's window is still the one it made.
+  bool threadAlive() const;
+  // Has the hook thread carry out a request; 0 when no thread answered.
+  LRESULT ask(int request, std::uintptr_t argument = 0);
+  void stopIfIdle();
 
   std::mutex lifecycle_;
   HWND window_ = nullptr;  // the running thread's message window
+  DWORD threadId_ = 0;
 };
 
 }  // namespace tavrix::hook

@@ -29,6 +29,9 @@ void __stdcall TvxUpProg(const BYTE* table);
 void __stdcall TvxUpProgs(const BYTE* table);
 void __stdcall TvxUpKeyHook(const BYTE* table);
 void __stdcall TvxUpMouseHook(const BYTE* table);
+// Takes the 93 bytes of the key-swap tables into the library's own copy,
+// which the swap hook applies; the named key-swap block is never read.
+void __stdcall TvxUpSwapKeys(const BYTE* tables);
 
 }  // extern "C"
 

@@ -7,9 +7,10 @@ namespace {
 
 // Creates and maps one block, telling the user which step failed.
 bool CreateBlock(const char* name, std::size_t size, KernelHandle& mapping, MappedView& view) {
-  mapping = CreateNamedMapping(name, size);
+  NamedObjectFault fault = NamedObjectFault::None;
+  mapping = CreateNamedMapping(name, size, fault);
   if (!mapping) {
-    ShowSystemError(kMappingNotCreatedText);
+    ShowNamedObjectFault(fault, name, kMappingNotCreatedText);
     return false;
   }
   view = MapWholeMapping(mapping);

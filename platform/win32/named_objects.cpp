@@ -1,5 +1,7 @@
 #include "platform/win32/named_objects.h"
 
+#include "platform/win32/user_only_security.h"
+
 namespace tavrix {
 
 KernelHandle& KernelHandle::operator=(KernelHandle&& other) noexcept {
@@ -16,13 +18,46 @@ void KernelHandle::Close() {
   handle_ = nullptr;
 }
 
-KernelHandle CreateNamedMapping(const char* name, std::size_t size, bool* existed) {
-  HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, static_cast<DWORD>(size), name);
-  if (existed != nullptr) *existed = mapping != nullptr && GetLastError() == ERROR_ALREADY_EXISTS;
-  return KernelHandle(mapping);
+namespace {
+
+// Judges a create call right after it returned.
+KernelHandle Judged(HANDLE handle, NamedObjectFault& fault) {
+  const DWORD error = GetLastError();
+  KernelHandle object(handle);
+  fault = NamedObjectFault::None;
+  if (object && error == ERROR_ALREADY_EXISTS) fault = NamedObjectFault::HeldByAnother;
+  // Another kind of object under the name, or one the user may not open.
+  if (!object) {
+    fault = error == ERROR_INVALID_HANDLE || error == ERROR_ACCESS_DENIED ? NamedObjectFault::HeldByAnother
+                                                                          : NamedObjectFault::NotCreated;
+  }
+  if (fault != NamedObjectFault::None) object.Close();
+  return object;
 }
 
-KernelHandle CreateNamedMutex(const char* name) { return KernelHandle(CreateMutexA(nullptr, FALSE, name)); }
+}  // namespace
+
+std::string HeldByAnotherText(const char* name) {
+  return std::string("Another program holds the name \"") + name + "\" that Tavrix needs.  Tavrix will terminate.";
+}
+
+KernelHandle CreateNamedMapping(const char* name, std::size_t size, NamedObjectFault& fault) {
+  return Judged(CreateFileMappingA(INVALID_HANDLE_VALUE, UserOnlyAttributes(), PAGE_READWRITE, 0,
+                                   static_cast<DWORD>(size), name),
+                fault);
+}
+
+KernelHandle CreateNamedMutex(const char* name, NamedObjectFault& fault) {
+  return Judged(CreateMutexA(UserOnlyAttributes(), FALSE, name), fault);
+}
+
+void ShowNamedObjectFault(NamedObjectFault fault, const char* name, const char* notCreatedText) {
+  if (fault == NamedObjectFault::HeldByAnother) {
+    ShowSystemError(HeldByAnotherText(name).c_str());
+  } else if (fault == NamedObjectFault::NotCreated) {
+    ShowSystemError(notCreatedText);
+  }
+}
 
 bool NamedMappingExists(const char* name) {
   KernelHandle mapping(OpenFileMappingA(FILE_MAP_READ, FALSE, name));

@@ -15,6 +15,10 @@ inline constexpr const char* kSystemErrorTitle = "System Error";
 inline constexpr const char* kMappingNotCreatedText = "Memory Mapped File could not be created.  Tavrix will terminate.";
 inline constexpr const char* kMappingNotMappedText = "Memory Mapped File could not be mapped.  Tavrix will terminate.";
 inline constexpr const char* kMutexNotCreatedText = "Mutex could not be created.  Tavrix will terminate.";
+// An object of the name existed before this copy made it (or is of another
+// kind): some other program holds it, and could read or change what the
+// program and its hook library share through it.
+std::string HeldByAnotherText(const char* name);
 
 inline constexpr const char* kTableMappingName = "TVBA1KGR";
 inline constexpr std::size_t kTableMappingSize = 19755;
@@ -43,11 +47,20 @@ class KernelHandle {
   HANDLE handle_ = nullptr;
 };
 
-// A mapping backed by the paging file; empty when it could not be created.
-// `existed` tells whether another process had made it already.
-KernelHandle CreateNamedMapping(const char* name, std::size_t size, bool* existed = nullptr);
-// A mutex nobody owns; empty when it could not be created.
-KernelHandle CreateNamedMutex(const char* name);
+// Whether a named object is this copy's own.
+enum class NamedObjectFault {
+  None,           // made just now by this copy
+  NotCreated,     // the system could not make it
+  HeldByAnother,  // it existed already, or an object of another kind has the name
+};
+
+// A mapping backed by the paging file, or a mutex nobody owns, made for the
+// current user only; empty unless `fault` is None (an object that existed
+// already is not kept).
+KernelHandle CreateNamedMapping(const char* name, std::size_t size, NamedObjectFault& fault);
+KernelHandle CreateNamedMutex(const char* name, NamedObjectFault& fault);
+// The failure box for a fault: `notCreatedText` or the held-by-another text.
+void ShowNamedObjectFault(NamedObjectFault fault, const char* name, const char* notCreatedText);
 // Whether a mapping of that name exists (another instance made it).
 bool NamedMappingExists(const char* name);
 

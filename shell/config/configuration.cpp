@@ -189,9 +189,11 @@ void Configuration::Load(ProfileFile& profile, const std::string& programFolder,
   if (fileExists && !fileExists(currentFile)) currentFile = DefaultMacroFile(programFolder);
 }
 
-void Configuration::Save(ProfileFile& profile) const {
+bool Configuration::Save(ProfileFile& profile) const {
+  profile.HoldWrites();
   KeyWriter writer(profile);
   ForEachKey(*this, writer);
+  return profile.WriteHeld();
 }
 
 }  // namespace tavrix

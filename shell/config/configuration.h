@@ -115,7 +115,8 @@ struct Configuration {
   void Load(ProfileFile& profile, const std::string& programFolder, const FileExistsFunction& fileExists);
 
   // Writes every key, section by section in the file's order.
-  void Save(ProfileFile& profile) const;
+  // Every key in one replacement of the file; false when it could not be saved.
+  bool Save(ProfileFile& profile) const;
 };
 
 // `programFolder` followed by "\TAVRX.TVX", cut to the capacity of "Current File".

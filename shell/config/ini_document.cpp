@@ -1,5 +1,7 @@
 #include "shell/config/ini_document.h"
 
+#include <algorithm>
+
 #include "base/ascii_text.h"
 
 namespace tavrix {
@@ -55,6 +57,11 @@ std::string EntryLine(std::string_view key, std::string_view value) {
 
 }  // namespace
 
+IniDocument::LineKey IniDocument::KeyOfLine(std::string_view line) {
+  const auto entry = EntryOf(line);
+  return entry ? IniDocument::LineKey{true, std::string(entry->key)} : IniDocument::LineKey{};
+}
+
 IniDocument IniDocument::Parse(std::string_view text) {
   IniDocument document;
   if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
@@ -75,22 +82,43 @@ IniDocument IniDocument::Parse(std::string_view text) {
   return document;
 }
 
-std::optional<IniDocument::Range> IniDocument::FindSection(std::string_view section) const {
+void IniDocument::Index() const {
+  if (indexed_) return;
+  headers_.clear();
+  keys_.clear();
   for (std::size_t i = 0; i < lines_.size(); ++i) {
-    const auto name = SectionNameOf(lines_[i]);
-    if (!name || !EqualsIgnoringCase(*name, section)) continue;
-    std::size_t end = i + 1;
-    while (end < lines_.size() && !SectionNameOf(lines_[end])) ++end;
-    return Range{i, end};
+    if (const auto name = SectionNameOf(lines_[i])) headers_.push_back({i, std::string(*name)});
+    keys_.push_back(KeyOfLine(lines_[i]));
+  }
+  indexed_ = true;
+}
+
+std::optional<IniDocument::Range> IniDocument::FindSection(std::string_view section) const {
+  Index();
+  for (std::size_t k = 0; k < headers_.size(); ++k) {
+    if (!EqualsIgnoringCase(headers_[k].name, section)) continue;
+    return Range{headers_[k].line, k + 1 < headers_.size() ? headers_[k + 1].line : lines_.size()};
   }
   return std::nullopt;
 }
 
-std::optional<std::size_t> IniDocument::FindKey(const Range& range, std::string_view key) const {
-  for (std::size_t i = range.header + 1; i < range.end; ++i) {
-    const auto entry = EntryOf(lines_[i]);
-    if (entry && EqualsIgnoringCase(entry->key, key)) return i;
+void IniDocument::InsertLine(std::size_t at, std::string line) {
+  if (indexed_) {
+    for (Header& header : headers_)
+      if (header.line >= at) ++header.line;
+    if (const auto name = SectionNameOf(line)) {
+      const auto place = std::find_if(headers_.begin(), headers_.end(), [at](const Header& h) { return h.line > at; });
+      headers_.insert(place, Header{at, std::string(*name)});
+    }
+    keys_.insert(keys_.begin() + static_cast<std::ptrdiff_t>(at), KeyOfLine(line));
   }
+  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+}
+
+std::optional<std::size_t> IniDocument::FindKey(const Range& range, std::string_view key) const {
+  Index();
+  for (std::size_t i = range.header + 1; i < range.end; ++i)
+    if (keys_[i].entry && EqualsIgnoringCase(keys_[i].key, key)) return i;
   return std::nullopt;
 }
 
@@ -116,17 +144,17 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
   value = UpToLineBreak(value);
   const auto range = FindSection(section);
   if (!range) {
-    if (!lines_.empty() && !IsBlankLine(lines_.back())) lines_.emplace_back();
-    lines_.push_back(HeaderLine(section));
-    lines_.push_back(EntryLine(key, value));
+    if (!lines_.empty() && !IsBlankLine(lines_.back())) InsertLine(lines_.size(), std::string());
+    InsertLine(lines_.size(), HeaderLine(section));
+    InsertLine(lines_.size(), EntryLine(key, value));
     return;
   }
   if (const auto line = FindKey(*range, key)) {
+    // Same key, new value: the line stays an entry of that key.
     lines_[*line] = EntryLine(std::string(EntryOf(lines_[*line])->key), value);
     return;
   }
-  lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(InsertionPoint(*range)),
-                EntryLine(key, value));
+  InsertLine(InsertionPoint(*range), EntryLine(key, value));
 }
 
 std::string IniDocument::Text() const {

@@ -44,8 +44,25 @@ class IniDocument {
   std::optional<Range> FindSection(std::string_view section) const;
   std::optional<std::size_t> FindKey(const Range& range, std::string_view key) const;
   std::size_t InsertionPoint(const Range& range) const;
+  void InsertLine(std::size_t at, std::string line);
+  void Index() const;
 
   std::vector<std::string> lines_;  // without their line ends
+  // What each line is, found once and kept up to date, so a lookup passes
+  // the sections and compares keys instead of reading every line again:
+  // where the "[section]" lines are, and the key of each entry line.
+  struct LineKey {
+    bool entry = false;
+    std::string key;
+  };
+  static LineKey KeyOfLine(std::string_view line);
+  struct Header {
+    std::size_t line;
+    std::string name;
+  };
+  mutable std::vector<Header> headers_;
+  mutable std::vector<LineKey> keys_;
+  mutable bool indexed_ = false;
   bool byteOrderMark_ = false;      // a UTF-8 mark in front of the first line, kept as it was
 };
 

@@ -4,19 +4,14 @@
 #include <iterator>
 #include <system_error>
 
+#include "store/file_access.h"
+
 namespace tavrix {
 namespace {
 
 std::string ReadWholeFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-bool WriteWholeFile(const std::filesystem::path& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
-  out.close();
-  return static_cast<bool>(out);
 }
 
 }  // namespace
@@ -56,17 +51,23 @@ std::string IniProfileFile::GetString(const std::string& section, const std::str
 void IniProfileFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
   Document();
   document_.Set(section, key, value);
-  Store();
+  if (!held_) Store();
 }
 
-void IniProfileFile::Store() {
-  std::filesystem::path temporary = path_;
-  temporary += ".new";
-  std::error_code error;
-  const bool written = WriteWholeFile(temporary, document_.Text());
-  if (written) std::filesystem::rename(temporary, path_, error);
-  if (!written || error) std::filesystem::remove(temporary, error);
+void IniProfileFile::HoldWrites() {
+  Document();
+  held_ = true;
+}
+
+bool IniProfileFile::WriteHeld() {
+  held_ = false;
+  return Store();
+}
+
+bool IniProfileFile::Store() {
+  const bool written = ReplaceWholeFile(SystemFileAccess(), path_.string(), document_.Text());
   loadedStamp_ = CurrentStamp();
+  return written;
 }
 
 }  // namespace tavrix

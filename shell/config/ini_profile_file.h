@@ -21,6 +21,8 @@ class IniProfileFile : public ProfileFile {
   // Writes through at once, as the Windows functions do; the file is
   // replaced as a whole so that a failed write leaves the old one intact.
   void WriteString(const std::string& section, const std::string& key, const std::string& value) override;
+  void HoldWrites() override;
+  bool WriteHeld() override;
 
   const std::filesystem::path& path() const { return path_; }
 
@@ -32,12 +34,13 @@ class IniProfileFile : public ProfileFile {
   };
   std::optional<Stamp> CurrentStamp() const;
   const IniDocument& Document();
-  void Store();
+  bool Store();
 
   std::filesystem::path path_;
   IniDocument document_;
   std::optional<Stamp> loadedStamp_;  // the file as last read or written; re-read when it changes
   bool loaded_ = false;
+  bool held_ = false;
 };
 
 }  // namespace tavrix

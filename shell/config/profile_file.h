@@ -22,6 +22,13 @@ class ProfileFile {
   // Sets `key` in `section`, adding the section or key when missing and
   // creating the file when needed. A failed write is silently ignored.
   virtual void WriteString(const std::string& section, const std::string& key, const std::string& value) = 0;
+
+  // Writes between HoldWrites and WriteHeld reach the file together: the
+  // whole file is written beside it and then replaces it, so a failure
+  // leaves every old setting as it was, never a mix of old and new. False
+  // when they could not be saved.
+  virtual void HoldWrites() {}
+  virtual bool WriteHeld() { return true; }
 };
 
 }  // namespace tavrix

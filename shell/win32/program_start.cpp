@@ -7,6 +7,7 @@
 #include "editing/win32/win32_file_checks.h"
 #include "platform/win32/control_blocks.h"
 #include "shell/win32/main_form.h"
+#include "shell/win32/scratch_folder.h"
 #include "platform/win32/named_objects.h"
 #include "platform/win32/platform_class.h"
 #include "platform/win32/program_folder.h"
@@ -33,39 +34,43 @@ struct LibraryObjects {
   std::array<KernelHandle, 3> mutexes;
 };
 
+// Made after the single-instance test: each must be this copy's own, since
+// whoever made one first could read or change what passes through it.
 bool CreateLibraryObjects(LibraryObjects& objects) {
-  objects.table = CreateNamedMapping(kTableMappingName, kTableMappingSize);
+  NamedObjectFault fault = NamedObjectFault::None;
+  objects.table = CreateNamedMapping(kTableMappingName, kTableMappingSize, fault);
   if (!objects.table) {
-    ShowSystemError(kMappingNotCreatedText);
+    ShowNamedObjectFault(fault, kTableMappingName, kMappingNotCreatedText);
     return false;
   }
   for (std::size_t i = 0; i < objects.mutexes.size(); ++i) {
-    objects.mutexes[i] = CreateNamedMutex(kMutexNames[i]);
+    objects.mutexes[i] = CreateNamedMutex(kMutexNames[i], fault);
     if (!objects.mutexes[i]) {
-      ShowSystemError(kMutexNotCreatedText);
+      ShowNamedObjectFault(fault, kMutexNames[i], kMutexNotCreatedText);
       return false;
     }
   }
   return true;
 }
 
-// The marker of a running instance. Made right after the test for one, so
-// that a second instance finds it; an instance that started at the same
-// moment is caught by the marker existing already.
-bool ClaimSingleInstance(KernelHandle& marker, bool trayMode) {
-  bool existed = NamedMappingExists(kInstanceMarkerName);
-  if (!existed) marker = CreateNamedMapping(kInstanceMarkerName, kInstanceMarkerSize, &existed);
-  if (existed) {
-    marker.Close();
-    MessageBoxA(nullptr, AlreadyRunningText(trayMode), "",
-                MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
-    return false;
+// The marker of a running instance, made first of all named objects, so that
+// a second instance finds it (an instance that started at the same moment
+// is caught by the marker existing already) before it meets the objects of
+// the first.
+enum class InstanceClaim { Claimed, AlreadyRunning, Failed };
+
+InstanceClaim ClaimSingleInstance(KernelHandle& marker, bool trayMode) {
+  NamedObjectFault fault = NamedObjectFault::HeldByAnother;
+  if (!NamedMappingExists(kInstanceMarkerName))
+    marker = CreateNamedMapping(kInstanceMarkerName, kInstanceMarkerSize, fault);
+  if (marker) return InstanceClaim::Claimed;
+  // A mapping of the name is another copy of Tavrix; anything else is not.
+  if (fault == NamedObjectFault::HeldByAnother && NamedMappingExists(kInstanceMarkerName)) {
+    MessageBoxA(nullptr, AlreadyRunningText(trayMode), "", MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
+    return InstanceClaim::AlreadyRunning;
   }
-  if (!marker) {
-    ShowSystemError(kMappingNotCreatedText);
-    return false;
-  }
-  return true;
+  ShowNamedObjectFault(fault, kInstanceMarkerName, kMappingNotCreatedText);
+  return InstanceClaim::Failed;
 }
 
 std::vector<std::string> ProgramArguments() {
@@ -80,9 +85,6 @@ int RunTavrix(HINSTANCE instance, int showCommand) {
   DeclareDpiAware();
   const std::string programFolder = ProgramFolder();
 
-  LibraryObjects libraryObjects;
-  if (!CreateLibraryObjects(libraryObjects)) return 1;
-
   WinProfileFile profile(PrepareConfigurationFile());
   Configuration configuration;
   configuration.Load(profile, programFolder, WinFileExists);
@@ -90,7 +92,17 @@ int RunTavrix(HINSTANCE instance, int showCommand) {
   // Before the macro file is loaded: a second instance must not publish its
   // macros into the library the first one uses.
   KernelHandle instanceMarker;
-  if (!ClaimSingleInstance(instanceMarker, configuration.useTray)) return 0;
+  const InstanceClaim claim = ClaimSingleInstance(instanceMarker, configuration.useTray);
+  if (claim != InstanceClaim::Claimed) return claim == InstanceClaim::AlreadyRunning ? 0 : 1;
+
+  LibraryObjects libraryObjects;
+  if (!CreateLibraryObjects(libraryObjects)) return 1;
+
+  // Keys a killed run recorded stay on no disk (this copy is the only one
+  // running, so no capture is under way).
+  const std::string scratchFolder = UserScratchFolder();
+  RemoveLeftoverCaptureFile(scratchFolder);
+  RemoveLeftoverCaptureFile(programFolder);
 
   DllHookLibrary library(ProgramFolderFileW(L"TVXHOOK.DLL"));
   if (!library.loaded()) {
@@ -116,6 +128,7 @@ int RunTavrix(HINSTANCE instance, int showCommand) {
                                     blocks.WindowBytes()};
   Win32FileChecks fileChecks;
   environment.files = &fileChecks;
+  environment.scratchFolder = scratchFolder;
   TMainWin main(environment);
   form.Attach(main);
   SetHotKeyEntrySwitch([&main](WindowId window, bool on) { main.SetSecWind(window, on); });

@@ -27,6 +27,7 @@ DllHookLibrary::DllHookLibrary(const std::wstring& path)
   bind(upProgs_, "TvxUpProgs");
   bind(upKeyHook_, "TvxUpKeyHook");
   bind(upMouseHook_, "TvxUpMouseHook");
+  bind(upSwapKeys_, "TvxUpSwapKeys");
 }
 
 DllHookLibrary::~DllHookLibrary() {
@@ -75,5 +76,8 @@ void DllHookLibrary::TvxUpProg(TableBytes table) { callPublish(upProg_, table); 
 void DllHookLibrary::TvxUpProgs(TableBytes table) { callPublish(upProgs_, table); }
 void DllHookLibrary::TvxUpKeyHook(TableBytes table) { callPublish(upKeyHook_, table); }
 void DllHookLibrary::TvxUpMouseHook(TableBytes table) { callPublish(upMouseHook_, table); }
+void DllHookLibrary::TvxUpSwapKeys(SwapTableBytes tables) {
+  if (ready_) upSwapKeys_(tables.data());
+}
 
 }  // namespace tavrix

@@ -46,6 +46,7 @@ class DllHookLibrary : public HookLibrary {
   void TvxUpProgs(TableBytes table) override;
   void TvxUpKeyHook(TableBytes table) override;
   void TvxUpMouseHook(TableBytes table) override;
+  void TvxUpSwapKeys(SwapTableBytes tables) override;
 
  private:
   template <typename Fn>
@@ -75,6 +76,7 @@ class DllHookLibrary : public HookLibrary {
   TvxPublishFn upProgs_ = nullptr;
   TvxPublishFn upKeyHook_ = nullptr;
   TvxPublishFn upMouseHook_ = nullptr;
+  TvxPublishFn upSwapKeys_ = nullptr;
 };
 
 }  // namespace tavrix

@@ -48,7 +48,7 @@ class KeyRemappingTest : public ::testing::Test {
   }
 
   SwapHookChange Remap(bool browse = false) {
-    return MenuRemapClick(RemapRequest{ui, lock, hooks, keySwap, hookInstalled, swapPath, browse, 1024, 768});
+    return MenuRemapClick(RemapRequest{ui, lock, hooks, keySwap, swapHook, swapPath, browse, 1024, 768});
   }
   std::uint8_t Produces(char c) const { return keySwap.SwapTables()[SwapPosition(static_cast<std::uint8_t>(c))]; }
 
@@ -58,7 +58,7 @@ class KeyRemappingTest : public ::testing::Test {
   RecordingHookLibrary hooks;
   std::array<std::uint8_t, KeySwapControlBlock::kSize> blockBytes{};
   KeySwapControlBlock keySwap;
-  bool hookInstalled = false;
+  HookHandle swapHook = 0;
   ScratchFolder folder;
   std::string swapPath = folder.File("TAVRX.TVS");
 };
@@ -254,19 +254,20 @@ TEST_F(KeyRemappingTest, ClosingAfterAChangeSavesTheFileAndTheHookFollows) {
   };
   for (const auto& step : steps) {
     hooks.ClearCalls();
+    keySwap.SetSwapHook(0xBAD0);  // another program writes the block: the handle kept aside counts
     UserRemaps(step.grid, step.row, step.choice);
     EXPECT_EQ(Remap(), step.change) << step.name;
-    if (step.hookCall != nullptr) {
-      ASSERT_EQ(hooks.calls().size(), 1u) << step.name;
-      EXPECT_EQ(hooks.calls()[0].name, step.hookCall) << step.name;
-    } else {
-      EXPECT_TRUE(hooks.calls().empty()) << step.name;
-    }
-    EXPECT_EQ(hookInstalled, SwapsInUse(keySwap.SwapTables())) << step.name;
-    EXPECT_EQ(hooks.installedHooks().size(), hookInstalled ? 1u : 0u) << step.name;
-    if (hookInstalled) {
-      EXPECT_EQ(*hooks.installedHooks().begin(), keySwap.SwapHook()) << step.name;
-    }
+    std::vector<std::string> hookCalls;
+    for (const auto& call : hooks.calls())
+      if (call.name != "TvxUpSwapKeys") hookCalls.push_back(call.name);
+    EXPECT_EQ(hookCalls, step.hookCall ? std::vector<std::string>{step.hookCall} : std::vector<std::string>{})
+        << step.name;
+    EXPECT_EQ(swapHook != 0, SwapsInUse(keySwap.SwapTables())) << step.name;
+    EXPECT_EQ(hooks.installedHooks().size(), swapHook != 0 ? 1u : 0u) << step.name;
+    if (swapHook != 0) EXPECT_EQ(*hooks.installedHooks().begin(), swapHook) << step.name;
+    // The library applies its own copy, taken as each character was chosen.
+    const auto libraryCopy = hooks.libraryState().hookSettings().keySwap;
+    EXPECT_TRUE(std::equal(libraryCopy.begin(), libraryCopy.end(), keySwap.SwapTables().begin())) << step.name;
     std::array<std::uint8_t, kSwapTablesSize> saved{};
     ASSERT_TRUE(LoadSwapKeys(swapPath, saved)) << step.name;
     EXPECT_TRUE(std::equal(saved.begin(), saved.end(), keySwap.SwapTables().begin())) << step.name;
@@ -295,11 +296,11 @@ TEST_F(KeyRemappingTest, AnUnsavableFileStillSwapsAndAFailedHookIsNotRecorded) {
   struct NoHook : RecordingHookLibrary {
     HookHandle TvxHookSwap() override { return 0; }
   } noHook;
-  bool installed = false;
+  HookHandle installed = 0;
   InitSwapKeys(keySwap.SwapTables());
   keySwap.SwapTables()[SwapPosition('x')] = 'y';
   EXPECT_EQ(FollowSwapsInUse(noHook, keySwap, installed), SwapHookChange::NotInstalled);
-  EXPECT_FALSE(installed);
+  EXPECT_EQ(installed, 0u);
 }
 
 }  // namespace

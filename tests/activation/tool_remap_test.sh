@@ -28,12 +28,17 @@ for bad in '{=a' '|=a' 'a=b=' 'ab' $'a=\x1f' 'a='; do
 done
 expect "a refusal changes nothing" "$before" "$(swap_bytes "$work/macros.TVS")"
 
-# A key-swap file that is not 93 bytes counts as the identity tables (no
-# hook at the start, so the first remapped character installs it), and is
-# left as it is.
+# A key-swap file that is not 93 bytes (torn, say) counts as the identity
+# tables (no hook at the start, so the first remapped character installs
+# it), and the remap replaces it with the 93 bytes; a macro file of that
+# name is left as it is, and the remap says it was not saved and fails.
 printf 'short' >"$work/macros.TVS"
 expect "unreadable file" "hook installed" "$("$tavrix" remap "$file" --set b=c)"
-expect "unreadable file kept" "short" "$(cat "$work/macros.TVS")"
+expect "torn file replaced" "93" "$(wc -c <"$work/macros.TVS")"
+cp "$file" "$work/macros.TVS"
+"$tavrix" remap "$file" --set c=d >/dev/null 2>"$work/err"
+expect "macro file kept, remap fails" "1 1" "$? $(grep -c 'holds macros, so the remapped keys were not saved' "$work/err")"
+expect "macro file unchanged" "$(cksum <"$file")" "$(cksum <"$work/macros.TVS")"
 
 [ "$failures" -eq 0 ] && echo "tool remap: all passed"
 exit "$failures"

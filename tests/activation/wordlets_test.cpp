@@ -148,7 +148,8 @@ TEST(WordletBackspaces, AbbreviationPlusPrefixOrTheEndingKey) {
 TEST(PickWordletMacro, WindowThenProgramThenGlobal) {
   const MacroIndex index = IndexOf({WordletMacro("sig", "G"), WordletMacro("sig", "P", kScopeProgram, "notepad"),
                                     WordletMacro("sig", "W", kScopeWindow, "report"),
-                                    WordletMacro("sig", "M", kScopePopupMenu)});
+                                    WordletMacro("sig", "M", kScopePopupMenu), WordletMacro("sig", "E", kScopeWindow, ""),
+                                    WordletMacro("sig", "F", kScopeProgram, "")});
   const std::vector<int> all{1, 2, 3, 4};
   const struct {
     const char* title;
@@ -162,6 +163,8 @@ TEST(PickWordletMacro, WindowThenProgramThenGlobal) {
   };
   for (const auto& c : cases) EXPECT_EQ(PickWordletMacro(all, index.table(), c.title, c.program), c.picked) << c.title;
   EXPECT_EQ(PickWordletMacro({2, 3, 4}, index.table(), "Paint", "MSPAINT.EXE"), 0);
+  // A window or program macro without a name names nothing: the global one wins.
+  EXPECT_EQ(PickWordletMacro({5, 6, 1}, index.table(), "Untitled - Notepad", "NOTEPAD.EXE"), 1);
 }
 
 class WordletPlayerTest : public ::testing::Test, protected test_support::SimWorld {
@@ -208,6 +211,24 @@ TEST_F(WordletPlayerTest, APrefixWordletErasesItselfAndPlaysItsMacro) {
     expected.push_back(k);
   EXPECT_EQ(KeyLines(), expected);
   EXPECT_EQ(host.clearTimers, 1);
+  EXPECT_EQ(wordlets.Matcher().Typed(), "");
+}
+
+// The user types on at once: those characters arrive while the backspaces
+// and the macro are sent, and must never fire the Wordlet a second time.
+TEST_F(WordletPlayerTest, TypingOnWhileTheWordletPlaysNeverFiresItAgain) {
+  Load({WordletMacro("sig", "Jo")});
+  int plays = 0;
+  wordlets.onPlay = [&](int, int) { ++plays; };
+  std::string typedOn = "sigxyz";
+  desktop.SetMessageHandler([&] {
+    if (typedOn.empty()) return;
+    const char c = typedOn.front();
+    typedOn.erase(0, 1);
+    wordlets.OnCharacter(0, static_cast<std::uint8_t>(c), {});
+  });
+  Type("sig", {});
+  EXPECT_EQ(plays, 1);
   EXPECT_EQ(wordlets.Matcher().Typed(), "");
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "capture/capture_session.h"
 #include "store/recording_hook_library.h"
@@ -83,8 +84,10 @@ TEST_F(CaptureSessionTest, QuickCaptureAppendsTheCaptureMacroAndArmsTheStopKey) 
             std::tuple(std::uint8_t(stop.ctrl), std::uint8_t(stop.alt), std::uint8_t(stop.shift), std::uint8_t(0)));
   EXPECT_EQ(table.Stop2On(), 0);
   EXPECT_EQ(table.CaptureState790(), 1);
-  const MacroRecord r = RecordOnDisk(path, 5);
-  EXPECT_EQ(std::tuple(r.NickName(), r.WordletText(), r.Activation(), r.Scope(), r.TopMostOnly(), r.Active()),
+  // The new macro stands in the index; the file gets it with its recording.
+  EXPECT_EQ(RecordsOnDisk(path), 4u);
+  EXPECT_EQ(std::tuple(index.NickName(5), index.Wordlet(5), table.Activation(5), table.Scope(5), table.TopMostOnly(5),
+                       table.Active(5)),
             std::tuple(std::string("Capture"), std::string("capture"), kWordletActivation, kScopeGlobal,
                        std::uint8_t(1), std::uint8_t(1)));
   EXPECT_EQ(Messages(), (Lines{"message Start Capture: Tavrix macro capture will now start.\\x0D\\x0A\\x0D\\x0AUse " +
@@ -264,7 +267,8 @@ TEST_F(CaptureSessionTest, QuickCaptureRefusals) {
   EXPECT_FALSE(session.StartACapture(defaults));
   EXPECT_EQ(Messages(), (Lines{std::string("message Error: ") + kBrowseCaptureText,
                                std::string("message Error: ") + kCaptureInProgressText}));
-  EXPECT_EQ(RecordsOnDisk(path), 5u);
+  EXPECT_EQ(RecordsOnDisk(path), 4u);  // the capture running reaches the file only at its end
+  EXPECT_EQ(index.Count(), 5);
 }
 
 TEST_F(CaptureSessionTest, QuickCaptureWith500MacrosAppendsNothing) {
@@ -296,14 +300,15 @@ TEST_F(CaptureSessionTest, RecaptureOfAHotKeyMacroArmsItsKeyAndReportsTheEnd) {
     ui.Click(d, d.startButton);
   });
   ASSERT_TRUE(session.DoCapture(5, defaults));
-  EXPECT_EQ(RecordOnDisk(path, 5).NickName(), "New");
+  EXPECT_EQ(RecordOnDisk(path, 5).NickName(), "Old");  // the new name comes with the recording
   EXPECT_EQ(index.table().Stop2On(), 1);
   EXPECT_EQ(index.table().Stop2Key(), DecipherKey(kF9).virtualKey);
   EXPECT_EQ(index.table().CaptureTime(), 0);
   Stream("new text");
   const MacroRecord r = Captured();
-  EXPECT_EQ(std::tuple(r.MacroText(), r.Scope(), r.ScopeName(), r.TopMostOnly()),
-            std::tuple(std::string("new text"), kScopeProgram, std::string("NOTEPAD.EXE"), std::uint8_t(1)));
+  EXPECT_EQ(std::tuple(r.NickName(), r.MacroText(), r.Scope(), r.ScopeName(), r.TopMostOnly()),
+            std::tuple(std::string("New"), std::string("new text"), kScopeProgram, std::string("NOTEPAD.EXE"),
+                       std::uint8_t(1)));
   EXPECT_EQ(Messages(), Lines{"message Capture: Tavrix capture is complete for " + HotKeyName(kF9) + "."});
 }
 
@@ -407,6 +412,29 @@ TEST_F(CaptureSessionTest, ARefusedCaptureFileChangesNoMacro) {
     ASSERT_EQ(Messages().size(), 1u);
     EXPECT_NE(Messages()[0].find(kCaptureFileName), std::string::npos) << Messages()[0];
     EXPECT_FALSE(std::filesystem::exists(folder / kCaptureFileName));
+  }
+}
+
+// The file is damaged behind the capture's back (a cut-off record added), so
+// its save is refused: neither a quick capture nor a recapture leaves
+// anything of itself in the file.
+TEST_F(CaptureSessionTest, ACaptureWhoseSaveFailsLeavesTheFileAsItWas) {
+  for (const bool quick : {true, false}) {
+    SCOPED_TRACE(quick);
+    Load({HotKeyMacro("Old", kF9, kScopeWindow, "old text")});
+    const std::string before = ReadFileText(path);
+    ui.AnswerForm("TCaptureKeys", [this](Form& form) {
+      static_cast<TCaptureKeys&>(form).nickName.text = "New";
+      ui.Click(form, static_cast<TCaptureKeys&>(form).startButton);
+    });
+    CloseCapComplete();
+    DefaultsWithoutPrompt();
+    ASSERT_TRUE(quick ? session.StartACapture(defaults) : session.DoCapture(5, defaults));
+    std::ofstream(path, std::ios::binary | std::ios::app) << "torn";
+    Stream("typed");
+    EXPECT_FALSE(session.Saved());
+    EXPECT_EQ(ReadFileText(path), before + "torn");
+    EXPECT_EQ(index.Count(), 5);  // no quick capture macro left in the index either
   }
 }
 

@@ -91,6 +91,13 @@ n=$("$tavrix" capture "$file" --quick --no-time --complete 'wordlet:a:b' --strea
 expect "invalid Wordlet refused" "Capture 20000" "$(field "$file" "$n" NickName) $(field "$file" "$n" Activation)"
 expect "invalid Wordlet message" "1" "$(grep -c 'The Wordlet name has invalid characters in it.' "$work/err")"
 
+# Input that does not read whole starts no capture: nothing changes, exit 1.
+before=$(md5sum < "$file")
+echo 'jump 1 2' > "$work/bad.txt"
+expect "malformed recapture" "1" "$(status "$tavrix" capture "$file" --macro 5 --events "$work/bad.txt")"
+expect "malformed quick capture" "1" "$(status "$tavrix" capture "$file" --quick --events "$work/bad.txt")"
+expect "malformed input changes nothing" "$before" "$(md5sum < "$file")"
+
 if [ "$failures" -ne 0 ]; then
   echo "$failures failed"
   exit 1

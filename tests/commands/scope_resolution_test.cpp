@@ -122,6 +122,17 @@ TEST_F(ScopeResolutionTest, AWindowMacroWhoseWindowIsClosedFallsBackToTheGlobal)
   EXPECT_EQ(Resolve(), global);
 }
 
+// A window or program macro without a scope name names no window and no
+// program, in front or behind.
+TEST_F(ScopeResolutionTest, AnEmptyScopeNameNeverBeatsTheGlobal) {
+  desktop.AddWindow("Untitled - Notepad", "NOTEPAD.EXE");
+  SetPrograms("NOTEPAD.EXE", {"NOTEPAD.EXE"});
+  AddMacro(kScopeWindow, "");
+  AddMacro(kScopeProgram, "");
+  const int global = AddMacro(kScopeGlobal);
+  EXPECT_EQ(Resolve(), global);
+}
+
 TEST_F(ScopeResolutionTest, ARunningProgramIsBroughtForward) {
   const WindowId word = desktop.AddWindow("Report.doc", "WINWORD.EXE");
   desktop.AddWindow("Paint", "MSPAINT.EXE");

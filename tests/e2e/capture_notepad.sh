@@ -16,7 +16,13 @@ LINE='Hello, World! <b> (1+2)'
 folder=$(program_folder tvcapture) || exit 1
 remove_configuration
 "$TAVRIX_TOOL" new "$folder/TAVRX.TVX" || fail "tavrix new failed"
+# The capture file lives in the user's own folder; what a killed run left
+# there or beside the program is gone after the next start.
+scratch=$WINEPREFIX/drive_c/users/$(whoami)/AppData/Local/Tavrix
+mkdir -p "$scratch"
+echo 'typed in a killed run' | tee "$scratch/TempCap.Txt" >"$folder/TempCap.Txt"
 start_program_then_notepad
+[[ ! -e $scratch/TempCap.Txt && ! -e $folder/TempCap.Txt ]] || fail "a leftover capture file survived the start"
 
 PROMPT=$'Tavrix macro capture will now start.\r\n\r\nUse Ctrl+Alt+Shift+X to stop the capture.'
 user_presses ctrl+alt+shift+x || fail "xdotool could not press the start key"
@@ -36,6 +42,7 @@ user_types "$LINE" || fail "xdotool could not type"
 user_presses Tab || fail "xdotool could not press Tab"
 user_types "end" || fail "xdotool could not type"
 driver wait-text Notepad "$LINE"$'\t'"end" 10000 || fail "notepad did not get the typed line"
+[[ -s $scratch/TempCap.Txt && ! -e $folder/TempCap.Txt ]] || fail "the keys are not recorded in the user's own folder"
 eval "$(timeout 10 xdotool search --limit 1 --name 'Notepad' getwindowgeometry --shell)" ||
   fail "cannot find notepad's window"
 timeout 30 xdotool mousemove $((X + 120)) $((Y + 90)) click 1 || fail "xdotool could not click"

@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
-# When a named object the hook library needs cannot be made (here: another
-# program holds an object of another kind under its name), the program says
-# so under "System Error" and ends, before it loads or creates any macro file.
+# When a named object the hook library needs is held by another program (an
+# object of another kind under its name, or one of the same kind made before
+# the program started, which it must not adopt), the program says so under
+# "System Error" and ends, before it loads or creates any macro file.
 set -uo pipefail
 source "$TAVRIX_ROOT/tests/e2e/program_support.bash"
 
 # Long enough for the program to start and answer; each case waits it out.
 HOLD_MS=8000
-mapping_text='Memory Mapped File could not be created.  Tavrix will terminate.'
-mutex_text='Mutex could not be created.  Tavrix will terminate.'
+held_text() { printf 'Another program holds the name "%s" that Tavrix needs.  Tavrix will terminate.' "$1"; }
 
 # refused KIND NAME TEXT: while KIND NAME is held elsewhere, the program
 # shows TEXT titled "System Error" and ends with a non-zero exit code.
@@ -35,6 +35,8 @@ refused() {
 
 folder=$(program_folder tvobjects) || exit 1
 remove_configuration
-refused mutex TVBA1KGR "$mapping_text"
-refused mapping TVKZaveR "$mutex_text"
-refused mutex TVKR1KGR "$mapping_text"
+refused mutex TVBA1KGR "$(held_text TVBA1KGR)"
+refused mapping TVKZaveR "$(held_text TVKZaveR)"
+refused mutex TVKR1KGR "$(held_text TVKR1KGR)"
+refused mapping TVBA1KGR "$(held_text TVBA1KGR)"
+refused mapping TVTT1KGR "$(held_text TVTT1KGR)"

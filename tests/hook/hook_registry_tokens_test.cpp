@@ -10,14 +10,16 @@ namespace {
 TEST(HookRegistryTokens, TokensAreUniqueNonZeroAndKeepTheirKind) {
   HookRegistry registry;
   std::set<std::uintptr_t> tokens;
+  std::uintptr_t first = 0;
   for (int i = 0; i < 50; ++i) {
     const std::uintptr_t token = registry.issue(i % 2 ? HookKind::Mouse : HookKind::Keyboard, 0x100 + i);
     EXPECT_NE(token, 0u);
     EXPECT_TRUE(tokens.insert(token).second);
+    if (i == 0) first = token;
   }
   EXPECT_EQ(registry.count(HookKind::Mouse), 25u);
-  EXPECT_EQ(registry.remove(*tokens.begin()), HookKind::Keyboard);
-  EXPECT_FALSE(registry.remove(*tokens.begin()).has_value());
+  EXPECT_EQ(registry.remove(first), HookKind::Keyboard);
+  EXPECT_FALSE(registry.remove(first).has_value());
 }
 
 // The system handle behind a token changes when a lost hook is installed
@@ -47,6 +49,22 @@ TEST(HookRegistryTokens, InputHooksListInInstallOrder) {
   const auto keyboard2 = registry.issue(HookKind::Keyboard, 5);
   EXPECT_EQ(registry.inputHookTokens(), (std::vector<std::uintptr_t>{swap, mouse, keyboard2}));
   (void)watcher;
+}
+
+// Another program that knows one token (the control blocks show two) cannot
+// work out the others, nor those of another run.
+TEST(HookRegistryTokens, TokensFollowNoPattern) {
+  HookRegistry registry(1), otherRun(2);
+  std::set<std::uintptr_t> steps;
+  std::uintptr_t last = registry.issue(HookKind::Keyboard, 1);
+  EXPECT_NE(last, otherRun.issue(HookKind::Keyboard, 1));
+  for (int i = 0; i < 8; ++i) {
+    const std::uintptr_t token = registry.issue(HookKind::Mouse, 2);
+    EXPECT_EQ(token % 4, 0u);
+    steps.insert(token - last);
+    last = token;
+  }
+  EXPECT_EQ(steps.size(), 8u);
 }
 
 TEST(HookRegistryTokens, IssuedTokensAvoidHandlesAddedAsTheirOwn) {

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -97,7 +99,7 @@ TEST(LibraryState, ReadersSeeWholePublications) {
     for (int i = 0; i < 2000; ++i) state.publish(PublishCall::Init, (i % 2 ? ones : zeros).data());
     stop = true;
   });
-  int torn = 0;
+  int torn = 0, tornSettings = 0;
   while (!stop) {
     const auto copy = state.snapshot();
     for (auto b : copy) {
@@ -106,9 +108,33 @@ TEST(LibraryState, ReadersSeeWholePublications) {
         break;
       }
     }
+    // The hook path's read takes no lock and still sees one publication.
+    const HookSettings settings = state.hookSettings();
+    const auto& used = settings.hotKeyUsed;
+    if (std::count(used.begin(), used.end(), used[0]) != static_cast<long>(used.size()) ||
+        settings.mainWindow != (used[0] == 0 ? 0u : 0xFFFFFFFFu))
+      ++tornSettings;
   }
   writer.join();
   EXPECT_EQ(torn, 0);
+  EXPECT_EQ(tornSettings, 0);
+}
+
+// The swap applies the library's own copy of the tables: what the program's
+// block holds afterwards changes nothing until it is published again.
+TEST(LibraryState, SwapTablesAreCopiedWhenPublished) {
+  LibraryState state;
+  const auto identity = state.hookSettings().keySwap;  // until the first publication
+  EXPECT_EQ(std::string(identity.begin(), identity.end()), kSwapAlphabet);
+  std::array<std::uint8_t, kSwapAlphabetSize> block{};
+  std::copy(kSwapAlphabet.begin(), kSwapAlphabet.end(), block.begin());
+  block[26] = 'b';  // a types b
+  state.publishSwapTables(block.data());
+  block[26] = 'z';  // another program writes the block
+  state.publishSwapTables(nullptr);
+  EXPECT_EQ(state.hookSettings().keySwap[26], 'b');
+  state.publishSwapTables(block.data());
+  EXPECT_EQ(state.hookSettings().keySwap[26], 'z');
 }
 
 }  // namespace

@@ -6,7 +6,9 @@
 #include <filesystem>
 #include <string>
 
+#include "shell/config/configuration_saving.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/support/sim_world.h"
 
 namespace tavrix {
 namespace {
@@ -59,6 +61,26 @@ TEST(IniProfileFileTest, AFailedWriteIsIgnored) {
   IniProfileFile profile(folder / "no such folder" / "TAVRX.INI");
   profile.WriteString("Misc", "Use Tray", "Yes");  // must neither throw nor create the folder
   EXPECT_FALSE(std::filesystem::exists(folder / "no such folder"));
+}
+
+// A whole save that cannot be written keeps every old setting (never a mix)
+// and the user hears of it once.
+TEST(IniProfileFileTest, ASaveThatCannotBeWrittenKeepsTheOldFileAndIsToldOnce) {
+  ScratchFolder folder;
+  WriteFileText(folder / "TAVRX.INI", "[Misc]\nUse Tray=No\n");
+  std::filesystem::create_directory(folder / "TAVRX.INI.NEW");  // the replacement cannot be written
+  IniProfileFile profile(folder / "TAVRX.INI");
+  Configuration configuration;
+  configuration.useTray = true;
+  test_support::SimWorld world;
+  ConfigurationSaving saving;
+  EXPECT_FALSE(saving.Save(configuration, profile, world.ui));
+  EXPECT_FALSE(saving.Save(configuration, profile, world.ui));
+  EXPECT_EQ(ReadFileText(folder / "TAVRX.INI"), "[Misc]\nUse Tray=No\n");
+  EXPECT_EQ(world.Messages().size(), 1u);
+  std::filesystem::remove(folder / "TAVRX.INI.NEW");
+  EXPECT_TRUE(saving.Save(configuration, profile, world.ui));
+  EXPECT_EQ(profile.GetString("Misc", "Use Tray", ""), "Yes");
 }
 
 }  // namespace

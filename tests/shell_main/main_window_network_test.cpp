@@ -248,7 +248,7 @@ TEST_F(OtherProgramTest, TheCheckTimerLoadsChangesToTheMacroAndKeySwapFiles) {
   std::array<std::uint8_t, kSwapTablesSize> tables{};
   InitSwapKeys(tables);
   tables[SwapPosition('a')] = 'b';
-  ASSERT_TRUE(SaveSwapKeys(SwapFileName(macroPath), tables));
+  ASSERT_EQ(SaveSwapKeys(SwapFileName(macroPath), tables), SwapSaveResult::Saved);
   const std::size_t hooksBefore = hooks.CountOf("TvxHookSwap");
   window->OnTimer(MainTimer::HookWatch);
   EXPECT_EQ(hooks.CountOf("TvxHookSwap"), hooksBefore + 1);

@@ -88,7 +88,7 @@ TEST_F(MainWindowTest, RemappedKeysInstallTheSwapHookFirst) {
   std::array<std::uint8_t, kSwapTablesSize> tables{};
   InitSwapKeys(tables);
   tables[0] = 'B';  // "A" types "B"
-  ASSERT_TRUE(SaveSwapKeys(SwapFileName(macroPath), tables));
+  ASSERT_EQ(SaveSwapKeys(SwapFileName(macroPath), tables), SwapSaveResult::Saved);
   window->LoadMacroFileAtStart();
   ASSERT_TRUE(window->FormCreate({}));
   const auto names = CallNames();

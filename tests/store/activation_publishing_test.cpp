@@ -128,7 +128,7 @@ TEST(KeySwapFile, MissingFileIsCreatedWithUnchangedTablesAndAnExistingOneIsLoade
   EXPECT_FALSE(SwapsInUse(tables));
 
   tables[0] = 'B';  // A gives B
-  ASSERT_TRUE(SaveSwapKeys(folder.File("K.TVS"), tables));
+  ASSERT_EQ(SaveSwapKeys(folder.File("K.TVS"), tables), SwapSaveResult::Saved);
   std::array<std::uint8_t, 93> loaded{};
   GetSwapFile(macros, loaded);
   EXPECT_EQ(loaded[0], 'B');
@@ -138,14 +138,16 @@ TEST(KeySwapFile, MissingFileIsCreatedWithUnchangedTablesAndAnExistingOneIsLoade
 struct UnusableSwapFile {
   const char* name;
   std::string contents;
+  SwapSaveResult saved;
 };
 
 // A key-swap file that is not exactly the 93 bytes gives the unchanged
-// tables (never the tables of the file loaded before) and is never
-// overwritten: it may be a macro file of that name.
+// tables (never the tables of the file loaded before) and loading leaves it
+// alone. A remap's save replaces it (a crash may have left it torn), except
+// a macro file of that name, which stays as it is.
 class KeySwapFileNot93Bytes : public ::testing::TestWithParam<UnusableSwapFile> {};
 
-TEST_P(KeySwapFileNot93Bytes, GivesUnchangedTablesAndIsLeftAlone) {
+TEST_P(KeySwapFileNot93Bytes, GivesUnchangedTablesAndOnlyAMacroFileIsLeftAlone) {
   ScratchFolder folder;
   const std::string contents = GetParam().contents;
   { std::ofstream(folder.File("S.TVS"), std::ios::binary) << contents; }
@@ -155,9 +157,21 @@ TEST_P(KeySwapFileNot93Bytes, GivesUnchangedTablesAndIsLeftAlone) {
   EXPECT_EQ(GetSwapFile(folder.File("S.TVX"), tables), SwapFileResult::Unusable);
   EXPECT_EQ(tables[5], 'F');
   EXPECT_FALSE(SwapsInUse(tables));
-  EXPECT_FALSE(SaveSwapKeys(folder.File("S.TVS"), tables));
   EXPECT_EQ(ReadBytes(folder.File("S.TVS")), contents);
+  tables[0] = 'b';
+  EXPECT_EQ(SaveSwapKeys(folder.File("S.TVS"), tables), GetParam().saved);
+  EXPECT_EQ(ReadBytes(folder.File("S.TVS")), GetParam().saved == SwapSaveResult::Saved
+                                                 ? std::string(tables.begin(), tables.end())
+                                                 : contents);
   EXPECT_FALSE(LoadSwapKeys(folder.File("none.TVS"), tables));
+
+  // A save the disk refuses keeps whatever was there.
+  StoreRig rig;
+  rig.access.failReplace = true;
+  tables[0] = 'c';
+  EXPECT_NE(SaveSwapKeys(folder.File("S.TVS"), tables, rig.access), SwapSaveResult::Saved);
+  EXPECT_NE(ReadBytes(folder.File("S.TVS")), std::string(tables.begin(), tables.end()));
+  EXPECT_FALSE(std::filesystem::exists(folder.File("S.TVS.NEW")));
 }
 
 std::string MacroFileBytes() {
@@ -167,11 +181,13 @@ std::string MacroFileBytes() {
   return ReadBytes(folder.File("K.TVS.TVX"));
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, KeySwapFileNot93Bytes,
-                         ::testing::Values(UnusableSwapFile{"Short", "ABC"},
-                                           UnusableSwapFile{"OneByteTooMany", std::string(94, 'A')},
-                                           UnusableSwapFile{"AMacroFile", MacroFileBytes()}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Cases, KeySwapFileNot93Bytes,
+    ::testing::Values(UnusableSwapFile{"Empty", "", SwapSaveResult::Saved},
+                      UnusableSwapFile{"Short", "ABC", SwapSaveResult::Saved},
+                      UnusableSwapFile{"OneByteTooMany", std::string(94, 'A'), SwapSaveResult::Saved},
+                      UnusableSwapFile{"AMacroFile", MacroFileBytes(), SwapSaveResult::MacroFileThere}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(KeySwapFile, AMacroFileIsNeverCreatedUnderAKeySwapFileName) {
   ScratchFolder folder;

@@ -1,6 +1,8 @@
 // Loading, saving, appending, deleting and the system activations.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "store/date_time.h"
 #include "store_test_support.h"
 
@@ -108,16 +110,23 @@ TEST(MacroFileRecords, SaveInPlaceAppendReadAndDelete) {
   EXPECT_EQ(RecordOnDisk(path, 6).Active(), 0);
   EXPECT_EQ(RecordOnDisk(path, 6).NickName(), "six");
 
-  // Delete in the middle moves the rest down; deleting the last only truncates.
+  // Delete in the middle moves the rest down (the file keeps its mode);
+  // deleting the last only truncates.
+  namespace fs = std::filesystem;
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::group_write);
   ASSERT_TRUE(rig.file.DeleteRecord(5));
+  EXPECT_EQ(fs::status(path).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::group_write);
   ASSERT_EQ(RecordsOnDisk(path), 5u);
   EXPECT_EQ(RecordOnDisk(path, 5).NickName(), "six");
   ASSERT_TRUE(rig.file.DeleteRecord(5));
   ASSERT_EQ(RecordsOnDisk(path), 4u);
   EXPECT_EQ(RecordOnDisk(path, 4).NickName(), "d");
-  EXPECT_FALSE(rig.file.DeleteRecord(9));
+  EXPECT_FALSE(rig.file.DeleteRecord(9));  // gone meanwhile: said so
   EXPECT_EQ(RecordsOnDisk(path), 4u);
-  EXPECT_TRUE(rig.Messages().empty());
+  EXPECT_EQ(rig.Messages(), std::vector<std::string>{"message Error: Macro 9 was changed, moved or removed by another "
+                                                     "program since it was chosen, so nothing was removed.  Please try "
+                                                     "again."});
 }
 
 TEST(MacroFileRecords, SaveFailsWithTheMessageWhenTheFileIsGone) {

@@ -206,6 +206,34 @@ TEST_F(TransferTest, ExportNeverOverwritesTheMacroFileOrAMissingFolder) {
   EXPECT_EQ(ReadBytes(path), before);
 }
 
+// Another copy removes macro 5 while the rename dialog is open, so macro 6
+// is now 5 and the popup menu stands at 6: the rename must not write over it.
+TEST_F(TransferTest, ARenameRefusesWhenAnotherCopyMovedTheMacroMeanwhile) {
+  StoreRig other;
+  other.file.LoadFile(path);
+  Choose([&](TCopyOrMove& d) {
+    ASSERT_TRUE(other.file.DeleteRecord(5));
+    d.keyList.itemIndex = 9;
+  });
+  EXPECT_FALSE(rig.commands.DoMove(6));
+  std::vector<std::string> names = NickNamesOnDisk(path);
+  EXPECT_EQ(names, (std::vector<std::string>{"Activate Tavrix", "Start / Stop Capture", "Resume Pause",
+                                             "Menu of Macros for Top Most Window", "window", "menu", "word"}));
+  EXPECT_EQ(RecordOnDisk(path, 5).Activation(), 1);
+  EXPECT_EQ(rig.Messages().back(), "message Error: Macro 6 was changed or moved by another program since it was "
+                                   "read, so nothing was saved.  Please try again.");
+}
+
+// An export whose write fails leaves a file of that name as it was.
+TEST_F(TransferTest, AFailedExportKeepsTheOldFile) {
+  const std::string out = folder.File("OUT.TVX");
+  WriteFile(out, {HotKeyMacro("kept", 3)});
+  rig.access.failReplacementFile = true;
+  EXPECT_FALSE(rig.commands.ExportTo(out, {5, 6}));
+  EXPECT_EQ(NickNamesOnDisk(out), std::vector<std::string>{"kept"});
+  EXPECT_FALSE(std::filesystem::exists(out + ".NEW"));
+}
+
 class ImportTest : public TransferTest {
  protected:
   // Opens `from` in the import dialog, selects rows by `select`, clicks Ok.
@@ -281,6 +309,18 @@ TEST_F(ImportTest, FilesThatAreNotWholeTvxRecordsAreRefused) {
   Import(other, All);
   EXPECT_EQ(rig.Messages(),
             Lines{"message Error: Improper file type selected.  Please choose a different file."});
+}
+
+// The disk fills after the first of two records: that one stays, the user
+// learns how many came in, and the import answers that it failed.
+TEST_F(ImportTest, APartialImportSaysSoAndFails) {
+  const std::string from = folder.File("FROM.TVX");
+  WriteFile(from, {HotKeyMacro("one", 20), HotKeyMacro("two", 21)});
+  rig.access.failWriteNumber = 2;
+  EXPECT_FALSE(Import(from, All));
+  EXPECT_EQ(rig.commands.ImportedNumbers(), std::vector<int>{9});
+  EXPECT_EQ(RecordsOnDisk(path), 9u);
+  EXPECT_EQ(rig.Messages().back(), "message Error: Only 1 of the 2 macros selected were imported.");
 }
 
 TEST_F(ImportTest, NothingSelectedIsAnError) {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <limits>
 
 #include "store/date_time.h"
 #include "store/network_lock.h"
@@ -156,8 +158,53 @@ TEST_F(SharingCopies, ALockThatStandsStillForAMinuteIsTakenOver) {
     b.At(step.hour, step.minute, step.second, step.day);
     EXPECT_EQ(b.lock.FileInUse(), step.inUse) << step.minute << ":" << step.second;
   }
-  EXPECT_EQ(OnDisk(lockPath), (LockRecord{1, kLockHeld, ToDateTimeValue(b.now)}));
+  // The gone holder's change may be uncounted: the take-over counts one,
+  // and B reads the file before it goes on.
+  EXPECT_EQ(OnDisk(lockPath), (LockRecord{2, kLockHeld, ToDateTimeValue(b.now)}));
   EXPECT_TRUE(b.lock.Holding());
+  EXPECT_EQ(b.host.events, (Lines{"reload", "start NetTimer"}));
+}
+
+// A's release cannot be written (the lock file is briefly something else):
+// it says that its change was made, and B, taking the stale lock over a
+// minute later, reads the file again. A damaged, NaN lock time goes stale too.
+TEST_F(SharingCopies, AReleaseThatCannotBeWrittenStillReachesTheOtherCopies) {
+  ASSERT_FALSE(a.lock.FileInUse());
+  const std::string held = ReadBytes(lockPath);
+  std::filesystem::remove(lockPath);
+  std::filesystem::create_directory(lockPath);
+  a.lock.ReleaseSyncFile(true);
+  EXPECT_EQ(a.Messages().back(), "message Error: The macro file was changed, but the lock file \"" + lockPath +
+                                     "\" could not be written to give the lock back.  Other copies of Tavrix take it "
+                                     "over after a minute and then read the macro file again.");
+  std::filesystem::remove(lockPath);
+  for (const double lockTime : {LockRecord::Decode(std::span(reinterpret_cast<const std::uint8_t*>(held.data()), held.size())).lockTime,
+                                std::numeric_limits<double>::quiet_NaN()}) {
+    const auto bytes = LockRecord{b.lock.KnownCount(), kLockHeld, lockTime}.Encode();
+    std::ofstream(lockPath, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    b.host.events.clear();
+    b.At(12, 0, 10);
+    EXPECT_TRUE(b.lock.FileInUse());
+    b.At(12, 1, 10);
+    EXPECT_FALSE(b.lock.FileInUse());
+    EXPECT_EQ(b.host.events, (Lines{"reload", "start NetTimer"}));
+    b.lock.ReleaseSyncFile(false);
+  }
+}
+
+// The tavrix tool waits for a held lock instead of refusing: a crashed
+// holder's lock is taken over once it has stood still for the minute.
+TEST_F(SharingCopies, ACopyThatMayWaitTakesOverADeadLock) {
+  ASSERT_FALSE(a.lock.FileInUse());
+  int waited = 0;
+  b.lock.SetStaleWait([&] {
+    ++waited;
+    b.At(12, waited / 60, waited % 60);
+  });
+  EXPECT_FALSE(b.lock.FileInUse());
+  EXPECT_EQ(waited, 60);
+  EXPECT_TRUE(b.lock.Holding());
+  EXPECT_EQ(b.Messages().front(), std::string("message Notice: ") + kWaitingText);
 }
 
 TEST_F(SharingCopies, TheMinuteCountsWholeDays) {
@@ -215,10 +262,10 @@ TEST_F(SharingCopies, AHolderThatWasTakenOverLeavesTheNewHolderAlone) {
   ASSERT_FALSE(b.lock.FileInUse());  // A was too slow
   a.lock.NetTimerTick();             // A's heartbeat does not steal it back
   EXPECT_EQ(OnDisk(lockPath).lockTime, ToDateTimeValue(b.now));
-  a.lock.ReleaseSyncFile(true);  // A's change is counted, B keeps the lock
-  EXPECT_EQ(OnDisk(lockPath), (LockRecord{2, kLockHeld, ToDateTimeValue(b.now)}));
+  a.lock.ReleaseSyncFile(true);  // A's change is counted (after the take-over's), B keeps the lock
+  EXPECT_EQ(OnDisk(lockPath), (LockRecord{3, kLockHeld, ToDateTimeValue(b.now)}));
   b.lock.ReleaseSyncFile(true);
-  EXPECT_EQ(OnDisk(lockPath), (LockRecord{3, kLockFree, ToDateTimeValue(b.now)}));
+  EXPECT_EQ(OnDisk(lockPath), (LockRecord{4, kLockFree, ToDateTimeValue(b.now)}));
 }
 
 TEST(NetworkLock, ADamagedLockFileIsFreeWithItsCount) {

@@ -43,32 +43,36 @@ inline std::vector<MacroRecord> PlainMacros(int n) {
   return records;
 }
 
-// The system's file access with faults to order: the replace of a removal
-// refused, the writing of the replacement file refused, or the n-th write to
-// an open macro file stopping half-way (as on a full disk).
+// A file access (the system's, or another) with faults to order: the
+// replace of a removal refused, the writing of the replacement file refused,
+// or the n-th write to an open macro file stopping half-way (as on a full
+// disk).
 class FaultyFileAccess : public FileAccess {
  public:
+  FileAccess* base = &SystemFileAccess();
   bool failReplace = false;
   bool failReplacementFile = false;
   int failWriteNumber = 0;  // 1 = the next write to an opened file, 0 = none
   int writes = 0;
 
   std::unique_ptr<LockedFile> Open(const std::string& path, LockedOpen how, bool* created) override {
-    std::unique_ptr<LockedFile> file = SystemFileAccess().Open(path, how, created);
+    std::unique_ptr<LockedFile> file = base->Open(path, how, created);
     if (!file) return file;
     return std::make_unique<Faulty>(std::move(file), *this);
   }
   bool WriteWholeFile(const std::string& path, const std::string& bytes) override {
     if (failReplacementFile) {
-      SystemFileAccess().WriteWholeFile(path, bytes.substr(0, bytes.size() / 2));
+      base->WriteWholeFile(path, bytes.substr(0, bytes.size() / 2));
       return false;
     }
-    return SystemFileAccess().WriteWholeFile(path, bytes);
+    return base->WriteWholeFile(path, bytes);
   }
-  bool Replace(const std::string& from, const std::string& to) override {
-    return !failReplace && SystemFileAccess().Replace(from, to);
+  bool Replace(const std::string& from, const std::string& to) override { return !failReplace && base->Replace(from, to); }
+  void Remove(const std::string& path) override { base->Remove(path); }
+  PathKind Kind(const std::string& path) override { return base->Kind(path); }
+  bool ReadPart(const std::string& path, std::uint64_t offset, void* data, std::size_t size) override {
+    return base->ReadPart(path, offset, data, size);
   }
-  void Remove(const std::string& path) override { SystemFileAccess().Remove(path); }
 
  private:
   class Faulty : public LockedFile {

@@ -112,5 +112,20 @@ mkdir ro && "$tool" new ro/R.TVX && rm ro/R.TVS && ln -s "$work/nowhere/R.TVS" r
 grep -qx 'tavrix: Error: The key-swap file "ro/R.TVS" could not be created.  Keys are not remapped for this macro file.' err.txt \
   || fail "key-swap file failure: $(cat err.txt)"
 
+# Anything but a regular file is refused at once, never waited on.
+mkfifo PIPE.TVX
+for command in "list PIPE.TVX" "new PIPE.TVX" "add PIPE.TVX --hotkey Ctrl+B --text x" "remove PIPE.TVX 1 --yes" \
+               "import M.TVX PIPE.TVX" "export PIPE.TVX OUT.TVX 1"; do
+  timeout 20 "$tool" $command </dev/null >/dev/null 2>&1; rc=$?
+  { [ "$rc" != 0 ] && [ "$rc" != 124 ]; } || fail "$command on a pipe: rc=$rc"
+done
+
+# A SYSTEM macro is not copied; viewing commands never repair a damaged file.
+"$tool" copy M.TVX 1 --hotkey Ctrl+Q 2>err.txt && fail "copy of a SYSTEM macro"
+grep -q 'A SYSTEM macro cannot be copied.' err.txt || fail "copy of a SYSTEM macro: $(cat err.txt)"
+cp M.TVX V.TVX && printf 'cut' >> V.TVX && before=$(cksum < V.TVX)
+"$tool" sched V.TVX 1 >/dev/null 2>&1; "$tool" due V.TVX --built "2024-01-01 00:00:00" --prev "2024-01-01 00:00:00" --now "2024-01-01 00:01:00" >/dev/null 2>&1
+[ "$(cksum < V.TVX)" = "$before" ] && [ ! -e V.TVX.CUT ] || fail "sched or due changed a damaged file"
+
 [ "$failures" = 0 ] && echo "all tool checks passed"
 exit "$failures"

@@ -7,7 +7,7 @@ const std::vector<std::string>& hookExportNames() {
       "TvxHookKeyboard", "TvxHookMouse",   "TvxHookCBT",     "TvxHookSwap",  "TvxUnHook",
       "TvxUpInit",       "TvxUpItem",      "TvxUpNumKeys",   "TvxUpKeys",    "TvxUpCapture",
       "TvxUpCaptureOn",  "TvxUpInUse",     "TvxUpWindow",    "TvxUpWindow2", "TvxUpProg",
-      "TvxUpProgs",      "TvxUpKeyHook",   "TvxUpMouseHook"};
+      "TvxUpProgs",      "TvxUpKeyHook",   "TvxUpMouseHook", "TvxUpSwapKeys"};
   return names;
 }
 

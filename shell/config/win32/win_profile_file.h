@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "shell/config/profile_file.h"
 
@@ -14,11 +15,20 @@ class WinProfileFile : public ProfileFile {
 
   std::string GetString(const std::string& section, const std::string& key, const std::string& defaultValue) override;
   void WriteString(const std::string& section, const std::string& key, const std::string& value) override;
+  void HoldWrites() override { held_ = true; }
+  bool WriteHeld() override;
 
   const std::string& path() const { return path_; }
 
  private:
+  std::string FullPath() const;
+
   std::string path_;
+  bool held_ = false;
+  struct Write {
+    std::string section, key, value;
+  };
+  std::vector<Write> writes_;
 };
 
 }  // namespace tavrix

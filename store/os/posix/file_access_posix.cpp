@@ -6,6 +6,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <filesystem>
+#include <system_error>
 #include <ctime>
 
 #include "store/file_access.h"
@@ -72,6 +74,20 @@ bool Lock(int fd, int operation) {
   return false;
 }
 
+// A file reached through a symbolic link is replaced where it lies, so the
+// link stays (a dangling link's folder may not exist: the replace fails).
+std::string LinkTarget(std::string path) {
+  for (int depth = 0; depth < 8; ++depth) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
+    std::error_code error;
+    const std::filesystem::path target = std::filesystem::read_symlink(path, error);
+    if (error) break;
+    path = target.is_absolute() ? target.string() : (std::filesystem::path(path).parent_path() / target).string();
+  }
+  return path;
+}
+
 std::string FolderOf(const std::string& path) {
   const std::size_t slash = path.rfind('/');
   if (slash == std::string::npos) return ".";
@@ -92,7 +108,9 @@ class PosixFileAccess : public FileAccess {
         if (fd >= 0 && created) *created = true;
         if (fd < 0 && errno != EEXIST) return nullptr;
       }
-      if (fd < 0) fd = ::open(path.c_str(), access | O_CLOEXEC);
+      // Not waiting on a pipe or a device: a pipe opened for reading would
+      // wait for a writer forever. Anything but a regular file is refused below.
+      if (fd < 0) fd = ::open(path.c_str(), access | O_CLOEXEC | O_NONBLOCK);
       if (fd < 0) {
         if (errno == ENOENT && how == LockedOpen::ChangeOrCreate) continue;  // removed meanwhile
         return nullptr;
@@ -103,21 +121,54 @@ class PosixFileAccess : public FileAccess {
         ::close(fd);
         return nullptr;
       }
-      if (SameFile(fd, path)) return std::make_unique<PosixLockedFile>(fd);
+      if (SameFile(fd, path)) {
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+        return std::make_unique<PosixLockedFile>(fd);
+      }
       ::close(fd);
       if (created) *created = false;
     }
     return nullptr;
   }
 
-  bool WriteWholeFile(const std::string& path, const std::string& bytes) override {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  PathKind Kind(const std::string& path) override {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return errno == ENOENT ? PathKind::Missing : PathKind::Other;
+    return S_ISREG(st.st_mode) ? PathKind::RegularFile : PathKind::Other;
+  }
+
+  bool ReadPart(const std::string& path, std::uint64_t offset, void* data, std::size_t size) override {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) return false;
+    PosixLockedFile file(fd);
+    struct stat st {};
+    return ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && file.ReadAt(offset, data, size);
+  }
+
+  bool WriteWholeFile(const std::string& path, const std::string& bytes) override {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK, 0666);
+    if (fd < 0) return false;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+      ::close(fd);
+      return false;
+    }
     PosixLockedFile file(fd);
     return file.WriteAt(0, bytes.data(), bytes.size()) && file.Flush();
   }
 
-  bool Replace(const std::string& from, const std::string& to) override {
+  bool Replace(const std::string& from, const std::string& link) override {
+    const std::string to = LinkTarget(link);
+    // The new file takes the old one's mode and owner: a file shared by a
+    // group stays writable for the group. Where the owner cannot be given
+    // (not root), the group still can be when we belong to it.
+    struct stat old {};
+    if (::stat(to.c_str(), &old) == 0) {
+      if (::chown(from.c_str(), old.st_uid, old.st_gid) != 0 && ::chown(from.c_str(), static_cast<uid_t>(-1), old.st_gid) != 0) {
+        // Kept as made: our own user and group.
+      }
+      if (::chmod(from.c_str(), old.st_mode & 07777) != 0) return false;
+    }
     if (::rename(from.c_str(), to.c_str()) != 0) return false;
     // The new name reaches the disk with the folder.
     const int folder = ::open(FolderOf(to).c_str(), O_RDONLY | O_CLOEXEC);

@@ -158,6 +158,21 @@ class Win32FileAccess : public FileAccess {
     return std::make_unique<Win32LockedFile>(std::move(mutex), handle);
   }
 
+  PathKind Kind(const std::string& path) override {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+      const DWORD error = GetLastError();
+      return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? PathKind::Missing : PathKind::Other;
+    }
+    return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0 ? PathKind::RegularFile
+                                                                                    : PathKind::Other;
+  }
+
+  bool ReadPart(const std::string& path, std::uint64_t offset, void* data, std::size_t size) override {
+    Win32File file(CreateFileA(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file.Size().has_value() && file.ReadAt(offset, data, size);
+  }
+
   bool WriteWholeFile(const std::string& path, const std::string& bytes) override {
     Win32File file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     return file.Size().has_value() && file.WriteAt(0, bytes.data(), bytes.size()) && file.Flush();
@@ -167,11 +182,19 @@ class Win32FileAccess : public FileAccess {
     // A reader that has the file open for a moment (a hot key reading its
     // record) makes the replace fail; a few tries ride that out. A file that
     // stays open or mapped elsewhere fails for good.
+    // ReplaceFile keeps the replaced file's attributes and security (its
+    // access list), so a file shared between users stays theirs; a missing
+    // file is simply moved into place.
     for (int tries = 0; tries < 10; ++tries) {
-      if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+      const bool exists = GetFileAttributesA(to.c_str()) != INVALID_FILE_ATTRIBUTES;
+      const BOOL done = exists ? ReplaceFileA(to.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                                              nullptr, nullptr)
+                               : MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+      if (done) return true;
       const DWORD error = GetLastError();
       if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION && error != ERROR_LOCK_VIOLATION &&
-          error != ERROR_USER_MAPPED_FILE)
+          error != ERROR_USER_MAPPED_FILE && error != ERROR_UNABLE_TO_REMOVE_REPLACED &&
+          error != ERROR_UNABLE_TO_MOVE_REPLACEMENT)
         return false;
       Sleep(20);
     }
