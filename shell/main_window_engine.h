@@ -169,6 +169,8 @@ struct TMainWin::Engine final : PlayerHost, TransferListener, ActivationHost, Ne
   // Another program (the tavrix tool, a copy without network mode) changed
   // the macro file or its key-swap file since this copy read or wrote them.
   bool ChangedOnDisk();
+  // The key-swap file whose tables are in force is as it is now.
+  void RememberSwapFile(const std::string& path);
   // The check timer's look: a change made elsewhere is loaded while nothing
   // is using the index.
   void ReloadIfChangedOnDisk();
@@ -246,7 +248,10 @@ struct TMainWin::Engine final : PlayerHost, TransferListener, ActivationHost, Ne
   int syncCount = 0;  // minutes counted by the synchronisation timer
   std::unique_ptr<IconFiles> icons;  // the Icons folder below the program folder
   std::optional<int> trayClickX;      // where the popup-menu tray icon was clicked
-  FileVersion swapFileVersion{SystemFileAccess()};  // the key-swap file as last loaded or saved
+  // The key-swap file in force ("/F" keeps the configured file's) as last
+  // loaded or saved.
+  std::string swapFilePath;
+  FileVersion swapFileVersion{SystemFileAccess()};
   int fileHolds = 0;                       // commands holding the right to change the file
   bool swapsInUse = false;
   // The swap and window hooks' handles (0 while not installed), kept here:

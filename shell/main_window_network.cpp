@@ -72,7 +72,12 @@ bool TMainWin::Engine::ReloadIfNetworkFileChanged() {
 }
 
 bool TMainWin::Engine::ChangedOnDisk() {
-  return file.ChangedOnDisk() || swapFileVersion.Differs(SwapFileName(file.Path()));
+  return file.ChangedOnDisk() || swapFileVersion.Differs(swapFilePath);
+}
+
+void TMainWin::Engine::RememberSwapFile(const std::string& path) {
+  swapFilePath = path;
+  swapFileVersion.Remember(path);
 }
 
 void TMainWin::Engine::ReloadIfChangedOnDisk() {

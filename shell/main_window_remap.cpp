@@ -21,13 +21,13 @@ void TMainWin::Engine::RemapClick() {
   std::array<std::uint8_t, kSwapTablesSize> saved{};
   const std::string swapFile = SwapFileName(file.Path());
   if (LoadSwapKeys(swapFile, saved) && std::ranges::equal(saved, keySwap.SwapTables()))
-    swapFileVersion.Remember(swapFile);
+    RememberSwapFile(swapFile);
 }
 
 // A loaded file's mapping is in force at once (and none is left over from
 // the file before). Start-up installs the hook itself, after the tables.
 void TMainWin::Engine::KeySwapStateChanged() {
-  swapFileVersion.Remember(SwapFileName(file.Path()));
+  RememberSwapFile(SwapFileName(file.Path()));
   swapsInUse = SwapsInUse(keySwap.SwapTables());
   if (index.table().KeyboardHook() == 0) return;
   if (FollowSwapsInUse(env.hooks, keySwap, swapHook) == SwapHookChange::NotInstalled)

@@ -254,5 +254,18 @@ TEST_F(OtherProgramTest, TheCheckTimerLoadsChangesToTheMacroAndKeySwapFiles) {
   EXPECT_EQ(hooks.CountOf("TvxHookSwap"), hooksBefore + 1);
 }
 
+// "/F" keeps the configured file's key-swap tables: its own key-swap file is
+// no change made elsewhere.
+TEST_F(OtherProgramTest, AFileFromTheCommandLineIsNoChangeMadeElsewhere) {
+  const std::string other = folder.File("OTHER.TVX");
+  WriteMacroFile(other, WithSystemEntries({Macro("other", kCtrlB, "b")}));
+  ASSERT_TRUE(Start(SystemEntries(), {{StartupSwitch::LoadFile, 0, other}}));
+  host.selected = 5;
+  ui.AnswerForm(TDoScripting::kName, ui.Answer("CancelButton"));
+  window->OnCommand(Command::ScriptingEditor);
+  EXPECT_TRUE(Messages().empty());
+  EXPECT_EQ(LinesStartingWith(Trace(), "form " + std::string(TDoScripting::kName)).size(), 1u);
+}
+
 }  // namespace
 }  // namespace tavrix::testing

@@ -82,6 +82,7 @@ TEST(MacroFileOnWindows, ARemovalWhileAViewIsMappedChangesNothingAndLeavesNoFile
     EXPECT_FALSE(std::filesystem::exists(MacroFile::ReplacementFile(path)));
     EXPECT_EQ(rig.index.Count(), 10);
     EXPECT_EQ(rig.index.NickName(6), "B");
+    ASSERT_FALSE(rig.trace.Lines().empty());
     EXPECT_EQ(rig.trace.Lines().back(), "message Error: The macro could not be removed from the macro file.");
   }
   // Once the view is gone the same removal goes through.

@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "store/file_access.h"
 
@@ -134,6 +135,23 @@ bool IsRegularFile(HANDLE handle) {
   return GetFileInformationByHandle(handle, &info) && (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+// What a replacement takes over from the file it replaces; nothing when that
+// file is missing or its security cannot be read (the replace goes on).
+void TakeAttributesAndSecurity(const std::string& replaced, const std::string& replacement) {
+  const DWORD attributes = GetFileAttributesA(replaced.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return;
+  constexpr SECURITY_INFORMATION kWhat = OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION |
+                                         DACL_SECURITY_INFORMATION;
+  DWORD needed = 0;
+  GetFileSecurityA(replaced.c_str(), kWhat, nullptr, 0, &needed);
+  if (needed > 0) {
+    std::vector<char> descriptor(needed);
+    if (GetFileSecurityA(replaced.c_str(), kWhat, descriptor.data(), needed, &needed))
+      SetFileSecurityA(replacement.c_str(), kWhat, descriptor.data());
+  }
+  SetFileAttributesA(replacement.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+}
+
 class Win32FileAccess : public FileAccess {
  public:
   std::unique_ptr<LockedFile> Open(const std::string& path, LockedOpen how, bool* created) override {
@@ -181,20 +199,15 @@ class Win32FileAccess : public FileAccess {
   bool Replace(const std::string& from, const std::string& to) override {
     // A reader that has the file open for a moment (a hot key reading its
     // record) makes the replace fail; a few tries ride that out. A file that
-    // stays open or mapped elsewhere fails for good.
-    // ReplaceFile keeps the replaced file's attributes and security (its
-    // access list), so a file shared between users stays theirs; a missing
-    // file is simply moved into place.
+    // stays open or mapped elsewhere fails for good. The new file first takes
+    // the replaced one's attributes and security (its access list), so a
+    // file shared between users stays theirs.
+    TakeAttributesAndSecurity(to, from);
     for (int tries = 0; tries < 10; ++tries) {
-      const bool exists = GetFileAttributesA(to.c_str()) != INVALID_FILE_ATTRIBUTES;
-      const BOOL done = exists ? ReplaceFileA(to.c_str(), from.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                                              nullptr, nullptr)
-                               : MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-      if (done) return true;
+      if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
       const DWORD error = GetLastError();
       if (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION && error != ERROR_LOCK_VIOLATION &&
-          error != ERROR_USER_MAPPED_FILE && error != ERROR_UNABLE_TO_REMOVE_REPLACED &&
-          error != ERROR_UNABLE_TO_MOVE_REPLACEMENT)
+          error != ERROR_USER_MAPPED_FILE)
         return false;
       Sleep(20);
     }
