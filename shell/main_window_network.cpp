@@ -65,8 +65,7 @@ void TMainWin::Engine::ReloadEverything() {
 }
 
 bool TMainWin::Engine::ReloadIfNetworkFileChanged() {
-  const bool changedByCopy = netLock.ChangedSinceLoad();
-  if (!changedByCopy && !ChangedOnDisk()) return false;
+  if (!netLock.ChangedSinceLoad() && !ChangedOnDisk()) return false;
   ReloadEverything();
   return true;
 }
