@@ -220,12 +220,10 @@ TEST_F(WordletPlayerTest, TypingOnWhileTheWordletPlaysNeverFiresItAgain) {
   Load({WordletMacro("sig", "Jo")});
   int plays = 0;
   wordlets.onPlay = [&](int, int) { ++plays; };
-  std::string typedOn = "sigxyz";
+  const std::string typedOn = "sigxyz";
+  std::size_t next = 0;
   desktop.SetMessageHandler([&] {
-    if (typedOn.empty()) return;
-    const char c = typedOn.front();
-    typedOn.erase(0, 1);
-    wordlets.OnCharacter(0, static_cast<std::uint8_t>(c), {});
+    if (next < typedOn.size()) wordlets.OnCharacter(0, static_cast<std::uint8_t>(typedOn[next++]), {});
   });
   Type("sig", {});
   EXPECT_EQ(plays, 1);
