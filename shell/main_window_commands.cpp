@@ -163,6 +163,9 @@ void TMainWin::Engine::EditSelectedMacroScript() {
   if (!hold.Taken()) return;
   MacroRecord record;
   if (!file.ReadRecord(n, record)) return;
+  // Another program may move the macro while the editor is open: the save
+  // goes only over the record that was read.
+  const MacroRecord read = record;
   NoFiles noFiles;
   TDoScripting editor(env.ui, env.desktop, env.files != nullptr ? *env.files : noFiles, record);
   const std::uint16_t code = record.Activation();
@@ -193,7 +196,7 @@ void TMainWin::Engine::EditSelectedMacroScript() {
     SaveConfiguration();
   }
   if (result != ModalResult::Ok || !editor.saved) return;
-  if (!file.SaveRecord(n, record)) return;
+  if (!file.SaveRecordOver(n, read, record)) return;
   hold.Changed();
   // What the user typed before no longer leads to a Wordlet.
   wordlets.Matcher().Clear();
@@ -230,7 +233,8 @@ void TMainWin::Engine::ModifySelectedMacroDirectly() {
   if (!hold.Taken()) return;
   MacroRecord record;
   if (!file.ReadRecord(n, record)) return;
-  if (!RunModHotKeys(record, n) || !file.SaveRecord(n, record)) return;
+  const MacroRecord read = record;
+  if (!RunModHotKeys(record, n) || !file.SaveRecordOver(n, read, record)) return;
   hold.Changed();
   SetHotKeys(file.index().table(), file.hooks());
   RearmScheduler();

@@ -100,10 +100,11 @@ void TMainWin::Engine::ModifyPopupMenu(int n) {
   if (!hold.Taken() || !file.CheckCanChange()) return;
   MacroRecord record;
   if (!file.ReadRecord(n, record)) return;
+  const MacroRecord read = record;
   const BuildMenuOutcome outcome = RunBuildMacroMenu(
       env.ui, index, &Icons(), record, true, [this](int m) { return QuickInfoText(m); });
   if (!outcome.ok) return;
-  if (!file.SaveRecord(n, record)) return;
+  if (!file.SaveRecordOver(n, read, record)) return;
   hold.Changed();
   RefillMacroList();
   env.host.SelectMacro(n);

@@ -231,6 +231,16 @@ TEST_F(OtherProgramTest, ACommandOnAMovedRowReloadsFirstAndNeverWritesAnotherMac
   window->OnCommand(Command::ScriptingEditor);
   EXPECT_EQ(test_support::RecordOnDisk(macroPath, 5).NickName(), "renamed");
   EXPECT_EQ(test_support::RecordOnDisk(macroPath, 6).NickName(), "kline");
+
+  // The other program removes the macro while its editor is open: the save
+  // must not land on the macro that moved into its place.
+  ui.AnswerForm(TDoScripting::kName, [this](Form& form) {
+    ASSERT_TRUE(other->file.DeleteRecord(5));
+    static_cast<TDoScripting&>(form).nickName.text = "again";
+    form.Clicked(static_cast<TDoScripting&>(form).okButton);
+  });
+  window->OnCommand(Command::ScriptingEditor);
+  EXPECT_EQ(test_support::RecordOnDisk(macroPath, 5).NickName(), "kline");
 }
 
 TEST_F(OtherProgramTest, TheCheckTimerLoadsChangesToTheMacroAndKeySwapFiles) {
